@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon, carried by every window: four tiles, one turned over.
+QIcon AppIcon();

@@ -1,0 +1,126 @@
+#include "frmTilewise.h"
+
+#include "BoardGeometry.h"
+#include "FolderListing.h"
+#include "ImageControl.h"
+#include "NumberText.h"
+#include "Placeholder.h"
+#include "Twips.h"
+
+#include <QPushButton>
+
+namespace {
+
+// Pixel edges of a run of abutting tiles: each edge is rounded once, so
+// neighbours share it and no gap opens between them.
+struct Span {
+    int start;
+    int length;
+};
+
+Span ToPixels(int fromTwips, int lengthTwips, double dpi) {
+    const int start = Twips::ToPixels(fromTwips, dpi);
+    return {start, Twips::ToPixels(fromTwips + lengthTwips, dpi) - start};
+}
+
+} // namespace
+
+QString frmTilewise::PictureFile(int pictureNumber) const {
+    const QString base = pictureNumber == -1
+                             ? QStringLiteral("free")
+                             : QStringLiteral("imgs/") +
+                                   sCategories.at(static_cast<std::size_t>(iCategoryIndex)) +
+                                   QStringLiteral("/img") + NumberText::ThreeDigits(pictureNumber);
+    const QString gif = base + QStringLiteral(".gif");
+    return FolderListing::FileExists(gif) ? gif : base + QStringLiteral(".jpg");
+}
+
+void frmTilewise::LoadImages() {
+    const double dpi = Twips::LogicalDpi(this);
+    const qreal ratio = devicePixelRatioF();
+    // The client area starts below the menu bar and ends at the status bar.
+    const BoardGeometry g =
+        ComputeBoardGeometry(Twips::FromPixels(client_->width(), dpi),
+                             Twips::FromPixels(client_->height(), dpi), iNumColumns, iNumRows);
+
+    int x = kBoardMargin;
+    int y = kBoardMargin;
+    int missing = 0;
+    QString firstMissing;
+    const int tiles = iNumRows * iNumColumns;
+
+    client_->setUpdatesEnabled(false);
+    for (int i = 0; i < tiles; ++i) {
+        if (i >= 1) {
+            auto* button = new QPushButton(client_);
+            button->setObjectName(QStringLiteral("btns"));
+            button->setFont(btns_.front()->font());
+            button->hide();
+            connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
+            btns_.append(button);
+            auto* picture = new ImageControl(client_);
+            picture->setObjectName(QStringLiteral("imgs"));
+            picture->hide();
+            imgs_.append(picture);
+        }
+        const int pictureNumber = iTileImages.at(static_cast<std::size_t>(i));
+        const QString file = PictureFile(pictureNumber);
+
+        const Span across = ToPixels(x, g.W, dpi);
+        const Span down = ToPixels(y, g.H, dpi);
+        const QRect place(across.start, down.start, across.length, down.length);
+
+        QPushButton* button = btns_.at(i);
+        button->setGeometry(place);
+        button->setText(QString::number(i + 1));
+        button->setVisible(pictureNumber != -1);
+        QFont font = button->font();
+        font.setPointSize(g.F);
+        font.setBold(false);
+        button->setFont(font);
+        button->setToolTip(GetTileToolTip(i));
+
+        ImageControl* picture = imgs_.at(i);
+        picture->setGeometry(place);
+        const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
+        QPixmap pixmap = pictures_.Load(file, pixels);
+        if (pixmap.isNull()) {
+            if (missing++ == 0) {
+                firstMissing = file;
+            }
+            pixmap = DrawPlaceholder(pictureNumber, pixels, ratio);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        picture->SetPicture(pixmap);
+        picture->setVisible(true);
+        button->raise();
+
+        if (i % iNumColumns == iNumColumns - 1) {
+            y += g.H;
+            x = kBoardMargin;
+        } else {
+            x += g.W;
+        }
+    }
+    client_->setUpdatesEnabled(true);
+
+    boardNotice_.clear();
+    if (missing == 1) {
+        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1").arg(firstMissing);
+    } else if (missing > 1) {
+        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1 and %2 more")
+                           .arg(firstMissing)
+                           .arg(missing - 1);
+    }
+    UpdateStatusBar();
+}
+
+void frmTilewise::UnloadImages() {
+    const int tiles = iNumRows * iNumColumns;
+    for (int i = 1; i < tiles && i < TileControls(); ++i) {
+        delete btns_.at(i);
+        delete imgs_.at(i);
+    }
+    btns_.resize(1);
+    imgs_.resize(1);
+}

@@ -1,0 +1,3 @@
+#include "frmTilewise.h"
+
+void frmTilewise::TilesMatched() {}

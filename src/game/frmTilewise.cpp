@@ -1,0 +1,238 @@
+#include "frmTilewise.h"
+
+#include "AppIcon.h"
+#include "Dialogs.h"
+#include "FolderListing.h"
+#include "ImageControl.h"
+#include "NumberText.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "Twips.h"
+#include "WaveDevice.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// The design-time client area and status bar, in twips.
+constexpr int kClientWidth = 6885;
+constexpr int kClientHeight = 5865;
+constexpr int kStatusBarHeight = 285;
+
+const QString kSettings = QStringLiteral("settings");
+
+// A stored preference as a number within [lo, hi], or its default when the
+// text is missing, not a number, or out of range.
+std::int16_t StoredInRange(const SettingsStore& store, const QString& key, std::int16_t fallback,
+                           int lo, int hi) {
+    const auto value =
+        NumberText::ParseInt16(store.GetSetting(kSettings, key, QString::number(fallback)));
+    if (!value || *value < lo || *value > hi) {
+        return fallback;
+    }
+    return *value;
+}
+
+} // namespace
+
+frmTilewise::frmTilewise(Services services, QWidget* parent)
+    : QMainWindow(parent), dialogs_(std::move(services.dialogs)),
+      random_(std::move(services.random)), mmc1_(std::move(services.sound)) {
+    if (!dialogs_) {
+        dialogs_ = std::make_unique<QtDialogs>();
+    }
+    if (!random_) {
+        random_ = std::make_unique<ClockRandom>();
+    }
+    if (!mmc1_) {
+        mmc1_ = std::make_unique<WaveDevice>();
+    }
+    BuildDesign();
+    Form_Load();
+}
+
+frmTilewise::~frmTilewise() = default;
+
+void frmTilewise::BuildDesign() {
+    setObjectName(QStringLiteral("frmTilewise"));
+    setWindowTitle(QStringLiteral("Tilewise"));
+    setWindowIcon(AppIcon());
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+
+    // Element 0 of each tile array lives as long as the window.
+    auto* picture = new ImageControl(client_);
+    picture->setObjectName(QStringLiteral("imgs"));
+    Twips::Place(picture, 1020, 0, 1095, 615);
+    imgs_.append(picture);
+
+    auto* tile = new QPushButton(client_);
+    tile->setObjectName(QStringLiteral("btns"));
+    QFont tileFont(QStringLiteral("Arial"));
+    tileFont.setPointSizeF(20.25);
+    tileFont.setBold(true);
+    tile->setFont(tileFont);
+    Twips::Place(tile, 0, 0, 1035, 615);
+    connect(tile, &QPushButton::clicked, this, [this] { btns_Click(0); });
+    btns_.append(tile);
+
+    BuildMenus();
+    BuildStatusBar();
+
+    tmrTimer_ = new QTimer(this);
+    tmrTimer_->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer_->setInterval(500);
+    connect(tmrTimer_, &QTimer::timeout, this, &frmTilewise::tmrTimer_Timer);
+    tmrTimer_->start();
+
+    // Size the window so that its client area, between the menu bar and the
+    // status bar, has the design-time size; the first board is laid out in it.
+    const double dpi = Twips::LogicalDpi(this);
+    const QSize client(Twips::ToPixels(kClientWidth, dpi),
+                       Twips::ToPixels(kClientHeight - kStatusBarHeight, dpi));
+    client_->resize(client);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height() +
+                               Twips::ToPixels(kStatusBarHeight, dpi));
+    layout()->activate();
+}
+
+void frmTilewise::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (frmTilewise::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    addItem(game, "mnuGameNew", QStringLiteral("&New"), &frmTilewise::mnuGameNew_Click);
+    addItem(game, "mnuGameRevealAll", QStringLiteral("&Reveal All"),
+            &frmTilewise::mnuGameRevealAll_Click);
+    addSeparator(game, "mnuSeparator1");
+    addItem(game, "mnuGameHighScores", QStringLiteral("&High Scores..."),
+            &frmTilewise::mnuGameHighScores_Click);
+    addSeparator(game, "mnuSeparator2");
+    addItem(game, "mnuGameExit", QStringLiteral("E&xit"), &frmTilewise::mnuGameExit_Click);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    addItem(edit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
+            &frmTilewise::mnuEditPreferences_Click);
+    addItem(edit, "mnuEditFont", QStringLiteral("&Font..."), &frmTilewise::mnuEditFont_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(help, "mnuHelpAbout", QStringLiteral("&About Tilewise..."),
+            &frmTilewise::mnuHelpAbout_Click);
+}
+
+void frmTilewise::BuildStatusBar() {
+    sbMain_ = new QStatusBar(this);
+    sbMain_->setObjectName(QStringLiteral("sbMain"));
+    sbMain_->setSizeGripEnabled(false);
+    const double dpi = Twips::LogicalDpi(this);
+    sbMain_->setFixedHeight(Twips::ToPixels(kStatusBarHeight, dpi));
+
+    struct Panel {
+        const char* text;
+        const char* toolTip;
+        int width;
+    };
+    const std::array<Panel, 3> design{{{"Matches:", "Matches / Guesses", 1440},
+                                       {"Uncovered Tiles:", "# uncovered / # required", 1440},
+                                       {"", "", 3690}}};
+    for (std::size_t p = 0; p < design.size(); ++p) {
+        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), sbMain_);
+        label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
+        label->setMinimumWidth(Twips::ToPixels(1440, dpi));
+        label->setMaximumWidth(Twips::ToPixels(design.at(p).width, dpi));
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        sbMain_->addWidget(label, p + 1 == design.size() ? 1 : 0);
+        panels_.at(p) = label;
+    }
+    setStatusBar(sbMain_);
+}
+
+QString frmTilewise::PanelText(int panel) const {
+    return panels_.at(static_cast<std::size_t>(panel - 1))->text();
+}
+
+void frmTilewise::Form_Load() {
+    ScanCategories(FolderListing::List(QStringLiteral("imgs")));
+    ReadPreferences();
+
+    iNumRows = iNumColumns;
+    iNewNumColumns = iNumColumns;
+    iNewNumRows = iNumColumns;
+    iNewNumTilesToMatch = iNumTilesToMatch;
+    iNewCategoryIndex = iCategoryIndex;
+
+    Initialize();
+    RandomizeArray(*random_);
+    LoadImages();
+
+    mmc1_->SetDeviceType(QStringLiteral("WaveAudio"));
+    mmc1_->SetFileName(QStringLiteral("letsplay.wav"));
+    mmc1_->SetCommand(QStringLiteral("Open"));
+    mmc1_->SetCommand(QStringLiteral("Play"));
+
+    ShowStatus(QStringLiteral("Start matching tiles."));
+
+    if (iNumCategories == 0) {
+        // Told once, after the window is up, so the player sees it over the board.
+        QTimer::singleShot(0, this, [this] {
+            dialogs_->MsgBox(
+                this,
+                QStringLiteral("No picture categories were found.\n\nTilewise looks for "
+                               "category folders inside a folder named \"imgs\" in %1. "
+                               "Until there is one, the tiles show numbered stand-ins.")
+                    .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                QStringLiteral("Tilewise"));
+        });
+    }
+}
+
+void frmTilewise::ReadPreferences() {
+    const SettingsStore store;
+    iCategoryIndex = StoredInRange(store, QStringLiteral("categoryIndex"), 1, 1, iNumCategories);
+    iNumTilesToMatch = StoredInRange(store, QStringLiteral("numTilesToMatch"), 2, 2, 5);
+    iNumColumns = StoredInRange(store, QStringLiteral("columns"), 5, 4, 10);
+}
+
+void frmTilewise::Form_Unload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    mmc1_->SetCommand(QStringLiteral("Close"));
+    SettingsStore store;
+    store.SaveSetting(kSettings, QStringLiteral("categoryIndex"), QString::number(iCategoryIndex));
+    store.SaveSetting(kSettings, QStringLiteral("numTilesToMatch"),
+                      QString::number(iNumTilesToMatch));
+    store.SaveSetting(kSettings, QStringLiteral("columns"), QString::number(iNumColumns));
+}
+
+void frmTilewise::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmTilewise::mnuGameExit_Click() {
+    ShowStatus(QStringLiteral("Exiting Tilewise..."));
+    close();
+}

@@ -1,0 +1,27 @@
+#include "Dialogs.h"
+
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtDialogs::MsgBox(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                            const QString& defaultText) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}
+
+std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return chosen;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The blocking boxes the game asks the player through. The window holds one
+// of these, so tests can answer the boxes without a person.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A box with the text, an OK button, no icon and the title.
+    virtual void MsgBox(QWidget* parent, const QString& text, const QString& title) = 0;
+
+    // A box that asks for a line of text. Cancel gives the empty text.
+    virtual QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+
+    // The font dialog, preset with `initial`. Nothing when cancelled.
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+};
+
+// The real boxes: QMessageBox, QInputDialog and QFontDialog.
+class QtDialogs final : public Dialogs {
+public:
+    void MsgBox(QWidget* parent, const QString& text, const QString& title) override;
+    QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+};

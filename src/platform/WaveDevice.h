@@ -1,0 +1,33 @@
+#pragma once
+
+#include "SoundDevice.h"
+
+#include <QHash>
+#include <QObject>
+
+class QSoundEffect;
+
+// The sound device over QSoundEffect. Each wave file is decoded once and kept,
+// so a repeated cue starts at once; "Close" stops whatever is sounding, so a
+// new cue cuts short the one before. Files that are not 16-bit PCM wave files
+// are never handed to Qt and stay silent.
+class WaveDevice final : public QObject, public SoundDevice {
+    Q_OBJECT
+public:
+    explicit WaveDevice(QObject* parent = nullptr);
+
+    void SetDeviceType(const QString& deviceType) override;
+    void SetFileName(const QString& fileName) override;
+    void SetCommand(const QString& command) override;
+
+    // Decodes a cue ahead of its first "Open", off the click path.
+    void Preload(const QString& fileName);
+
+private:
+    QSoundEffect* EffectFor(const QString& fileName);
+
+    QString deviceType_;
+    QString fileName_;
+    QSoundEffect* current_ = nullptr;
+    QHash<QString, QSoundEffect*> effects_; // owned as children; nullptr for unplayable files
+};
