@@ -43,10 +43,13 @@ void frmTilewise::LoadImages() {
         ComputeBoardGeometry(Twips::FromPixels(client_->width(), dpi),
                              Twips::FromPixels(client_->height(), dpi), iNumColumns, iNumRows);
 
+    // Every picture is decoded once, at the board's nominal tile size.
+    const QSize pixels = (QSizeF(Twips::ToPixels(g.W, dpi), Twips::ToPixels(g.H, dpi)) * ratio)
+                             .toSize()
+                             .expandedTo(QSize(1, 1));
     int x = kBoardMargin;
     int y = kBoardMargin;
-    int missing = 0;
-    QString firstMissing;
+    QStringList missing;
     const int tiles = iNumRows * iNumColumns;
 
     client_->setUpdatesEnabled(false);
@@ -82,11 +85,10 @@ void frmTilewise::LoadImages() {
 
         ImageControl* picture = imgs_.at(i);
         picture->setGeometry(place);
-        const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
         QPixmap pixmap = pictures_.Load(file, pixels);
         if (pixmap.isNull()) {
-            if (missing++ == 0) {
-                firstMissing = file;
+            if (!missing.contains(file)) {
+                missing.append(file);
             }
             pixmap = DrawPlaceholder(pictureNumber, pixels, ratio);
         }
@@ -105,12 +107,12 @@ void frmTilewise::LoadImages() {
     client_->setUpdatesEnabled(true);
 
     boardNotice_.clear();
-    if (missing == 1) {
-        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1").arg(firstMissing);
-    } else if (missing > 1) {
+    if (missing.size() == 1) {
+        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1").arg(missing.first());
+    } else if (missing.size() > 1) {
         boardNotice_ = QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                           .arg(firstMissing)
-                           .arg(missing - 1);
+                           .arg(missing.first())
+                           .arg(missing.size() - 1);
     }
     UpdateStatusBar();
 }

@@ -8,14 +8,30 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 
 void ImageControl::SetPicture(const QPixmap& picture) {
     picture_ = picture;
+    FitToSize();
     update();
+}
+
+void ImageControl::resizeEvent(QResizeEvent* /*event*/) {
+    FitToSize();
+}
+
+void ImageControl::FitToSize() {
+    const qreal ratio = picture_.devicePixelRatio();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (picture_.isNull() || picture_.size() == pixels || pixels.isEmpty()) {
+        shown_ = picture_;
+        return;
+    }
+    shown_ = picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown_.setDevicePixelRatio(ratio);
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    if (picture_.isNull()) {
+    if (shown_.isNull()) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(rect(), shown_);
 }

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // A picture stretched to the control's size. The board hands it a pixmap
-// already decoded at that size, so painting copies pixels and never scales.
+// decoded at the board's tile size; a tile a pixel larger or smaller (tiles
+// share rounded edges) gets its own copy once, so painting never scales.
 class ImageControl final : public QWidget {
     Q_OBJECT
 public:
@@ -15,7 +16,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FitToSize();
+
     QPixmap picture_;
+    QPixmap shown_;
 };

@@ -61,6 +61,7 @@ public:
     QTimer* tmrTimer() const { return tmrTimer_; }
     SoundDevice& mmc1() const { return *mmc1_; }
     Dialogs& dialogs() const { return *dialogs_; }
+    const PictureCache& Pictures() const { return pictures_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
