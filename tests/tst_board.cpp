@@ -247,7 +247,9 @@ void TestBoard::newGameKeepsDecodedPictures() {
     w.mnuGameNew_Click();
     QCOMPARE(w.Pictures().Decodes(), decodes + 1);
     const int tile = static_cast<int>(Deal(w).indexOf(7));
-    QCOMPARE(w.imgs(tile)->Picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    const QColor shown = w.imgs(tile)->Picture().toImage().pixelColor(5, 5);
+    QVERIFY2(shown.blue() > 240 && shown.red() < 16 && shown.green() < 16,
+             qPrintable(shown.name()));
 }
 
 void TestBoard::enlargedWindowGivesLargerTiles() {
