@@ -1,3 +1,17 @@
 #include "frmTilewise.h"
 
-void frmTilewise::mnuGameRevealAll_Click() {}
+#include "WaitCursor.h"
+
+#include <QPushButton>
+
+// Gives the game up: every tile uncovered, the turn dropped so the timer
+// covers nothing again. The status bar keeps its texts.
+void frmTilewise::mnuGameRevealAll_Click() {
+    const WaitCursor hourglass;
+    ShowStatus(QStringLiteral("Revealing all tiles..."));
+    for (int i = 0; i < iNumColumns * iNumRows; ++i) {
+        btns(i)->hide();
+    }
+    iNumUncovered = 0;
+    ShowStatus(QString());
+}

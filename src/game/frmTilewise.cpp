@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "FolderListing.h"
 #include "ImageControl.h"
+#include "Misc.h"
 #include "NumberText.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
@@ -53,7 +54,14 @@ frmTilewise::frmTilewise(Services services, QWidget* parent)
         random_ = std::make_unique<ClockRandom>();
     }
     if (!mmc1_) {
-        mmc1_ = std::make_unique<WaveDevice>();
+        auto wave = std::make_unique<WaveDevice>();
+        // Decoded once the event loop runs, so the first match sounds at once
+        // without slowing the start.
+        QTimer::singleShot(0, wave.get(), [device = wave.get()] {
+            device->Preload(Misc::CueFile(Misc::Cue::Match));
+            device->Preload(Misc::CueFile(Misc::Cue::Mismatch));
+        });
+        mmc1_ = std::move(wave);
     }
     BuildDesign();
     Form_Load();

@@ -9,8 +9,12 @@ class QSoundEffect;
 
 // The sound device over QSoundEffect. Each wave file is decoded once and kept,
 // so a repeated cue starts at once; "Close" stops whatever is sounding, so a
-// new cue cuts short the one before. Files that are not 16-bit PCM wave files
-// are never handed to Qt and stay silent.
+// new cue cuts short the one before. Only PCM wave files (8 or 16 bits) are
+// handed to Qt; a missing file, an empty name or anything else stays silent.
+//
+// Without a sound card or audio server Qt warns once per decoded cue; the
+// first audio warning of the process is shown and the repeats are dropped,
+// so a machine without sound gets one line, not one per cue.
 class WaveDevice final : public QObject, public SoundDevice {
     Q_OBJECT
 public:

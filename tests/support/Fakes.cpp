@@ -2,6 +2,12 @@
 
 #include "frmTilewise.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QMap>
+#include <QTimer>
+#include <QtTest>
+
 void FakeDialogs::MsgBox(QWidget* /*parent*/, const QString& text, const QString& title) {
     asked.append({QStringLiteral("MsgBox"), text, title, QString()});
 }
@@ -66,6 +72,27 @@ void GameStateProbe::SetTurn(GameState& s, QList<int> tiles, QList<int> images) 
     s.iNumUncovered = static_cast<std::int16_t>(tiles.size());
 }
 
+QList<QList<int>> GameStateProbe::Sets(const GameState& s) {
+    QMap<int, QList<int>> byPicture;
+    for (int tile = 0; tile < s.iNumColumns * s.iNumRows; ++tile) {
+        const int picture = s.iTileImages.at(tile);
+        if (picture >= 0) {
+            byPicture[picture].append(tile);
+        }
+    }
+    return byPicture.values();
+}
+
+QList<int> GameStateProbe::FreeTiles(const GameState& s) {
+    QList<int> free;
+    for (int tile = 0; tile < s.iNumColumns * s.iNumRows; ++tile) {
+        if (s.iTileImages.at(tile) == -1) {
+            free.append(tile);
+        }
+    }
+    return free;
+}
+
 TestWindow MakeWindow(std::unique_ptr<ScriptedRandom> random) {
     TestWindow t;
     auto dialogs = std::make_unique<FakeDialogs>();
@@ -82,4 +109,24 @@ TestWindow MakeWindow(std::unique_ptr<ScriptedRandom> random) {
     services.random = std::move(random);
     t.window = std::make_unique<frmTilewise>(std::move(services));
     return t;
+}
+
+bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {
+    bool seen = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        seen = true;
+        inspect(*dialog);
+        if (QTest::currentTestFailed() && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    timer.start(0);
+    open();
+    return seen;
 }

@@ -14,6 +14,7 @@
 #include <random>
 
 class frmTilewise;
+class QDialog;
 
 // Answers the blocking boxes and remembers what they asked.
 class FakeDialogs final : public Dialogs {
@@ -95,6 +96,11 @@ public:
         s.iTileClicks.at(tile) = static_cast<std::int16_t>(clicks);
     }
     static void SetTurn(GameState& s, QList<int> tiles, QList<int> images);
+
+    // The deal read back: the tiles of each set, by picture number, and the
+    // free tiles, on the board in play.
+    static QList<QList<int>> Sets(const GameState& s);
+    static QList<int> FreeTiles(const GameState& s);
 };
 
 // A window built with fakes, kept together with them for the test to inspect.
@@ -108,3 +114,8 @@ struct TestWindow {
 // Builds the window in the current working folder. Without a script the deal
 // comes from a fixed seed.
 TestWindow MakeWindow(std::unique_ptr<ScriptedRandom> random = nullptr);
+
+// Calls `open`, which shows a modal dialog, and runs `inspect` on the dialog
+// while it is up. When a check fails inside, the dialog is rejected so that
+// `open` returns. Returns false when no modal dialog came up.
+bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect);
