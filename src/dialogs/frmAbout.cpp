@@ -1,0 +1,60 @@
+#include "frmAbout.h"
+
+#include "AppIcon.h"
+#include "Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Tilewise"));
+    SetClientSize(4185, 2760);
+
+    QLabel* imgIcon = AddLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
+    imgIcon->setPixmap(AppIcon().pixmap(32, 32));
+
+    lblAppName_ = AddLabel(this, "lblAppName", QStringLiteral("AppName"), 180, 720, 2535, 255);
+    QFont bold = lblAppName_->font();
+    bold.setBold(true);
+    lblAppName_->setFont(bold);
+    lblAppVersion_ =
+        AddLabel(this, "lblAppVersion", QStringLiteral("version x.xx"), 180, 960, 2535, 195);
+    lblAppDate_ =
+        AddLabel(this, "lblAppDate", QStringLiteral("November xx, 2000"), 180, 1140, 2535, 195);
+    lblAppDescription_ = AddLabel(this, "lblAppDescription",
+                                  QStringLiteral("Application Description"), 180, 1500, 2535, 195);
+
+    // A rule from (120, 1860) to (4080, 1860), drawn as a sunken line.
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    const double dpi = Twips::LogicalDpi(this);
+    const int left = Twips::ToPixels(120, dpi);
+    Line1->setGeometry(left, Twips::ToPixels(1860, dpi), Twips::ToPixels(4080, dpi) - left, 2);
+
+    // The credit for the tile pictures, which the build renders from an emoji font.
+    AddLabel(this, "Label5", QStringLiteral("Pictures rendered from"), 180, 1920, 2535, 195);
+    AddLabel(this, "Label6",
+             QStringLiteral("Noto Color Emoji (Google),\nSIL Open Font License 1.1."), 180, 2220,
+             2595, 435);
+
+    QPushButton* btnOK = AddButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
+    connect(btnOK, &QPushButton::clicked, this, &frmAbout::btnOK_Click);
+    btnOK->setFocus();
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    lblAppName_->setText(QStringLiteral("Tilewise"));
+    lblAppVersion_->setText(QStringLiteral("2.00"));
+    lblAppDate_->setText(QStringLiteral("May 27, 1999"));
+    lblAppDescription_->setText(QStringLiteral("A game to test your memory skills"));
+}
+
+void frmAbout::btnOK_Click() {
+    accept();
+}

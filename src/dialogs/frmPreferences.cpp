@@ -1,0 +1,179 @@
+#include "frmPreferences.h"
+
+#include "GameState.h"
+#include "Twips.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+namespace {
+
+struct Option {
+    const char* name;
+    const char* caption;
+    int id;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Places inside the frames, in twips relative to the frame.
+constexpr std::array<Option, 4> kMatches{{
+    {"optMatch2", "2 Tiles", 2, 150, 300, 975, 195},
+    {"optMatch3", "3 Tiles", 3, 150, 600, 975, 195},
+    {"optMatch4", "4 Tiles", 4, 150, 840, 975, 255},
+    {"optMatch5", "5 Tiles", 5, 150, 1110, 975, 255},
+}};
+constexpr std::array<Option, 7> kBoardSizes{{
+    {"optBoardSize4x4", "4 x 4", 4, 120, 240, 885, 285},
+    {"optBoardSize5x5", "5 x 5", 5, 120, 540, 855, 225},
+    {"optBoardSize6x6", "6 x 6", 6, 120, 780, 885, 285},
+    {"optBoardSize7x7", "7 x 7", 7, 120, 1080, 885, 285},
+    {"optBoardSize8x8", "8 x 8", 8, 1140, 240, 855, 285},
+    {"optBoardSize9x9", "9 x 9", 9, 1140, 525, 885, 255},
+    {"optBoardSize10x10", "10 x 10", 10, 1140, 780, 855, 255},
+}};
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
+                    int width, int height) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    Twips::Place(frame, left, top, width, height);
+    return frame;
+}
+
+// Adds the option buttons to the frame and the group, returning them in
+// order for the tab chain.
+template <std::size_t N>
+std::array<QWidget*, N> AddOptions(QGroupBox* frame, QButtonGroup* group,
+                                   const std::array<Option, N>& options) {
+    std::array<QWidget*, N> buttons{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const Option& o = options.at(k);
+        auto* button = new QRadioButton(QString::fromLatin1(o.caption), frame);
+        button->setObjectName(QLatin1String(o.name));
+        Twips::Place(button, o.left, o.top, o.width, o.height);
+        group->addButton(button, o.id);
+        buttons.at(k) = button;
+    }
+    return buttons;
+}
+
+QComboBox* AddCombo(QWidget* parent, const char* name, bool editable, int left, int top, int width,
+                    int height) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    Twips::Place(combo, left, top, width, height);
+    return combo;
+}
+
+} // namespace
+
+frmPreferences::frmPreferences(GameState& game, QWidget* parent)
+    : FixedDialog(parent), game_(game) {
+    BuildDesign();
+    Form_Load();
+}
+
+void frmPreferences::BuildDesign() {
+    setObjectName(QStringLiteral("frmPreferences"));
+    setWindowTitle(QStringLiteral("Preferences"));
+    // The players row lies below this client area, out of sight but still
+    // reached by Tab and by its access key.
+    SetClientSize(5160, 2145);
+
+    QLabel* Label3 = AddLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
+    QPushButton* btnOK = AddButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
+    QPushButton* cmdCancel =
+        AddButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
+    QGroupBox* Frame1 = AddFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
+    QGroupBox* Frame2 = AddFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
+    matches_ = new QButtonGroup(this);
+    const auto matchButtons = AddOptions(Frame2, matches_, kMatches);
+    cmboCategory_ = AddCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
+    boardSizes_ = new QButtonGroup(this);
+    const auto sizeButtons = AddOptions(Frame1, boardSizes_, kBoardSizes);
+    QPushButton* cmdDefault =
+        AddButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
+    QLabel* Label1 = AddLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
+    cmboPlayers_ = AddCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
+
+    Label3->setBuddy(cmboCategory_);
+    Label1->setBuddy(cmboPlayers_);
+
+    QList<QWidget*> chain{btnOK, cmdCancel};
+    chain.append(QList<QWidget*>(matchButtons.begin(), matchButtons.end()));
+    chain.append(cmboCategory_);
+    chain.append(QList<QWidget*>(sizeButtons.begin(), sizeButtons.end()));
+    chain.append({cmdDefault, cmboPlayers_});
+    for (qsizetype k = 1; k < chain.size(); ++k) {
+        setTabOrder(chain.at(k - 1), chain.at(k));
+    }
+    btnOK->setFocus();
+
+    connect(btnOK, &QPushButton::clicked, this, &frmPreferences::btnOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPreferences::cmdCancel_Click);
+    connect(cmdDefault, &QPushButton::clicked, this, &frmPreferences::cmdDefault_Click);
+}
+
+void frmPreferences::Form_Load() {
+    const int columns = game_.iNewNumColumns;
+    boardSizes_->button(columns >= 4 && columns <= 10 ? columns : 4)->setChecked(true);
+
+    if (QAbstractButton* match = matches_->button(game_.iNewNumTilesToMatch)) {
+        match->setChecked(true);
+    }
+
+    for (int index = 1; index <= GameState::kMaxCategories; ++index) {
+        const QString name = game_.GetCategory(index);
+        if (name.isEmpty()) {
+            break;
+        }
+        cmboCategory_->addItem(name);
+    }
+    cmboCategory_->setCurrentIndex(game_.iNewCategoryIndex - 1);
+
+    for (int players = 1; players <= 4; ++players) {
+        cmboPlayers_->addItem(QString::number(players));
+    }
+    cmboPlayers_->setCurrentIndex(game_.iNewNumPlayers - 1);
+}
+
+void frmPreferences::btnOK_Click() {
+    if (const int size = boardSizes_->checkedId(); size != -1) {
+        game_.iNewNumColumns = static_cast<std::int16_t>(size);
+    }
+    game_.iNewNumRows = game_.iNewNumColumns;
+    if (const int tiles = matches_->checkedId(); tiles != -1) {
+        game_.iNewNumTilesToMatch = static_cast<std::int16_t>(tiles);
+    }
+    // With no category listed there is nothing to choose; position 0 would
+    // name no picture folder at all, so the category stays the first.
+    game_.iNewCategoryIndex = static_cast<std::int16_t>(
+        cmboCategory_->currentIndex() == -1 ? 1 : cmboCategory_->currentIndex() + 1);
+    game_.iNewNumPlayers = static_cast<std::int16_t>(PlayersPosition() + 1);
+    accept();
+}
+
+void frmPreferences::cmdCancel_Click() {
+    reject();
+}
+
+void frmPreferences::cmdDefault_Click() {
+    boardSizes_->button(5)->setChecked(true);
+    matches_->button(2)->setChecked(true);
+    cmboCategory_->setCurrentIndex(0);
+    cmboPlayers_->setCurrentIndex(0);
+}
+
+int frmPreferences::PlayersPosition() const {
+    return cmboPlayers_->findText(cmboPlayers_->currentText(), Qt::MatchExactly);
+}
