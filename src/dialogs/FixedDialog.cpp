@@ -1,6 +1,7 @@
 #include "FixedDialog.h"
 
 #include "AppIcon.h"
+#include "DialogFont.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 
 FixedDialog::FixedDialog(QWidget* parent) : QDialog(parent) {
     setWindowIcon(AppIcon());
+    setFont(DialogFont());
 }
 
 void FixedDialog::SetClientSize(int widthTwips, int heightTwips) {

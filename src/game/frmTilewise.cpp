@@ -1,6 +1,7 @@
 #include "frmTilewise.h"
 
 #include "AppIcon.h"
+#include "DialogFont.h"
 #include "Dialogs.h"
 #include "FolderListing.h"
 #include "ImageControl.h"
@@ -73,6 +74,7 @@ void frmTilewise::BuildDesign() {
     setObjectName(QStringLiteral("frmTilewise"));
     setWindowTitle(QStringLiteral("Tilewise"));
     setWindowIcon(AppIcon());
+    setFont(DialogFont());
 
     client_ = new QWidget(this);
     setCentralWidget(client_);
@@ -158,16 +160,16 @@ void frmTilewise::BuildStatusBar() {
     struct Panel {
         const char* text;
         const char* toolTip;
-        int width;
     };
-    const std::array<Panel, 3> design{{{"Matches:", "Matches / Guesses", 1440},
-                                       {"Uncovered Tiles:", "# uncovered / # required", 1440},
-                                       {"", "", 3690}}};
+    const std::array<Panel, 3> design{{{"Matches:", "Matches / Guesses"},
+                                       {"Uncovered Tiles:", "# uncovered / # required"},
+                                       {"", ""}}};
     for (std::size_t p = 0; p < design.size(); ++p) {
         auto* label = new QLabel(QString::fromLatin1(design.at(p).text), sbMain_);
         label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
+        // Panels keep their designed minimum and widen when a long count
+        // needs it; the third takes the rest of the bar.
         label->setMinimumWidth(Twips::ToPixels(1440, dpi));
-        label->setMaximumWidth(Twips::ToPixels(design.at(p).width, dpi));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         sbMain_->addWidget(label, p + 1 == design.size() ? 1 : 0);
