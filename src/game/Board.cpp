@@ -85,7 +85,9 @@ void frmTilewise::LoadImages() {
 
         ImageControl* picture = imgs_.at(i);
         picture->setGeometry(place);
-        QPixmap pixmap = pictures_.Load(file, pixels);
+        // A tile a pixel off the nominal size gets its stretched copy here,
+        // once per picture and size, not from the control on every board.
+        QPixmap pixmap = pictures_.Load(file, pixels, (QSizeF(place.size()) * ratio).toSize());
         if (pixmap.isNull()) {
             if (!missing.contains(file)) {
                 missing.append(file);

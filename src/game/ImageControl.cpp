@@ -23,8 +23,13 @@ void ImageControl::FitToSize() {
         shown_ = picture_;
         return;
     }
+    // The resize event on first show must not stretch the same picture again.
+    if (shownFrom_ == picture_.cacheKey() && shown_.size() == pixels) {
+        return;
+    }
     shown_ = picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown_.setDevicePixelRatio(ratio);
+    shownFrom_ = picture_.cacheKey();
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {

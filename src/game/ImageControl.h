@@ -4,8 +4,8 @@
 #include <QWidget>
 
 // A picture stretched to the control's size. The board hands it a pixmap
-// decoded at the board's tile size; a tile a pixel larger or smaller (tiles
-// share rounded edges) gets its own copy once, so painting never scales.
+// already at the tile's size; a picture of another size gets its own
+// stretched copy once, so painting never scales.
 class ImageControl final : public QWidget {
     Q_OBJECT
 public:
@@ -23,4 +23,5 @@ private:
 
     QPixmap picture_;
     QPixmap shown_;
+    qint64 shownFrom_ = 0; // cacheKey of the picture shown_ was made from
 };

@@ -1,37 +1,72 @@
 #include "PictureCache.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace {
+
+QString SizeText(QSize pixelSize) {
+    return QStringLiteral("|%1x%2").arg(pixelSize.width()).arg(pixelSize.height());
+}
+
+bool Usable(QSize pixelSize) {
+    return pixelSize.isValid() && !pixelSize.isEmpty();
+}
+
+} // namespace
+
 PictureCache::PictureCache(qsizetype maxBytes) : pixmaps_(maxBytes) {}
 
-QPixmap PictureCache::Load(const QString& path, QSize pixelSize) {
+QPixmap PictureCache::Load(const QString& path, QSize pixelSize, QSize shownSize) {
     const QFileInfo file(path);
     if (!file.isFile()) {
         return {};
     }
-    const QString key = QStringLiteral("%1|%2x%3|%4|%5")
-                            .arg(file.absoluteFilePath())
-                            .arg(pixelSize.width())
-                            .arg(pixelSize.height())
-                            .arg(file.lastModified().toMSecsSinceEpoch())
-                            .arg(file.size());
+    // The file's time and length are part of every key, so a changed file
+    // misses the cache.
+    const QString version = QStringLiteral("%1|%2|%3")
+                                .arg(file.absoluteFilePath())
+                                .arg(file.lastModified().toMSecsSinceEpoch())
+                                .arg(file.size());
+    if (!Usable(shownSize) || shownSize == pixelSize) {
+        return Decoded(path, version, pixelSize);
+    }
+    const QString key = version + SizeText(pixelSize) + SizeText(shownSize);
+    if (const QPixmap* cached = pixmaps_.object(key)) {
+        return *cached;
+    }
+    const QPixmap decoded = Decoded(path, version, pixelSize);
+    if (decoded.isNull()) {
+        return {};
+    }
+    const QPixmap shown =
+        decoded.scaled(shownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Keep(key, shown);
+    return shown;
+}
+
+QPixmap PictureCache::Decoded(const QString& path, const QString& version, QSize pixelSize) {
+    const QString key = version + SizeText(pixelSize);
     if (const QPixmap* cached = pixmaps_.object(key)) {
         return *cached;
     }
     ++decodes_;
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    if (pixelSize.isValid() && !pixelSize.isEmpty()) {
+    if (Usable(pixelSize)) {
         reader.setScaledSize(pixelSize);
     }
     const QImage image = reader.read();
     if (image.isNull()) {
         return {};
     }
-    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
-    const QPixmap result = *pixmap;
-    const qsizetype cost = qsizetype(image.width()) * image.height() * 4;
-    pixmaps_.insert(key, pixmap, cost > 0 ? cost : 1);
-    return result;
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    Keep(key, pixmap);
+    return pixmap;
+}
+
+void PictureCache::Keep(const QString& key, const QPixmap& pixmap) {
+    const qsizetype cost = qsizetype(pixmap.width()) * pixmap.height() * 4;
+    pixmaps_.insert(key, new QPixmap(pixmap), cost > 0 ? cost : 1);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCache>
-#include <QDateTime>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -13,13 +12,19 @@ class PictureCache {
 public:
     explicit PictureCache(qsizetype maxBytes = 32 * 1024 * 1024);
 
-    // The picture at `pixelSize` device pixels, or a null pixmap when the
+    // The picture decoded at `pixelSize` device pixels, then smoothly
+    // stretched to `shownSize`: a tile a pixel wider or taller than the
+    // board's nominal one (tiles share rounded edges). The stretched copy is
+    // kept too, so a later board stretches nothing. A null pixmap when the
     // file is missing or can't be read as a picture.
-    QPixmap Load(const QString& path, QSize pixelSize);
+    QPixmap Load(const QString& path, QSize pixelSize, QSize shownSize);
 
     int Decodes() const { return decodes_; }
 
 private:
+    QPixmap Decoded(const QString& path, const QString& version, QSize pixelSize);
+    void Keep(const QString& key, const QPixmap& pixmap);
+
     QCache<QString, QPixmap> pixmaps_;
     int decodes_ = 0;
 };

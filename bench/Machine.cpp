@@ -1,0 +1,46 @@
+#include "Machine.h"
+
+#include <QFile>
+#include <thread>
+
+namespace {
+
+// The value of the first "key: value" line of a /proc text file. These files
+// claim a size of 0, so they are read to the end rather than checked for it.
+QString ProcField(const QString& path, const QString& key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0 && line.left(colon).trimmed() == key) {
+            return line.mid(colon + 1).trimmed();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+namespace Machine {
+
+int CoreCount() {
+    return static_cast<int>(std::thread::hardware_concurrency());
+}
+
+QString CpuModel() {
+    const QString model = ProcField(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
+    return model.isEmpty() ? QStringLiteral("unknown") : model;
+}
+
+long ResidentKiB() {
+    // "VmRSS:	   41236 kB"
+    const QString value = ProcField(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS"));
+    bool ok = false;
+    const long kib = value.section(QLatin1Char(' '), 0, 0).toLong(&ok);
+    return ok ? kib : -1;
+}
+
+} // namespace Machine
