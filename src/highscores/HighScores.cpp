@@ -13,8 +13,19 @@ namespace {
 
 constexpr int kRanks = 10;
 
-// The writers behind the public ones, keeping the store so that a failure
-// can tell why.
+// The readers and writers behind the public ones, on a given store: the
+// public ones open their own, AddHighScore passes its locked batch, and a
+// failure can tell why.
+QString GetScoreName(const SettingsStore& store, int columns, int tilesPerSet, int rank) {
+    return store.GetSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true), QString());
+}
+
+std::int16_t GetScoreValue(const SettingsStore& store, int columns, int tilesPerSet, int rank) {
+    const QString text =
+        store.GetSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, false), QString());
+    return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
+}
+
 bool SaveScoreName(SettingsStore& store, int columns, int tilesPerSet, int rank,
                    const QString& name) {
     return store.SaveSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true), name);
@@ -41,14 +52,11 @@ QString GetEntryKey(int rank, bool nameFlag) {
 }
 
 QString GetScoreName(int columns, int tilesPerSet, int rank) {
-    return SettingsStore().GetSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true),
-                                      QString());
+    return GetScoreName(SettingsStore(), columns, tilesPerSet, rank);
 }
 
 std::int16_t GetScoreValue(int columns, int tilesPerSet, int rank) {
-    const QString text = SettingsStore().GetSetting(GetBoardKey(columns, tilesPerSet),
-                                                    GetEntryKey(rank, false), QString());
-    return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
+    return GetScoreValue(SettingsStore(), columns, tilesPerSet, rank);
 }
 
 bool SaveScoreName(int columns, int tilesPerSet, int rank, const QString& name) {
@@ -75,9 +83,11 @@ QString AddHighScore(int columns, int tilesPerSet, const QString& name, int scor
     // The table is read afresh under the lock: another copy may have entered
     // better scores since the caller asked IsHighScore. A score that no
     // longer beats rank 10 is not entered, so it cannot push out a better one.
+    // The moves are made one by one in the batch and reach the file together.
+    store.BeginBatch();
     int place = 0;
     for (int rank = 1; rank <= kRanks; ++rank) {
-        if (GetScoreValue(columns, tilesPerSet, rank) < score) {
+        if (GetScoreValue(store, columns, tilesPerSet, rank) < score) {
             place = rank;
             break;
         }
@@ -87,19 +97,17 @@ QString AddHighScore(int columns, int tilesPerSet, const QString& name, int scor
     }
 
     for (int rank = kRanks; rank > place; --rank) {
-        if (!SaveScoreValue(store, columns, tilesPerSet, rank,
-                            GetScoreValue(columns, tilesPerSet, rank - 1)) ||
-            !SaveScoreName(store, columns, tilesPerSet, rank,
-                           GetScoreName(columns, tilesPerSet, rank - 1))) {
-            return NotSaved(store.Error());
-        }
+        SaveScoreValue(store, columns, tilesPerSet, rank,
+                       GetScoreValue(store, columns, tilesPerSet, rank - 1));
+        SaveScoreName(store, columns, tilesPerSet, rank,
+                      GetScoreName(store, columns, tilesPerSet, rank - 1));
     }
-
     const QString dated = name + QStringLiteral(" (") +
                           QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) +
                           QStringLiteral(")");
-    if (!SaveScoreName(store, columns, tilesPerSet, place, dated) ||
-        !SaveScoreValue(store, columns, tilesPerSet, place, score)) {
+    SaveScoreName(store, columns, tilesPerSet, place, dated);
+    SaveScoreValue(store, columns, tilesPerSet, place, score);
+    if (!store.CommitBatch()) {
         return NotSaved(store.Error());
     }
     return QString();

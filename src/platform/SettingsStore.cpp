@@ -33,28 +33,63 @@ void MoveChangeTimePast(const QString& fileName, const QDateTime& before) {
 
 } // namespace
 
+SettingsStore::SettingsStore() = default;
+SettingsStore::~SettingsStore() = default;
+
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
+    if (batch_) {
+        return batch_->value(Path(section, key), defaultValue).toString();
+    }
     QSettings store = OpenStore();
     store.sync(); // pick up writes made by another running copy
     return store.value(Path(section, key), defaultValue).toString();
 }
 
 bool SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
-    QSettings store = OpenStore();
     const QString path = Path(section, key);
-    const QVariant previous = store.value(path);
-    const QDateTime before = QFileInfo(store.fileName()).lastModified();
+    if (batch_) {
+        batchPrevious_.append({path, batch_->value(path)});
+        batch_->setValue(path, value);
+        return true;
+    }
+    QSettings store = OpenStore();
+    const QList<QPair<QString, QVariant>> previous{{path, store.value(path)}};
     store.setValue(path, value);
+    return Flush(store, previous);
+}
+
+void SettingsStore::BeginBatch() {
+    batch_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                         QStringLiteral("Tilewise"), QStringLiteral("Tilewise"));
+    batch_->sync(); // read what other copies wrote before the caller's lock
+    batchPrevious_.clear();
+}
+
+bool SettingsStore::CommitBatch() {
+    if (!batch_) {
+        return true;
+    }
+    const bool written = Flush(*batch_, batchPrevious_);
+    batch_.reset();
+    batchPrevious_.clear();
+    return written;
+}
+
+bool SettingsStore::Flush(QSettings& store, const QList<QPair<QString, QVariant>>& previous) {
+    const QDateTime before = QFileInfo(store.fileName()).lastModified();
     store.sync();
     const QSettings::Status status = store.status();
     if (status != QSettings::NoError) {
-        // QSettings keeps the unsaved value in memory, where every later read
-        // in this run would find it. Put back what the file holds.
-        if (previous.isValid()) {
-            store.setValue(path, previous);
-        } else {
-            store.remove(path);
+        // QSettings keeps the unsaved values in memory, where every later read
+        // in this run would find them. Put back what the file holds, the
+        // oldest value of a key written twice last.
+        for (auto it = previous.crbegin(); it != previous.crend(); ++it) {
+            if (it->second.isValid()) {
+                store.setValue(it->first, it->second);
+            } else {
+                store.remove(it->first);
+            }
         }
     }
     switch (status) {
