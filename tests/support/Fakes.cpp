@@ -21,9 +21,6 @@ QString FakeDialogs::InputBox(QWidget* /*parent*/, const QString& prompt, const 
 std::optional<QFont> FakeDialogs::ChooseFont(QWidget* /*parent*/, const QFont& initial) {
     asked.append({QStringLiteral("ChooseFont"), initial.family(), QString(), QString()});
     fontOffered = initial;
-    if (fontEdit) {
-        return fontEdit(initial);
-    }
     return fontAnswer;
 }
 

@@ -32,9 +32,8 @@ public:
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 
     QList<Asked> asked;
-    QStringList inputAnswers;             // taken in order; empty list answers ""
-    std::optional<QFont> fontAnswer;      // nothing: the player cancels
-    std::function<QFont(QFont)> fontEdit; // when set, answers with fontEdit(initial)
+    QStringList inputAnswers;        // taken in order; empty list answers ""
+    std::optional<QFont> fontAnswer; // nothing: the player cancels
     QFont fontOffered;
 };
 
@@ -57,10 +56,9 @@ public:
     explicit ScriptedRandom(QList<double> values) : values_(std::move(values)) {}
     explicit ScriptedRandom(unsigned seed) : engine_(seed), seeded_(true) {}
 
-    void Seed() override { ++seeds; }
+    void Seed() override {}
     double Next() override;
 
-    int seeds = 0;
     int draws = 0;
 
 private:
@@ -74,18 +72,12 @@ class GameStateProbe {
 public:
     static int TileImage(const GameState& s, int tile) { return s.iTileImages.at(tile); }
     static int TileClicks(const GameState& s, int tile) { return s.iTileClicks.at(tile); }
-    static int UncoveredTile(const GameState& s, int k) { return s.iUncoveredTiles.at(k); }
     static int PoolEntry(const GameState& s, int k) { return s.iImagePool.at(k); }
-    static int NumUncovered(const GameState& s) { return s.iNumUncovered; }
-    static int NumMatches(const GameState& s) { return s.iNumMatches; }
-    static int NumMismatches(const GameState& s) { return s.iNumMismatches; }
     static int NumTurns(const GameState& s) { return s.iNumTurns; }
     static int Score(const GameState& s) { return s.iScore; }
     static int NumSets(const GameState& s) { return s.iNumSets; }
     static int CategoryIndex(const GameState& s) { return s.iCategoryIndex; }
     static int NumCategories(const GameState& s) { return s.iNumCategories; }
-    static int CoverElapsed(const GameState& s) { return s.iCoverElapsed; }
-    static QString PlayerName(const GameState& s) { return s.sPlayerName; }
 
     static void SetCounts(GameState& s, int matches, int mismatches, int uncovered) {
         s.iNumMatches = static_cast<std::int16_t>(matches);
