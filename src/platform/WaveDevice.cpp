@@ -96,10 +96,6 @@ WaveDevice::WaveDevice(QObject* parent) : QObject(parent) {
     Gate(); // installed once, by the first device, before Qt's audio starts
 }
 
-void WaveDevice::SetDeviceType(const QString& deviceType) {
-    deviceType_ = deviceType;
-}
-
 void WaveDevice::SetFileName(const QString& fileName) {
     fileName_ = fileName;
 }

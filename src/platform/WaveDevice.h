@@ -20,7 +20,8 @@ class WaveDevice final : public QObject, public SoundDevice {
 public:
     explicit WaveDevice(QObject* parent = nullptr);
 
-    void SetDeviceType(const QString& deviceType) override;
+    // Wave audio is the only device type there is; nothing to switch.
+    void SetDeviceType(const QString& /*deviceType*/) override {}
     void SetFileName(const QString& fileName) override;
     void SetCommand(const QString& command) override;
 
@@ -30,7 +31,6 @@ public:
 private:
     QSoundEffect* EffectFor(const QString& fileName);
 
-    QString deviceType_;
     QString fileName_;
     QSoundEffect* current_ = nullptr;
     QHash<QString, QSoundEffect*> effects_; // owned as children; nullptr for unplayable files
