@@ -85,14 +85,15 @@ void frmTilewise::LoadImages() {
 
         ImageControl* picture = imgs_.at(i);
         picture->setGeometry(place);
-        // A tile a pixel off the nominal size gets its stretched copy here,
-        // once per picture and size, not from the control on every board.
-        QPixmap pixmap = pictures_.Load(file, pixels, (QSizeF(place.size()) * ratio).toSize());
+        // Decoded once at the nominal size; a tile a pixel off it gets its
+        // stretched copy from the cache, so painting never scales.
+        const QSize shown = (QSizeF(place.size()) * ratio).toSize();
+        QPixmap pixmap = pictures_.Load(file, pixels, shown);
         if (pixmap.isNull()) {
             if (!missing.contains(file)) {
                 missing.append(file);
             }
-            pixmap = DrawPlaceholder(pictureNumber, pixels, ratio);
+            pixmap = DrawPlaceholder(pictureNumber, shown, ratio);
         }
         pixmap.setDevicePixelRatio(ratio);
         picture->SetPicture(pixmap);
