@@ -2,8 +2,7 @@
 
 #include "BareWindow.h"
 #include "BenchApplication.h"
-#include "BenchServices.h"
-#include "DataFolder.h"
+#include "Fakes.h"
 #include "HighScores.h"
 #include "ImageControl.h"
 #include "Machine.h"
@@ -12,7 +11,6 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
@@ -25,37 +23,47 @@ double Milliseconds(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// A settings file of its own, and the bundled data folder as working folder,
-// for as long as it lives.
+// A settings file of its own, and the bundled data folder, for as long as
+// it lives.
 class BenchFolder {
 public:
     BenchFolder() {
         if (!settings_.isValid()) {
             throw std::runtime_error("cannot make a temporary settings folder");
         }
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-        const QString data = DataFolder::Bundled(QCoreApplication::applicationDirPath());
-        if (!QDir(data + QStringLiteral("/imgs")).exists()) {
-            throw std::runtime_error("no bundled pictures in " + data.toStdString());
+        if (!QDir(Data() + QStringLiteral("/imgs")).exists()) {
+            throw std::runtime_error("no bundled pictures in " + Data().toStdString());
         }
-        QDir::setCurrent(data);
+    }
+    static QString Data() {
+        return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/../share/tilewise"));
+    }
+    QString SettingsFile() const { return settings_.filePath(QStringLiteral("Tilewise.ini")); }
+
+    void StoreColumns(int columns) const {
+        SettingsStore store(SettingsFile());
+        if (!store.Update([columns](SettingsValues& values) {
+                values.Set(QStringLiteral("settings"), QStringLiteral("columns"),
+                           QString::number(columns));
+                return true;
+            })) {
+            throw std::runtime_error(store.Error().toStdString());
+        }
+    }
+
+    // The window as a player meets it, with no sound and no boxes that wait.
+    std::unique_ptr<frmTilewise> Window() const {
+        return std::move(MakeWindow(Data(), SettingsFile()).window);
     }
 
 private:
     QTemporaryDir settings_;
 };
 
-void StoreColumns(int columns) {
-    SettingsStore store;
-    if (!store.SaveSetting(QStringLiteral("settings"), QStringLiteral("columns"),
-                           QString::number(columns))) {
-        throw std::runtime_error(store.Error().toStdString());
-    }
-}
-
-std::unique_ptr<frmTilewise> ShownWindow(BenchApplication& app) {
+std::unique_ptr<frmTilewise> ShownWindow(BenchApplication& app, const BenchFolder& folder) {
     app.StartWatch();
-    auto window = std::make_unique<frmTilewise>(BenchServices());
+    std::unique_ptr<frmTilewise> window = folder.Window();
     window->show();
     app.WaitForPaint(VisibleLeaves(*window));
     return window;
@@ -64,7 +72,7 @@ std::unique_ptr<frmTilewise> ShownWindow(BenchApplication& app) {
 // The board's tiles that show: each picture, and each button over one.
 QList<QWidget*> ShownTiles(const frmTilewise& w) {
     QList<QWidget*> tiles;
-    for (int i = 0; i < w.iNumColumns * w.iNumRows; ++i) {
+    for (int i = 0; i < w.Game().TileCount(); ++i) {
         tiles << w.imgs(i);
         if (!w.btns(i)->isHidden()) {
             tiles << w.btns(i);
@@ -75,10 +83,11 @@ QList<QWidget*> ShownTiles(const frmTilewise& w) {
 
 // From the menu command to the end of the paint of the new board.
 double TimedNewGame(BenchApplication& app, frmTilewise& w, int columns, int category) {
-    w.iNewNumColumns = static_cast<std::int16_t>(columns);
-    w.iNewNumRows = static_cast<std::int16_t>(columns);
-    w.iNewNumTilesToMatch = 2;
-    w.iNewCategoryIndex = static_cast<std::int16_t>(category);
+    BoardConfig next = w.Game().Current();
+    next.iNumColumns = next.iNumRows = static_cast<std::int16_t>(columns);
+    next.iNumTilesToMatch = 2;
+    next.iCategoryIndex = static_cast<std::int16_t>(category);
+    w.SetNextGame(next);
     app.StartWatch();
     const Clock::time_point start = Clock::now();
     w.mnuGameNew_Click();
@@ -93,7 +102,7 @@ double StartUp(BenchApplication& app, const QString& kind, int columns) {
     const BenchFolder folder;
     const bool tilewise = kind == QLatin1String("tilewise");
     if (tilewise) {
-        StoreColumns(columns);
+        folder.StoreColumns(columns);
     } else if (kind != QLatin1String("bare")) {
         throw std::runtime_error("unknown window kind " + kind.toStdString());
     }
@@ -101,7 +110,7 @@ double StartUp(BenchApplication& app, const QString& kind, int columns) {
     const Clock::time_point start = Clock::now();
     std::unique_ptr<QMainWindow> window;
     if (tilewise) {
-        window = std::make_unique<frmTilewise>(BenchServices());
+        window = folder.Window();
     } else {
         window = std::make_unique<BareWindow>(columns);
     }
@@ -111,9 +120,9 @@ double StartUp(BenchApplication& app, const QString& kind, int columns) {
 
 NewGames NewGame(BenchApplication& app, int category) {
     const BenchFolder folder;
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app);
-    if (category < 1 || window->GetCategory(category).isEmpty() ||
-        category == window->iNewCategoryIndex) {
+    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
+    if (category < 1 || window->Game().GetCategory(category).isEmpty() ||
+        category == window->Game().Current().iCategoryIndex) {
         throw std::runtime_error("category " + std::to_string(category) +
                                  " is not another bundled category");
     }
@@ -129,8 +138,8 @@ NewGames NewGame(BenchApplication& app, int category) {
 
 QList<double> Clicks(BenchApplication& app, int columns, int count) {
     const BenchFolder folder;
-    StoreColumns(columns);
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app);
+    folder.StoreColumns(columns);
+    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
     frmTilewise& w = *window;
     // A fresh board every 20 clicks: at most 10 matches, so no game ends
     // (its boxes are not what is measured here).
@@ -139,7 +148,7 @@ QList<double> Clicks(BenchApplication& app, int columns, int count) {
     int next = 0;
     for (int c = 0; c < count; ++c) {
         if (c % kClicksPerBoard == 0) {
-            TimedNewGame(app, w, columns, w.iNewCategoryIndex);
+            TimedNewGame(app, w, columns, w.Game().Current().iCategoryIndex);
             next = 0;
         }
         while (w.btns(next)->isHidden()) {
@@ -158,11 +167,13 @@ QList<double> HighScoreEntries(int count) {
     const BenchFolder folder;
     constexpr int kColumns = 10;
     constexpr int kSetSize = 2;
-    auto add = [](int score) {
-        const QString failure =
-            HighScores::AddHighScore(kColumns, kSetSize, QStringLiteral("Bench"), score);
-        if (!failure.isEmpty()) {
-            throw std::runtime_error(failure.toStdString());
+    SettingsStore store(folder.SettingsFile());
+    HighScores table(store);
+    auto add = [&table](int score) {
+        const HighScores::Result added =
+            table.AddHighScore(kColumns, kSetSize, QStringLiteral("Bench"), score);
+        if (added.outcome != HighScores::Outcome::Added) {
+            throw std::runtime_error(added.problem.toStdString());
         }
     };
     for (int score = 1; score <= 10; ++score) {
@@ -172,7 +183,7 @@ QList<double> HighScoreEntries(int count) {
     // Each score is the best yet, so it goes to the top and every entry moves.
     for (int k = 0; k < count; ++k) {
         const int score = 11 + k;
-        if (!HighScores::IsHighScore(kColumns, kSetSize, score)) {
+        if (!table.IsHighScore(kColumns, kSetSize, score)) {
             throw std::runtime_error("the table took no high score");
         }
         const Clock::time_point start = Clock::now();
@@ -184,12 +195,11 @@ QList<double> HighScoreEntries(int count) {
 
 Memory NewGamesMemory(BenchApplication& app, int checkpoint, int games) {
     const BenchFolder folder;
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app);
+    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
     Memory result;
     result.startKiB = Machine::ResidentKiB();
     int categories = 0;
-    while (categories < GameState::kMaxCategories &&
-           !window->GetCategory(categories + 1).isEmpty()) {
+    while (!window->Game().GetCategory(categories + 1).isEmpty()) {
         ++categories;
     }
     // Every category in turn, so each one's pictures are decoded and kept.

@@ -1,5 +1,5 @@
-// The dialogs: Preferences, High Scores, Font and About, their keys and places.
-#include "Fakes.h"
+// The dialogs: Preferences, High Scores and About, their keys and places.
+#include "HighScores.h"
 #include "TestWorkspace.h"
 #include "Twips.h"
 #include "frmAbout.h"
@@ -8,20 +8,11 @@
 #include "frmTilewise.h"
 
 #include <QComboBox>
-#include <QFontDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
-
-QStringList TileFonts(const frmTilewise& w) {
-    QStringList fonts;
-    for (int i = 0; i < w.TileControls(); ++i) {
-        fonts << w.btns(i)->font().toString();
-    }
-    return fonts;
-}
 
 template <class T = QComboBox> T* Find(QDialog& d, const QString& name) {
     return d.findChild<T*>(name);
@@ -33,8 +24,8 @@ void Click(QDialog& d, const QString& name) { // a button, or the "close box"
 
 // Columns, rows, tiles per set, category and players of the game in play.
 QList<int> InPlay(const frmTilewise& w) {
-    return {w.iNumColumns, w.iNumRows, w.iNumTilesToMatch, GameStateProbe::CategoryIndex(w),
-            w.iNumPlayers};
+    const BoardConfig& c = w.Game().Current();
+    return {c.iNumColumns, c.iNumRows, c.iNumTilesToMatch, c.iCategoryIndex, c.iNumPlayers};
 }
 
 // Opens a dialog, reads its title and the named labels, and closes it with `ok`.
@@ -50,15 +41,23 @@ QStringList Shown(const std::function<void()>& open, const QStringList& labels, 
     return texts;
 }
 
-std::unique_ptr<QDialog> Make(const QString& kind, GameState& game) {
-    if (kind == QLatin1String("frmHighScores")) {
-        return std::make_unique<frmHighScores>(game);
+// A dialog on its own, over a game and a high-score store of the workspace.
+struct Opened {
+    Opened(const QString& kind, const TestWorkspace& ws) : store(ws.SettingsFile()), scores(store) {
+        game.Configure(BoardConfig{5, 5, 2, 1, 0});
+        if (kind == QLatin1String("frmHighScores")) {
+            dialog = std::make_unique<frmHighScores>(game.Current(), scores);
+        } else if (kind == QLatin1String("frmPreferences")) {
+            dialog = std::make_unique<frmPreferences>(game);
+        } else {
+            dialog = std::make_unique<frmAbout>();
+        }
     }
-    if (kind == QLatin1String("frmPreferences")) {
-        return std::make_unique<frmPreferences>(game);
-    }
-    return std::make_unique<frmAbout>();
-}
+    SettingsStore store;
+    HighScores scores;
+    GameState game;
+    std::unique_ptr<QDialog> dialog;
+};
 
 } // namespace
 
@@ -71,9 +70,6 @@ private slots:
     void categoriesListed();
     void highScores_data();
     void highScores();
-    void font_data();
-    void font();
-    void realFontDialog();
     void aboutTexts();
     void keys_data();
     void keys();
@@ -92,7 +88,8 @@ void TestDialogs::preferences_data() {
     };
     row("OK unchanged", {"btnOK"}, 1, "", {6, 6, 3, 2, 0});
     row("8 x 8", {"optBoardSize8x8", "btnOK"}, 1, "", {8, 8, 3, 2, 0});
-    row("sets of 5, third category", {"optMatch5", "btnOK"}, 2, "", {6, 6, 5, 3, 0});
+    row("sets of 5", {"optMatch5", "btnOK"}, 1, "", {6, 6, 5, 2, 0});
+    row("the third category alone", {"btnOK"}, 2, "", {6, 6, 3, 3, 0});
     row("a first player count", {"btnOK"}, 1, "2", {6, 6, 3, 2, 2});
     row("Cancel", {"optBoardSize9x9", "optMatch4", "cmdCancel"}, 2, "4", {6, 6, 3, 2, 0});
     row("close box", {"optBoardSize9x9", "optMatch4", "close box"}, 2, "4", {6, 6, 3, 2, 0});
@@ -116,8 +113,10 @@ void TestDialogs::preferences() {
     workspace.Store("settings", "columns", "6");
     workspace.Store("settings", "numTilesToMatch", "3");
     workspace.Store("settings", "categoryIndex", "2");
-    TestWindow t = MakeWindow();
-    t.window->iNewNumColumns = t.window->iNewNumPlayers = 3; // stale: replaced on opening
+    FakeWindow t = workspace.Open();
+    BoardConfig stale = t.window->Game().Current(); // replaced on opening
+    stale.iNumColumns = stale.iNumPlayers = 3;
+    t.window->SetNextGame(stale);
     const QList<int> before = InPlay(*t.window);
     const int draws = t.random->draws;
     const auto open = [&] { t.window->mnuEditPreferences_Click(); };
@@ -154,18 +153,18 @@ void TestDialogs::categoriesListed() {
     for (int n = 0; n < folders; ++n) {
         workspace.AddEntry(QStringLiteral("cat%1").arg(n, 2, 10, QLatin1Char('0')));
     }
-    TestWindow t = MakeWindow();
+    FakeWindow t = workspace.Open();
     QVERIFY(WithModal([&] { t.window->mnuEditPreferences_Click(); },
                       [&](QDialog& d) {
                           QComboBox* list = Find(d, "cmboCategory");
                           QCOMPARE(list->count(), std::min(folders, 32));
                           for (int k = 0; k < list->count(); ++k) {
-                              QCOMPARE(list->itemText(k), t.window->GetCategory(k + 1));
+                              QCOMPARE(list->itemText(k), t.window->Game().GetCategory(k + 1));
                           }
                           Click(d, "cmdDefault");
                           Click(d, "btnOK");
                       }));
-    QCOMPARE(GameStateProbe::CategoryIndex(*t.window), 1);
+    QCOMPARE(t.window->Game().Current().iCategoryIndex, 1);
 }
 
 void TestDialogs::highScores_data() {
@@ -198,8 +197,10 @@ void TestDialogs::highScores() {
     workspace.Store("settings", "columns", QString::number(columns));
     workspace.Store("settings", "numTilesToMatch", QString::number(tilesPerSet));
     workspace.Store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
-    TestWindow t = MakeWindow();
-    t.window->iNewNumColumns = 8; // the next game's table is not the one shown
+    FakeWindow t = workspace.Open();
+    BoardConfig next = t.window->Game().Current(); // the next game's table is not shown
+    next.iNumColumns = next.iNumRows = 8;
+    t.window->SetNextGame(next);
     const QStringList labels{"lblBoardSize", "lbl1", "lbl2", "lbl3", "lbl4", "lbl5",
                              "lbl6",         "lbl7", "lbl8", "lbl9", "lbl10"};
     const auto shown = [&] {
@@ -215,63 +216,9 @@ void TestDialogs::highScores() {
     QCOMPARE(shown(), QStringList{"High Scores"} + expected);
 }
 
-void TestDialogs::font_data() {
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<bool>("cancel");
-    QTest::newRow("10 x 10") << 10 << false;
-    QTest::newRow("cancel") << 5 << true;
-}
-
-// The chosen font goes on every tile; a new board then sets size and boldness anew.
-void TestDialogs::font() {
-    QFETCH(int, columns);
-    QFETCH(bool, cancel);
-    TestWorkspace workspace;
-    workspace.AddEntry(QStringLiteral("Animals"));
-    workspace.Store("settings", "columns", QString::number(columns));
-    TestWindow t = MakeWindow();
-    const QStringList before = TileFonts(*t.window);
-    QFont chosen(QStringLiteral("Courier New"), 12, QFont::Bold, true);
-    chosen.setUnderline(true);
-    chosen.setStrikeOut(true);
-    t.dialogs->fontAnswer = cancel ? std::nullopt : std::optional<QFont>(chosen);
-    t.window->mnuEditFont_Click();
-    QCOMPARE(t.dialogs->fontOffered.toString(), before.at(0));
-    QCOMPARE(TileFonts(*t.window), cancel ? before : QStringList(before.size(), chosen.toString()));
-
-    t.window->iNewNumColumns = t.window->iNewNumRows = 6;
-    t.window->mnuGameNew_Click();
-    QFont expected = cancel ? t.window->btns(0)->font() : chosen;
-    expected.setPointSizeF(t.window->btns(0)->font().pointSizeF());
-    expected.setBold(false);
-    QVERIFY(expected.pointSizeF() != chosen.pointSizeF());
-    QCOMPARE(TileFonts(*t.window), QStringList(36, expected.toString()));
-}
-
-void TestDialogs::realFontDialog() {
-    TestWorkspace workspace;
-    workspace.AddEntry(QStringLiteral("Animals"));
-    frmTilewise window({nullptr, nullptr, std::make_unique<FakeSound>()}); // the real dialogs
-    QFont picked;
-    QVERIFY(WithModal([&] { window.mnuEditFont_Click(); },
-                      [&](QDialog& d) {
-                          auto* dialog = qobject_cast<QFontDialog*>(&d);
-                          QVERIFY(dialog != nullptr);
-                          QCOMPARE(dialog->currentFont().pointSize(),
-                                   window.btns(0)->font().pointSize());
-                          picked = dialog->currentFont();
-                          picked.setItalic(true);
-                          picked.setPointSize(picked.pointSize() + 3);
-                          dialog->setCurrentFont(picked);
-                          picked = dialog->currentFont();
-                          dialog->accept();
-                      }));
-    QCOMPARE(TileFonts(window), QStringList(window.TileControls(), picked.toString()));
-}
-
 void TestDialogs::aboutTexts() {
     TestWorkspace workspace;
-    TestWindow t = MakeWindow();
+    FakeWindow t = workspace.Open();
     const QStringList labels{"lblAppName", "lblAppVersion", "lblAppDate", "lblAppDescription"};
     QCOMPARE(Shown([&] { t.window->mnuHelpAbout_Click(); }, labels, "btnOK"),
              (QStringList{"About Tilewise", "Tilewise", "2.00", "May 27, 1999",
@@ -308,10 +255,10 @@ void TestDialogs::keys() {
     QFETCH(int, result);
     QFETCH(QString, after);
     TestWorkspace workspace;
-    GameState game;
-    const std::unique_ptr<QDialog> d = Make(dialog, game);
+    Opened opened(dialog, workspace);
+    QDialog* d = opened.dialog.get();
     d->show();
-    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+    QVERIFY(QTest::qWaitForWindowActive(d));
     auto* target = d->findChild<QWidget*>(focus);
     target->setFocus();
     QTest::keySequence(target, QKeySequence(keys));
@@ -344,8 +291,8 @@ void TestDialogs::places() {
     QFETCH(QString, control);
     QFETCH(QRect, twips);
     TestWorkspace workspace;
-    GameState game;
-    const std::unique_ptr<QDialog> d = Make(dialog, game);
+    Opened opened(dialog, workspace);
+    QDialog* d = opened.dialog.get();
     d->show();
     const QWidget* w = d->findChild<QWidget*>(control);
     const QRect g = w != nullptr ? w->geometry() : QRect(QPoint(), d->size());

@@ -125,41 +125,44 @@ void frmPreferences::BuildDesign() {
 }
 
 void frmPreferences::Form_Load() {
-    const int columns = game_.iNewNumColumns;
+    const BoardConfig& next = game_.Next();
+    const int columns = next.iNumColumns;
     boardSizes_->button(columns >= 4 && columns <= 10 ? columns : 4)->setChecked(true);
 
-    if (QAbstractButton* match = matches_->button(game_.iNewNumTilesToMatch)) {
+    if (QAbstractButton* match = matches_->button(next.iNumTilesToMatch)) {
         match->setChecked(true);
     }
 
-    for (int index = 1; index <= GameState::kMaxCategories; ++index) {
+    for (int index = 1; index <= BoardConfig::kMaxCategories; ++index) {
         const QString name = game_.GetCategory(index);
         if (name.isEmpty()) {
             break;
         }
         cmboCategory_->addItem(name);
     }
-    cmboCategory_->setCurrentIndex(game_.iNewCategoryIndex - 1);
+    cmboCategory_->setCurrentIndex(next.iCategoryIndex - 1);
 
     for (int players = 1; players <= 4; ++players) {
         cmboPlayers_->addItem(QString::number(players));
     }
-    cmboPlayers_->setCurrentIndex(game_.iNewNumPlayers - 1);
+    cmboPlayers_->setCurrentIndex(next.iNumPlayers - 1);
 }
 
 void frmPreferences::btnOK_Click() {
+    BoardConfig next = game_.Next();
     if (const int size = boardSizes_->checkedId(); size != -1) {
-        game_.iNewNumColumns = static_cast<std::int16_t>(size);
+        next.iNumColumns = static_cast<std::int16_t>(size);
     }
-    game_.iNewNumRows = game_.iNewNumColumns;
+    next.iNumRows = next.iNumColumns;
     if (const int tiles = matches_->checkedId(); tiles != -1) {
-        game_.iNewNumTilesToMatch = static_cast<std::int16_t>(tiles);
+        next.iNumTilesToMatch = static_cast<std::int16_t>(tiles);
     }
     // With no category listed there is nothing to choose; position 0 would
     // name no picture folder at all, so the category stays the first.
-    game_.iNewCategoryIndex = static_cast<std::int16_t>(
+    next.iCategoryIndex = static_cast<std::int16_t>(
         cmboCategory_->currentIndex() == -1 ? 1 : cmboCategory_->currentIndex() + 1);
-    game_.iNewNumPlayers = static_cast<std::int16_t>(PlayersPosition() + 1);
+    next.iNumPlayers = static_cast<std::int16_t>(PlayersPosition() + 1);
+    game_.SetNext(next);
     accept();
 }
 

@@ -7,6 +7,8 @@
 #include "Placeholder.h"
 #include "Twips.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -23,14 +25,37 @@ Span ToPixels(int fromTwips, int lengthTwips, double dpi) {
     return {start, Twips::ToPixels(fromTwips + lengthTwips, dpi) - start};
 }
 
+// The notice for pictures a board could not show: the first file's name in
+// the panel, the paths in full (the first ten) in its tool tip. Built in one
+// step, so that a name holding "%1" stays as it is.
+QList<frmTilewise::Notice> MissingPictures(const QStringList& files) {
+    if (files.isEmpty()) {
+        return {};
+    }
+    const QString name = QFileInfo(files.first()).fileName();
+    const QString text = files.size() == 1
+                             ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
+                             : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
+                                   .arg(name, QString::number(files.size() - 1));
+    QStringList shown;
+    for (const QString& file : files.mid(0, 10)) {
+        shown.append(QDir::toNativeSeparators(file));
+    }
+    if (files.size() > 10) {
+        shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
+    }
+    return {{text,
+             QStringLiteral("Pictures missing or unreadable:\n") + shown.join(QLatin1Char('\n'))}};
+}
+
 } // namespace
 
 QString frmTilewise::PictureFile(int pictureNumber) const {
-    const QString base = pictureNumber == -1
-                             ? QStringLiteral("free")
-                             : QStringLiteral("imgs/") +
-                                   sCategories.at(static_cast<std::size_t>(iCategoryIndex)) +
-                                   QStringLiteral("/img") + NumberText::ThreeDigits(pictureNumber);
+    const QString base =
+        dataFolder_ + (pictureNumber == -1
+                           ? QStringLiteral("/free")
+                           : QStringLiteral("/imgs/") + game_.CategoryName() +
+                                 QStringLiteral("/img") + NumberText::ThreeDigits(pictureNumber));
     const QString gif = base + QStringLiteral(".gif");
     return FolderListing::FileExists(gif) ? gif : base + QStringLiteral(".jpg");
 }
@@ -38,10 +63,11 @@ QString frmTilewise::PictureFile(int pictureNumber) const {
 void frmTilewise::LoadImages() {
     const double dpi = Twips::LogicalDpi(this);
     const qreal ratio = devicePixelRatioF();
+    const int columns = game_.Current().iNumColumns;
     // The client area starts below the menu bar and ends at the status bar.
     const BoardGeometry g =
         ComputeBoardGeometry(Twips::FromPixels(client_->width(), dpi),
-                             Twips::FromPixels(client_->height(), dpi), iNumColumns, iNumRows);
+                             Twips::FromPixels(client_->height(), dpi), columns, columns);
 
     // Every picture is decoded once, at the board's nominal tile size.
     const QSize pixels = (QSizeF(Twips::ToPixels(g.W, dpi), Twips::ToPixels(g.H, dpi)) * ratio)
@@ -50,7 +76,7 @@ void frmTilewise::LoadImages() {
     int x = kBoardMargin;
     int y = kBoardMargin;
     QStringList missing;
-    const int tiles = iNumRows * iNumColumns;
+    const int tiles = game_.TileCount();
 
     client_->setUpdatesEnabled(false);
     for (int i = 0; i < tiles; ++i) {
@@ -66,7 +92,7 @@ void frmTilewise::LoadImages() {
             picture->hide();
             imgs_.append(picture);
         }
-        const int pictureNumber = iTileImages.at(static_cast<std::size_t>(i));
+        const int pictureNumber = game_.TileImage(i);
         const QString file = PictureFile(pictureNumber);
 
         const Span across = ToPixels(x, g.W, dpi);
@@ -76,7 +102,7 @@ void frmTilewise::LoadImages() {
         QPushButton* button = btns_.at(i);
         button->setGeometry(place);
         button->setText(QString::number(i + 1));
-        button->setVisible(pictureNumber != -1);
+        button->setVisible(!game_.IsFaceUp(i));
         QFont font = button->font();
         font.setPointSize(g.F);
         font.setBold(false);
@@ -100,7 +126,7 @@ void frmTilewise::LoadImages() {
         picture->setVisible(true);
         button->raise();
 
-        if (i % iNumColumns == iNumColumns - 1) {
+        if (i % columns == columns - 1) {
             y += g.H;
             x = kBoardMargin;
         } else {
@@ -109,19 +135,12 @@ void frmTilewise::LoadImages() {
     }
     client_->setUpdatesEnabled(true);
 
-    boardNotice_.clear();
-    if (missing.size() == 1) {
-        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1").arg(missing.first());
-    } else if (missing.size() > 1) {
-        boardNotice_ = QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                           .arg(missing.first())
-                           .arg(missing.size() - 1);
-    }
+    SetBoardNotices(MissingPictures(missing));
     UpdateStatusBar();
 }
 
 void frmTilewise::UnloadImages() {
-    const int tiles = iNumRows * iNumColumns;
+    const int tiles = game_.TileCount();
     for (int i = 1; i < tiles && i < TileControls(); ++i) {
         delete btns_.at(i);
         delete imgs_.at(i);

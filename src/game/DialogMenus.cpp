@@ -1,58 +1,53 @@
 #include "frmTilewise.h"
 
+#include "HighScores.h"
 #include "frmAbout.h"
 #include "frmHighScores.h"
 #include "frmPreferences.h"
 
+#include <QFontInfo>
 #include <QPushButton>
-#include <algorithm>
-#include <exception>
 
 // Each dialog lives for one opening: built (and filled) here, shown modally
 // over this window, which also centres it, and gone when the call returns.
 
 void frmTilewise::mnuGameHighScores_Click() {
-    frmHighScores dialog(*this, this);
+    HighScores scores(store_);
+    frmHighScores dialog(game_.Current(), scores, this);
     dialog.exec();
 }
 
 void frmTilewise::mnuEditPreferences_Click() {
-    iNewNumColumns = iNumColumns;
-    iNewNumRows = iNumRows;
-    iNewNumTilesToMatch = iNumTilesToMatch;
-    iNewCategoryIndex = iCategoryIndex;
-    iNewNumPlayers = iNumPlayers;
+    game_.OfferCurrentAsNext();
     {
-        frmPreferences dialog(*this, this);
+        frmPreferences dialog(game_, this);
         dialog.exec();
     }
-    if (iNewNumColumns != iNumColumns || iNewNumRows != iNumRows ||
-        iNewNumTilesToMatch != iNumTilesToMatch || iNewCategoryIndex != iCategoryIndex ||
-        iNewNumPlayers != iNumPlayers) {
+    if (game_.NextDiffers()) {
         mnuGameNew_Click();
     }
 }
 
 void frmTilewise::mnuEditFont_Click() {
-    const std::optional<QFont> chosen = dialogs().ChooseFont(this, btns(0)->font());
+    // The dialog is preset with the family the tiles are really drawn in: an
+    // alias such as "Arial" is not in its list, and OK would then switch the
+    // tiles to the dialog's fallback.
+    QFont initial = btns(0)->font();
+    initial.setFamily(QFontInfo(initial).family());
+    const std::optional<QFont> chosen = dialogs_->ChooseFont(this, initial);
     if (!chosen) {
         return;
     }
-    try {
-        const int tiles = std::min(iNumColumns * iNumRows, TileControls());
-        for (int i = 0; i < tiles; ++i) {
-            QPushButton* tile = btns(i);
-            QFont font = tile->font();
-            font.setFamily(chosen->family());
-            font.setPointSizeF(chosen->pointSizeF());
-            font.setBold(chosen->bold());
-            font.setItalic(chosen->italic());
-            font.setUnderline(chosen->underline());
-            font.setStrikeOut(chosen->strikeOut());
-            tile->setFont(font);
-        }
-    } catch (const std::exception&) {
-        // Left quietly, like a cancel; the tiles already changed keep the new font.
+    for (int i = 0; i < game_.TileCount(); ++i) {
+        QPushButton* tile = btns(i);
+        QFont font = tile->font();
+        font.setFamily(chosen->family());
+        font.setPointSizeF(chosen->pointSizeF());
+        font.setBold(chosen->bold());
+        font.setItalic(chosen->italic());
+        font.setUnderline(chosen->underline());
+        font.setStrikeOut(chosen->strikeOut());
+        tile->setFont(font);
     }
 }
 

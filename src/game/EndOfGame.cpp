@@ -6,39 +6,45 @@
 
 using NumberText::Num;
 
-void frmTilewise::TilesMatched() {
-    iNumUncovered = 0;
-    Misc::PlaySound(mmc1(), Misc::Cue::Match);
-    ++iNumMatches;
+void frmTilewise::TilesMatched(bool gameOver) {
+    Misc::PlaySound(*mmc1_, Misc::Cue::Match);
     ShowStatus(QStringLiteral("Cool. You matched."));
     UpdateStatusBar();
-    if (iNumMatches != iNumSets) {
+    if (!gameOver) {
         return;
     }
 
-    dialogs().MsgBox(this,
-                     QStringLiteral("You Finished.  You matched") + Num(iNumMatches) +
-                         QStringLiteral(" out of") + Num(iNumTurns) + QStringLiteral(", or ") +
-                         Num(iScore) + QStringLiteral("%"),
+    const int score = game_.Score();
+    dialogs_->MsgBox(this,
+                     QStringLiteral("You Finished.  You matched") + Num(game_.NumMatches()) +
+                         QStringLiteral(" out of") + Num(game_.NumTurns()) +
+                         QStringLiteral(", or ") + Num(score) + QStringLiteral("%"),
                      QStringLiteral("Congratulations!"));
-    if (!HighScores::IsHighScore(iNumColumns, iNumTilesToMatch, iScore)) {
+    const int columns = game_.Current().iNumColumns;
+    const int tilesPerSet = game_.Current().iNumTilesToMatch;
+    HighScores scores(store_);
+    if (!scores.IsHighScore(columns, tilesPerSet, score)) {
         return;
     }
 
     const QString title = QStringLiteral("New High Score");
-    sPlayerName = dialogs().InputBox(this,
-                                     QStringLiteral("Your score of") + Num(iScore) +
-                                         QStringLiteral("% is one of the all-time best scores.  ") +
-                                         QStringLiteral("Please enter your name"),
-                                     title, sPlayerName);
-    if (sPlayerName.isEmpty()) {
-        sPlayerName = QStringLiteral("No Name");
-    }
-    // A score that could not be stored is not passed over in silence: the
-    // player is told why, and the game goes on.
-    const QString failure =
-        HighScores::AddHighScore(iNumColumns, iNumTilesToMatch, sPlayerName, iScore);
-    if (!failure.isEmpty()) {
-        dialogs().MsgBox(this, failure, title);
+    game_.SetPlayerName(
+        dialogs_->InputBox(this,
+                           QStringLiteral("Your score of") + Num(score) +
+                               QStringLiteral("% is one of the all-time best scores.  ") +
+                               QStringLiteral("Please enter your name"),
+                           title, game_.PlayerName()));
+    // A score that was not stored is not passed over in silence: the player
+    // is told why, and the game goes on.
+    const HighScores::Result added =
+        scores.AddHighScore(columns, tilesPerSet, game_.PlayerName(), score);
+    if (added.outcome == HighScores::Outcome::NotSaved) {
+        dialogs_->MsgBox(
+            this, QStringLiteral("The high score could not be saved. ") + added.problem, title);
+    } else if (added.outcome == HighScores::Outcome::NoLongerHigh) {
+        dialogs_->MsgBox(this,
+                         QStringLiteral("Your score no longer makes the top ten for this board: "
+                                        "better scores were entered meanwhile."),
+                         title);
     }
 }

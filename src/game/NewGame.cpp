@@ -2,20 +2,31 @@
 
 #include "WaitCursor.h"
 
+#include <optional>
+
+// The new game is dealt aside first; the board in play is replaced only once
+// the deal has succeeded, so a failure leaves the game in progress as it was.
 void frmTilewise::mnuGameNew_Click() {
-    const WaitCursor hourglass;
+    std::optional<WaitCursor> hourglass(std::in_place);
     ShowStatus(QStringLiteral("Starting new game..."));
-    Initialize();
+    GameState next = game_;
+    next.Initialize();
     ShowStatus(QStringLiteral("Unloading images..."));
-    UnloadImages();
-    iNumColumns = iNewNumColumns;
-    iNumRows = iNewNumRows;
-    iNumTilesToMatch = iNewNumTilesToMatch;
-    iCategoryIndex = iNewCategoryIndex;
-    iNumPlayers = iNewNumPlayers;
+    next.MakeNextCurrent();
     ShowStatus(QStringLiteral("Randomizing array..."));
-    RandomizeArray(*random_);
+    if (!next.RandomizeArray(*random_)) {
+        ShowStatus(QString());
+        hourglass.reset();
+        dialogs_->MsgBox(this,
+                         QStringLiteral("A new game could not be started: Tilewise deals boards "
+                                        "of 4 x 4 to 10 x 10 tiles with sets of 2 to 5 tiles. "
+                                        "The game in progress goes on."),
+                         QStringLiteral("Tilewise"));
+        return;
+    }
     ShowStatus(QStringLiteral("Loading images..."));
+    UnloadImages();
+    game_ = std::move(next);
     LoadImages();
     ShowStatus(QString());
 }

@@ -9,9 +9,9 @@
 void frmTilewise::mnuGameRevealAll_Click() {
     const WaitCursor hourglass;
     ShowStatus(QStringLiteral("Revealing all tiles..."));
-    for (int i = 0; i < iNumColumns * iNumRows; ++i) {
-        btns(i)->hide();
+    game_.RevealAll();
+    for (int i = 0; i < game_.TileCount(); ++i) {
+        btns(i)->setVisible(!game_.IsFaceUp(i));
     }
-    iNumUncovered = 0;
     ShowStatus(QString());
 }

@@ -7,14 +7,35 @@
 using NumberText::Num;
 
 void frmTilewise::ShowStatus(const QString& message) {
-    panels_.at(2)->setText(message.isEmpty() ? boardNotice_ : message);
+    QList<Notice> notices = news_ + boardNotices_;
+    const bool showNotices = message.isEmpty() || (noticesHold_ && !notices.isEmpty());
+    QStringList texts;
+    QStringList details;
+    for (const Notice& notice : std::as_const(notices)) {
+        texts.append(notice.text);
+        details.append(notice.detail);
+    }
+    QLabel* panel = panels_.at(2);
+    panel->setText(showNotices ? texts.join(QStringLiteral("  ")) : message);
+    panel->setToolTip(showNotices ? details.join(QLatin1Char('\n')) : QString());
+}
+
+void frmTilewise::SetBoardNotices(QList<Notice> notices) {
+    boardNotices_ = std::move(notices);
+    noticesHold_ = true;
 }
 
 void frmTilewise::UpdateStatusBar() {
-    ComputeScore();
-    panels_.at(0)->setText(QStringLiteral("Matches:") + Num(iNumMatches) + QStringLiteral(" /") +
-                           Num(iNumTurns) + QStringLiteral(", ") + Num(iScore) +
-                           QStringLiteral("% "));
-    panels_.at(1)->setText(QStringLiteral("Uncovered:") + Num(iNumUncovered) +
-                           QStringLiteral(" /") + Num(iNumTilesToMatch));
+    panels_.at(0)->setText(QStringLiteral("Matches:") + Num(game_.NumMatches()) +
+                           QStringLiteral(" /") + Num(game_.NumTurns()) + QStringLiteral(", ") +
+                           Num(game_.Score()) + QStringLiteral("% "));
+    panels_.at(1)->setText(QStringLiteral("Uncovered:") + Num(game_.NumUncovered()) +
+                           QStringLiteral(" /") + Num(game_.Current().iNumTilesToMatch));
+}
+
+QString frmTilewise::GetTileToolTip(int Index) const {
+    const int n = game_.TileClicks(Index);
+    const QString ending = n > 1 ? QStringLiteral("s") : QString();
+    return QStringLiteral("Uncovered") + Num(n) + QStringLiteral(" time") + ending +
+           QStringLiteral(" before");
 }

@@ -9,59 +9,47 @@
 using NumberText::Num;
 
 void frmTilewise::btns_Click(int Index) {
-    const auto tile = static_cast<std::size_t>(Index);
-    const int n = iTileClicks.at(tile);
-    if (n >= 2) {
-        ShowStatus(QStringLiteral("You've clicked this") + Num(n) +
-                   QStringLiteral(" times already."));
-    } else {
-        ShowStatus(QString());
+    const std::optional<ClickResult> turn = game_.Click(Index);
+    if (!turn) {
+        return; // only a face-down tile turns over
     }
-
-    if (iNumUncovered >= iNumTilesToMatch) {
-        CoverTiles();
+    if (noticesHold_) {
+        // The board's first click: the start-up news has been seen.
+        noticesHold_ = false;
+        news_.clear();
     }
+    const int n = turn->clicksBefore;
+    ShowStatus(n >= 2 ? QStringLiteral("You've clicked this") + Num(n) +
+                            QStringLiteral(" times already.")
+                      : QString());
+    CoverTiles(turn->covered);
+    btns(Index)->setVisible(!game_.IsFaceUp(Index));
 
-    QPushButton* button = btns(Index);
-    button->setHidden(!button->isHidden());
-
-    if (iNumUncovered < kMaxTurnTiles) {
-        iUncoveredTiles.at(static_cast<std::size_t>(iNumUncovered)) =
-            static_cast<std::int16_t>(Index);
-        ++iNumUncovered;
-    }
-
-    if (IsMatch()) {
-        TilesMatched();
-    } else if (iNumUncovered >= iNumTilesToMatch) {
+    if (turn->outcome == TurnOutcome::Matched) {
+        TilesMatched(turn->gameOver);
+    } else if (turn->outcome == TurnOutcome::Mismatched) {
         TilesMismatched();
     }
 
-    ++iTileClicks.at(tile);
-    button->setToolTip(GetTileToolTip(Index));
+    btns(Index)->setToolTip(GetTileToolTip(Index));
     UpdateStatusBar();
 }
 
-void frmTilewise::CoverTiles() {
-    for (int k = 0; k < iNumUncovered; ++k) {
-        btns(iUncoveredTiles.at(static_cast<std::size_t>(k)))->show();
+void frmTilewise::CoverTiles(const QList<int>& tiles) {
+    for (int tile : tiles) {
+        btns(tile)->show();
     }
-    iNumUncovered = 0;
 }
 
 void frmTilewise::TilesMismatched() {
-    Misc::PlaySound(mmc1(), Misc::Cue::Mismatch);
-    ++iNumMismatches;
+    Misc::PlaySound(*mmc1_, Misc::Cue::Mismatch);
     ShowStatus(QStringLiteral("Concentrate!"));
 }
 
 void frmTilewise::tmrTimer_Timer() {
-    if (iNumUncovered < iNumTilesToMatch) {
-        iCoverElapsed = 0;
-    } else if (iCoverElapsed < iCoverDelay) {
-        iCoverElapsed = static_cast<std::int16_t>(iCoverElapsed + tmrTimer_->interval());
-    } else {
-        CoverTiles();
+    const QList<int> covered = game_.Tick(tmrTimer_->interval());
+    if (!covered.isEmpty()) {
+        CoverTiles(covered);
         UpdateStatusBar();
     }
 }

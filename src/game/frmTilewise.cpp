@@ -33,10 +33,10 @@ const QString kSettings = QStringLiteral("settings");
 
 // A stored preference as a number within [lo, hi], or its default when the
 // text is missing, not a number, or out of range.
-std::int16_t StoredInRange(const SettingsStore& store, const QString& key, std::int16_t fallback,
-                           int lo, int hi) {
+std::int16_t InRange(const SettingsValues& stored, const QString& key, std::int16_t fallback,
+                     int lo, int hi) {
     const auto value =
-        NumberText::ParseInt16(store.GetSetting(kSettings, key, QString::number(fallback)));
+        NumberText::ParseInt16(stored.Get(kSettings, key, QString::number(fallback)));
     if (!value || *value < lo || *value > hi) {
         return fallback;
     }
@@ -46,8 +46,9 @@ std::int16_t StoredInRange(const SettingsStore& store, const QString& key, std::
 } // namespace
 
 frmTilewise::frmTilewise(Services services, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(services.dialogs)),
-      random_(std::move(services.random)), mmc1_(std::move(services.sound)) {
+    : QMainWindow(parent), dataFolder_(services.dataFolder), store_(services.settingsFile),
+      dialogs_(std::move(services.dialogs)), random_(std::move(services.random)),
+      mmc1_(std::move(services.sound)) {
     if (!dialogs_) {
         dialogs_ = std::make_unique<QtDialogs>();
     }
@@ -55,14 +56,10 @@ frmTilewise::frmTilewise(Services services, QWidget* parent)
         random_ = std::make_unique<ClockRandom>();
     }
     if (!mmc1_) {
-        auto wave = std::make_unique<WaveDevice>();
-        // Decoded once the event loop runs, so the first match sounds at once
-        // without slowing the start.
-        QTimer::singleShot(0, wave.get(), [device = wave.get()] {
-            device->Preload(Misc::CueFile(Misc::Cue::Match));
-            device->Preload(Misc::CueFile(Misc::Cue::Mismatch));
-        });
-        mmc1_ = std::move(wave);
+        mmc1_ = std::make_unique<WaveDevice>(dataFolder_,
+                                             QStringList{Misc::CueFile(Misc::Cue::Greeting),
+                                                         Misc::CueFile(Misc::Cue::Match),
+                                                         Misc::CueFile(Misc::Cue::Mismatch)});
     }
     BuildDesign();
     Form_Load();
@@ -172,38 +169,45 @@ void frmTilewise::BuildStatusBar() {
         label->setMinimumWidth(Twips::ToPixels(1440, dpi));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        sbMain_->addWidget(label, p + 1 == design.size() ? 1 : 0);
+        const bool last = p + 1 == design.size();
+        if (last) {
+            // A long notice is cut short here and read whole in the tool tip;
+            // it must not widen the window.
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
+        sbMain_->addWidget(label, last ? 1 : 0);
         panels_.at(p) = label;
     }
     setStatusBar(sbMain_);
 }
 
-QString frmTilewise::PanelText(int panel) const {
-    return panels_.at(static_cast<std::size_t>(panel - 1))->text();
+QLabel* frmTilewise::Panel(int panel) const {
+    return panels_.at(static_cast<std::size_t>(panel - 1));
 }
 
 void frmTilewise::Form_Load() {
-    ScanCategories(FolderListing::List(QStringLiteral("imgs")));
-    ReadPreferences();
-
-    iNumRows = iNumColumns;
-    iNewNumColumns = iNumColumns;
-    iNewNumRows = iNumColumns;
-    iNewNumTilesToMatch = iNumTilesToMatch;
-    iNewCategoryIndex = iCategoryIndex;
-
-    Initialize();
-    RandomizeArray(*random_);
+    game_.ScanCategories(FolderListing::Folders(dataFolder_ + QStringLiteral("/imgs")));
+    if (const QString copy = store_.KeepDamagedCopy(); !copy.isEmpty()) {
+        news_.append({QStringLiteral("Settings file damaged; a copy was kept."),
+                      QStringLiteral("The settings file could not be read whole. It was copied "
+                                     "to %1 before Tilewise writes it again.")
+                          .arg(copy)});
+    }
+    if (game_.CategoriesLeftOut()) {
+        news_.append({QStringLiteral("Only the first 32 categories are listed."),
+                      QStringLiteral("More than 32 category folders lie in %1; Preferences "
+                                     "lists the first 32 by name.")
+                          .arg(QDir::toNativeSeparators(dataFolder_ + QStringLiteral("/imgs")))});
+    }
+    game_.Configure(StoredConfig());
+    game_.Initialize();
+    game_.RandomizeArray(*random_);
     LoadImages();
 
-    mmc1_->SetDeviceType(QStringLiteral("WaveAudio"));
-    mmc1_->SetFileName(QStringLiteral("letsplay.wav"));
-    mmc1_->SetCommand(QStringLiteral("Open"));
-    mmc1_->SetCommand(QStringLiteral("Play"));
-
+    Misc::PlaySound(*mmc1_, Misc::Cue::Greeting);
     ShowStatus(QStringLiteral("Start matching tiles."));
 
-    if (iNumCategories == 0) {
+    if (game_.NumCategories() == 0) {
         // Told once, after the window is up, so the player sees it over the board.
         QTimer::singleShot(0, this, [this] {
             dialogs_->MsgBox(
@@ -211,17 +215,23 @@ void frmTilewise::Form_Load() {
                 QStringLiteral("No picture categories were found.\n\nTilewise looks for "
                                "category folders inside a folder named \"imgs\" in %1. "
                                "Until there is one, the tiles show numbered stand-ins.")
-                    .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                    .arg(QDir::toNativeSeparators(dataFolder_)),
                 QStringLiteral("Tilewise"));
         });
     }
 }
 
-void frmTilewise::ReadPreferences() {
-    const SettingsStore store;
-    iCategoryIndex = StoredInRange(store, QStringLiteral("categoryIndex"), 1, 1, iNumCategories);
-    iNumTilesToMatch = StoredInRange(store, QStringLiteral("numTilesToMatch"), 2, 2, 5);
-    iNumColumns = StoredInRange(store, QStringLiteral("columns"), 5, 4, 10);
+BoardConfig frmTilewise::StoredConfig() const {
+    const SettingsValues stored = store_.Read();
+    BoardConfig config;
+    config.iCategoryIndex =
+        InRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.NumCategories());
+    config.iNumTilesToMatch = InRange(stored, QStringLiteral("numTilesToMatch"), 2,
+                                      BoardConfig::kMinSet, BoardConfig::kMaxSet);
+    config.iNumColumns =
+        InRange(stored, QStringLiteral("columns"), 5, BoardConfig::kMinSide, BoardConfig::kMaxSide);
+    config.iNumRows = config.iNumColumns;
+    return config;
 }
 
 void frmTilewise::Form_Unload() {
@@ -230,16 +240,35 @@ void frmTilewise::Form_Unload() {
     }
     unloaded_ = true;
     mmc1_->SetCommand(QStringLiteral("Close"));
-    SettingsStore store;
-    store.SaveSetting(kSettings, QStringLiteral("categoryIndex"), QString::number(iCategoryIndex));
-    store.SaveSetting(kSettings, QStringLiteral("numTilesToMatch"),
-                      QString::number(iNumTilesToMatch));
-    store.SaveSetting(kSettings, QStringLiteral("columns"), QString::number(iNumColumns));
+    const BoardConfig& current = game_.Current();
+    const bool saved = store_.Update([&current](SettingsValues& values) {
+        values.Set(kSettings, QStringLiteral("categoryIndex"),
+                   QString::number(current.iCategoryIndex));
+        values.Set(kSettings, QStringLiteral("numTilesToMatch"),
+                   QString::number(current.iNumTilesToMatch));
+        values.Set(kSettings, QStringLiteral("columns"), QString::number(current.iNumColumns));
+        return true;
+    });
+    if (!saved) {
+        dialogs_->MsgBox(this,
+                         QStringLiteral("Your preferences could not be saved. ") + store_.Error(),
+                         QStringLiteral("Tilewise"));
+    }
 }
 
 void frmTilewise::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+}
+
+void frmTilewise::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!soundStarted_) {
+        soundStarted_ = true;
+        // Once the window is on screen: opening the audio output and decoding
+        // the cues would otherwise delay the first frame.
+        QTimer::singleShot(0, this, [this] { mmc1_->Start(); });
+    }
 }
 
 void frmTilewise::mnuGameExit_Click() {

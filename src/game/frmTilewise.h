@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "PictureCache.h"
 #include "RandomSource.h"
+#include "SettingsStore.h"
 #include "SoundDevice.h"
 
 #include <QList>
@@ -17,21 +18,24 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 
-// The main window: the board of face-down tiles over their pictures, the
-// menus and the status bar. Loading it starts a game; closing it saves the
-// preferences of the game in progress.
-class frmTilewise final : public QMainWindow, public GameState {
+// The main window: it holds the game's rules and draws them as a board of
+// face-down tiles over their pictures, with the menus and the status bar.
+// Loading it starts a game; closing it saves the preferences of the game in
+// progress.
+class frmTilewise final : public QMainWindow {
     Q_OBJECT
 public:
     // What the window talks to outside itself. Empty members get the real
     // thing; tests put fakes in to answer boxes, fix deals and hear cues.
     struct Services {
+        QString dataFolder;   // holds imgs, the free picture and the cues
+        QString settingsFile; // the preferences and high scores
         std::unique_ptr<Dialogs> dialogs;
         std::unique_ptr<RandomSource> random;
         std::unique_ptr<SoundDevice> sound;
     };
 
-    explicit frmTilewise(Services services = {}, QWidget* parent = nullptr);
+    explicit frmTilewise(Services services, QWidget* parent = nullptr);
     ~frmTilewise() override;
 
     // Menu commands.
@@ -47,24 +51,36 @@ public:
     void btns_Click(int Index);
     void tmrTimer_Timer();
 
-    // Progress messages go to the third status panel; an empty message shows
-    // the board's standing notice (a missing picture), if any.
+    // Progress messages go to the third status panel. The notices of a new
+    // board (pictures it could not show) take their place until the first
+    // click; after that an empty message brings them back.
     void ShowStatus(const QString& message);
     void UpdateStatusBar();
+
+    const GameState& Game() const { return game_; }
+    // Chooses the next game, as the Preferences dialog does.
+    void SetNextGame(const BoardConfig& next) { game_.SetNext(next); }
 
     // The controls, by their names.
     QPushButton* btns(int index) const { return btns_.at(index); }
     ImageControl* imgs(int index) const { return imgs_.at(index); }
     int TileControls() const { return static_cast<int>(btns_.size()); }
     QStatusBar* sbMain() const { return sbMain_; }
-    QString PanelText(int panel) const; // 1-based, as the panels are numbered
+    QLabel* Panel(int panel) const; // 1-based, as the panels are numbered
     QTimer* tmrTimer() const { return tmrTimer_; }
-    SoundDevice& mmc1() const { return *mmc1_; }
-    Dialogs& dialogs() const { return *dialogs_; }
     const PictureCache& Pictures() const { return pictures_; }
+    SettingsStore& Settings() { return store_; }
+
+    // Panel 3's notices: start-up news (told once) and what the board could
+    // not show, short in the panel and in full in its tool tip.
+    struct Notice {
+        QString text;
+        QString detail;
+    };
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildDesign();
@@ -72,16 +88,21 @@ private:
     void BuildStatusBar();
     void Form_Load();
     void Form_Unload();
-    void ReadPreferences();
+    BoardConfig StoredConfig() const;
 
     void LoadImages();
     void UnloadImages();
     QString PictureFile(int pictureNumber) const;
+    QString GetTileToolTip(int Index) const;
 
-    void CoverTiles();
+    void SetBoardNotices(QList<Notice> notices);
+    void CoverTiles(const QList<int>& tiles);
     void TilesMismatched();
-    void TilesMatched();
+    void TilesMatched(bool gameOver);
 
+    GameState game_;
+    QString dataFolder_;
+    SettingsStore store_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<SoundDevice> mmc1_;
@@ -94,6 +115,9 @@ private:
     QTimer* tmrTimer_ = nullptr;
 
     PictureCache pictures_;
-    QString boardNotice_; // what the last board build could not load
+    QList<Notice> news_;
+    QList<Notice> boardNotices_;
+    bool noticesHold_ = false; // until the first click of a board
     bool unloaded_ = false;
+    bool soundStarted_ = false;
 };

@@ -1,116 +1,94 @@
 #include "HighScores.h"
 
 #include "NumberText.h"
-#include "ScoreTableLock.h"
 #include "SettingsStore.h"
 
 #include <QDate>
 #include <QLocale>
 
-namespace HighScores {
-
 namespace {
 
 constexpr int kRanks = 10;
 
-// The readers and writers behind the public ones, on a given store: the
-// public ones open their own, AddHighScore passes its locked batch, and a
-// failure can tell why.
-QString GetScoreName(const SettingsStore& store, int columns, int tilesPerSet, int rank) {
-    return store.GetSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true), QString());
+QString GetScoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
+    return table.Get(HighScores::GetBoardKey(columns, tilesPerSet),
+                     HighScores::GetEntryKey(rank, true));
 }
 
-std::int16_t GetScoreValue(const SettingsStore& store, int columns, int tilesPerSet, int rank) {
-    const QString text =
-        store.GetSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, false), QString());
+std::int16_t GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
+    const QString text = table.Get(HighScores::GetBoardKey(columns, tilesPerSet),
+                                   HighScores::GetEntryKey(rank, false));
     return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
 }
 
-bool SaveScoreName(SettingsStore& store, int columns, int tilesPerSet, int rank,
+void SaveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
                    const QString& name) {
-    return store.SaveSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true), name);
+    table.Set(HighScores::GetBoardKey(columns, tilesPerSet), HighScores::GetEntryKey(rank, true),
+              name);
 }
 
-bool SaveScoreValue(SettingsStore& store, int columns, int tilesPerSet, int rank, int score) {
-    return store.SaveSetting(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, false),
-                             QString::number(score));
-}
-
-QString NotSaved(const QString& reason) {
-    return QStringLiteral("The high score could not be saved. ") + reason;
+void SaveScoreValue(SettingsValues& table, int columns, int tilesPerSet, int rank, int score) {
+    table.Set(HighScores::GetBoardKey(columns, tilesPerSet), HighScores::GetEntryKey(rank, false),
+              QString::number(score));
 }
 
 } // namespace
 
-QString GetBoardKey(int columns, int tilesPerSet) {
-    return QString::number(columns) + QStringLiteral(" x ") + QString::number(columns) +
-           QStringLiteral(" match ") + QString::number(tilesPerSet);
+QString HighScores::BoardName(int columns, int rows, int tilesPerSet) {
+    return QStringLiteral("%1 x %2 match %3").arg(columns).arg(rows).arg(tilesPerSet);
 }
 
-QString GetEntryKey(int rank, bool nameFlag) {
+QString HighScores::GetBoardKey(int columns, int tilesPerSet) {
+    return BoardName(columns, columns, tilesPerSet);
+}
+
+QString HighScores::GetEntryKey(int rank, bool nameFlag) {
     return (nameFlag ? QStringLiteral("name") : QStringLiteral("value")) + QString::number(rank);
 }
 
-QString GetScoreName(int columns, int tilesPerSet, int rank) {
-    return GetScoreName(SettingsStore(), columns, tilesPerSet, rank);
+QString HighScores::GetScoreName(int columns, int tilesPerSet, int rank) const {
+    return ::GetScoreName(store_.Read(), columns, tilesPerSet, rank);
 }
 
-std::int16_t GetScoreValue(int columns, int tilesPerSet, int rank) {
-    return GetScoreValue(SettingsStore(), columns, tilesPerSet, rank);
+std::int16_t HighScores::GetScoreValue(int columns, int tilesPerSet, int rank) const {
+    return ::GetScoreValue(store_.Read(), columns, tilesPerSet, rank);
 }
 
-bool SaveScoreName(int columns, int tilesPerSet, int rank, const QString& name) {
-    SettingsStore store;
-    return SaveScoreName(store, columns, tilesPerSet, rank, name);
-}
-
-bool SaveScoreValue(int columns, int tilesPerSet, int rank, int score) {
-    SettingsStore store;
-    return SaveScoreValue(store, columns, tilesPerSet, rank, score);
-}
-
-bool IsHighScore(int columns, int tilesPerSet, int score) {
+bool HighScores::IsHighScore(int columns, int tilesPerSet, int score) const {
     return score > GetScoreValue(columns, tilesPerSet, kRanks);
 }
 
-QString AddHighScore(int columns, int tilesPerSet, const QString& name, int score) {
-    SettingsStore store;
-    const ScoreTableLock lock(store.FileName());
-    if (!lock.IsHeld()) {
-        return NotSaved(lock.Problem());
-    }
-
-    // The table is read afresh under the lock: another copy may have entered
-    // better scores since the caller asked IsHighScore. A score that no
-    // longer beats rank 10 is not entered, so it cannot push out a better one.
-    // The moves are made one by one in the batch and reach the file together.
-    store.BeginBatch();
-    int place = 0;
-    for (int rank = 1; rank <= kRanks; ++rank) {
-        if (GetScoreValue(store, columns, tilesPerSet, rank) < score) {
-            place = rank;
-            break;
+HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const QString& name,
+                                            int score) {
+    Result result;
+    const bool saved = store_.Update([&](SettingsValues& table) {
+        int place = 0;
+        for (int rank = 1; rank <= kRanks; ++rank) {
+            if (::GetScoreValue(table, columns, tilesPerSet, rank) < score) {
+                place = rank;
+                break;
+            }
         }
+        if (place == 0) {
+            result.outcome = Outcome::NoLongerHigh;
+            return false;
+        }
+        // Each move reads and writes through the entry procedures, so an
+        // empty entry moves down as name "" and score "0".
+        for (int rank = kRanks; rank > place; --rank) {
+            SaveScoreValue(table, columns, tilesPerSet, rank,
+                           ::GetScoreValue(table, columns, tilesPerSet, rank - 1));
+            SaveScoreName(table, columns, tilesPerSet, rank,
+                          ::GetScoreName(table, columns, tilesPerSet, rank - 1));
+        }
+        const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        SaveScoreName(table, columns, tilesPerSet, place,
+                      name + QStringLiteral(" (") + date + QStringLiteral(")"));
+        SaveScoreValue(table, columns, tilesPerSet, place, score);
+        return true;
+    });
+    if (!saved) {
+        result = {Outcome::NotSaved, store_.Error()};
     }
-    if (place == 0) {
-        return QString();
-    }
-
-    for (int rank = kRanks; rank > place; --rank) {
-        SaveScoreValue(store, columns, tilesPerSet, rank,
-                       GetScoreValue(store, columns, tilesPerSet, rank - 1));
-        SaveScoreName(store, columns, tilesPerSet, rank,
-                      GetScoreName(store, columns, tilesPerSet, rank - 1));
-    }
-    const QString dated = name + QStringLiteral(" (") +
-                          QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) +
-                          QStringLiteral(")");
-    SaveScoreName(store, columns, tilesPerSet, place, dated);
-    SaveScoreValue(store, columns, tilesPerSet, place, score);
-    if (!store.CommitBatch()) {
-        return NotSaved(store.Error());
-    }
-    return QString();
+    return result;
 }
-
-} // namespace HighScores

@@ -1,13 +1,13 @@
 #include "frmHighScores.h"
 
-#include "GameState.h"
+#include "BoardConfig.h"
 #include "HighScores.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-frmHighScores::frmHighScores(const GameState& game, QWidget* parent)
-    : FixedDialog(parent), game_(game) {
+frmHighScores::frmHighScores(const BoardConfig& game, const HighScores& scores, QWidget* parent)
+    : FixedDialog(parent), game_(game), scores_(scores) {
     setObjectName(QStringLiteral("frmHighScores"));
     setWindowTitle(QStringLiteral("High Scores"));
     SetClientSize(5055, 3480);
@@ -28,18 +28,16 @@ frmHighScores::frmHighScores(const GameState& game, QWidget* parent)
 }
 
 void frmHighScores::Form_Load() {
-    lblBoardSize_->setText(QStringLiteral("%1 x %2 match %3")
-                               .arg(game_.iNumColumns)
-                               .arg(game_.iNumRows)
-                               .arg(game_.iNumTilesToMatch));
+    lblBoardSize_->setText(
+        HighScores::BoardName(game_.iNumColumns, game_.iNumRows, game_.iNumTilesToMatch));
     for (std::size_t n = 0; n < rows_.size(); ++n) {
         rows_.at(n)->setText(GetRowText(static_cast<int>(n) + 1));
     }
 }
 
 QString frmHighScores::GetRowText(int rank) const {
-    const QString name = HighScores::GetScoreName(game_.iNumColumns, game_.iNumTilesToMatch, rank);
-    const int score = HighScores::GetScoreValue(game_.iNumColumns, game_.iNumTilesToMatch, rank);
+    const QString name = scores_.GetScoreName(game_.iNumColumns, game_.iNumTilesToMatch, rank);
+    const int score = scores_.GetScoreValue(game_.iNumColumns, game_.iNumTilesToMatch, rank);
     if (name.isEmpty()) {
         return QString();
     }

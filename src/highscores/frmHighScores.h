@@ -5,15 +5,16 @@
 #include <QString>
 #include <array>
 
-class GameState;
+class HighScores;
 class QLabel;
+struct BoardConfig;
 
 // The high-score table of the board in play: a heading, the configuration
 // and ten ranked rows, read afresh from the store at every opening.
 class frmHighScores final : public FixedDialog {
     Q_OBJECT
 public:
-    explicit frmHighScores(const GameState& game, QWidget* parent = nullptr);
+    frmHighScores(const BoardConfig& game, const HighScores& scores, QWidget* parent = nullptr);
 
 private:
     void Form_Load();
@@ -21,7 +22,8 @@ private:
     // "3.  85% Ann (5/27/99)"; blank when the rank holds no name.
     QString GetRowText(int rank) const;
 
-    const GameState& game_;
+    const BoardConfig& game_;
+    const HighScores& scores_;
     QLabel* lblBoardSize_ = nullptr;
     std::array<QLabel*, 10> rows_{}; // lbl1 to lbl10
 };

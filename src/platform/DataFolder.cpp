@@ -4,18 +4,13 @@
 
 namespace DataFolder {
 
-QString Bundled(const QString& applicationDir) {
-    return QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
-}
-
-QString ChooseWorkingFolder(const QString& applicationDir) {
-    if (!QDir(QStringLiteral("imgs")).exists()) {
-        const QString bundled = Bundled(applicationDir);
-        if (QDir(bundled).exists()) {
-            QDir::setCurrent(bundled);
-        }
+QString Resolve(const QString& workingFolder, const QString& applicationDir) {
+    const QDir working(workingFolder);
+    const QString bundled = QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
+    if (!working.exists(QStringLiteral("imgs")) && QDir(bundled).exists()) {
+        return bundled;
     }
-    return QDir::currentPath();
+    return working.absolutePath();
 }
 
 } // namespace DataFolder

@@ -4,12 +4,10 @@
 
 namespace DataFolder {
 
-// The game's own data folder: share/tilewise beside the program's bin
-// folder, both in the build tree and after install.
-QString Bundled(const QString& applicationDir);
-
-// Keeps a working folder that has its own "imgs"; otherwise moves to the
-// bundled data folder when that has one. Returns the folder in use.
-QString ChooseWorkingFolder(const QString& applicationDir);
+// The folder the game takes its pictures and sounds from: the working
+// folder when it holds its own "imgs"; otherwise the bundled data folder,
+// share/tilewise beside the program's bin folder (in the build tree and
+// after install), when that exists; otherwise the working folder.
+QString Resolve(const QString& workingFolder, const QString& applicationDir);
 
 } // namespace DataFolder

@@ -3,14 +3,33 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// True when `inner` is `outer` or lies somewhere below it.
+bool Within(const QString& inner, const QString& outer) {
+    const QString prefix = outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/');
+    return inner == outer || inner.startsWith(prefix);
+}
+
+} // namespace
+
 namespace FolderListing {
 
-QStringList List(const QString& folder) {
+QStringList Folders(const QString& folder) {
     const QDir dir(folder);
-    if (!dir.exists()) {
-        return {};
+    const QString home = dir.canonicalPath();
+    QStringList names;
+    if (home.isEmpty()) {
+        return names;
     }
-    return dir.entryList(QDir::AllEntries, QDir::Unsorted);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString target = entry.canonicalFilePath();
+        if (!entry.isSymLink() || !(Within(home, target) || Within(target, home))) {
+            names.append(entry.fileName());
+        }
+    }
+    return names;
 }
 
 bool FileExists(const QString& path) {

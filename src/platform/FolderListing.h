@@ -5,10 +5,11 @@
 
 namespace FolderListing {
 
-// The bare names of a folder's entries in the order the file system gives
-// them, folders and ordinary files alike, "." and ".." included. Hidden and
-// special entries are left out. A missing folder lists nothing.
-QStringList List(const QString& folder);
+// The bare names of the folders inside `folder`, in no particular order.
+// Files, hidden entries, "." and "..", and links that lead back into the
+// folder or above it (a loop, not a category) are left out. A missing
+// folder lists nothing.
+QStringList Folders(const QString& folder);
 
 // True when an ordinary file of that name exists.
 bool FileExists(const QString& path);

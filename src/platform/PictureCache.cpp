@@ -53,6 +53,11 @@ QPixmap PictureCache::Decoded(const QString& path, const QString& version, QSize
     }
     ++decodes_;
     QImageReader reader(path);
+    const QSize full = reader.size(); // from the header, nothing decoded yet
+    if (QFileInfo(path).size() > kMaxFileBytes || full.width() > kMaxSide ||
+        full.height() > kMaxSide) {
+        return {};
+    }
     reader.setAutoTransform(true);
     if (Usable(pixelSize)) {
         reader.setScaledSize(pixelSize);

@@ -10,13 +10,18 @@
 // decodes nothing. A file that changes on disk is decoded afresh.
 class PictureCache {
 public:
+    // Pictures beyond these are not decoded: a tile is 45 pixels wide on a
+    // 10 x 10 board, and one huge file would stall a whole board.
+    static constexpr qint64 kMaxFileBytes = 20 * 1024 * 1024;
+    static constexpr int kMaxSide = 8000;
+
     explicit PictureCache(qsizetype maxBytes = 32 * 1024 * 1024);
 
     // The picture decoded at `pixelSize` device pixels, then smoothly
     // stretched to `shownSize`: a tile a pixel wider or taller than the
     // board's nominal one (tiles share rounded edges). The stretched copy is
     // kept too, so a later board stretches nothing. A null pixmap when the
-    // file is missing or can't be read as a picture.
+    // file is missing, can't be read as a picture, or is beyond the limits.
     QPixmap Load(const QString& path, QSize pixelSize, QSize shownSize);
 
     int Decodes() const { return decodes_; }

@@ -1,117 +1,209 @@
 #include "SettingsStore.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
-QSettings OpenStore() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilewise"),
-                     QStringLiteral("Tilewise"));
-}
+// A copy that holds the lock only ever writes one small file; one that
+// waits this long has met a lock that no working copy holds.
+constexpr int kLockWaitMs = 3000;
 
 QString Path(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-// Another running copy re-reads the file only when its size or its time of
-// change (in whole milliseconds) differs from what it read last. A write of
-// the same size within the same millisecond, or after the clock was set
-// back, would go unseen, and that copy would later write its stale values
-// back. So every write moves the time of change past the one before it.
-void MoveChangeTimePast(const QString& fileName, const QDateTime& before) {
-    if (!before.isValid() || QFileInfo(fileName).lastModified() > before) {
-        return;
+QString SystemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Lines that give a key a value: what QSettings should find again.
+int KeyLines(const QByteArray& bytes) {
+    int count = 0;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (!text.isEmpty() && !text.startsWith(';') && !text.startsWith('[') &&
+            text.contains('=')) {
+            ++count;
+        }
     }
+    return count;
+}
+
+struct Content {
+    bool readable = false;
+    bool malformed = false;
+    QByteArray bytes;
+    QMap<QString, QVariant> values;
+};
+
+// The file as QSettings reads it. QSettings keeps a process-wide cache of
+// the files it has read and re-reads one only when its size or its time of
+// change differs; file systems keep those times in ticks of several
+// milliseconds, so a rewrite of the same size could go unseen. A private
+// copy is always read afresh. A damaged file is one QSettings reports as
+// malformed, or one that gives fewer keys than it has key lines (an
+// unterminated quote swallows the lines after it).
+Content Load(const QString& fileName) {
+    Content content;
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly)) {
-        file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+    if (!QFileInfo::exists(fileName)) {
+        content.readable = true;
+        return content;
     }
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return content;
+    }
+    content.bytes = file.readAll();
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(content.bytes) != content.bytes.size() || !copy.flush()) {
+        return content;
+    }
+    copy.close();
+    const QSettings parsed(copy.fileName(), QSettings::IniFormat);
+    const QStringList keys = parsed.allKeys();
+    for (const QString& key : keys) {
+        content.values.insert(key, parsed.value(key));
+    }
+    content.readable = parsed.status() != QSettings::AccessError;
+    content.malformed =
+        parsed.status() == QSettings::FormatError || KeyLines(content.bytes) != keys.size();
+    return content;
 }
 
 } // namespace
 
-SettingsStore::SettingsStore() = default;
-SettingsStore::~SettingsStore() = default;
+QString SettingsValues::Get(const QString& section, const QString& key,
+                            const QString& fallback) const {
+    return values_.value(Path(section, key), fallback).toString();
+}
+
+void SettingsValues::Set(const QString& section, const QString& key, const QString& value) {
+    values_.insert(Path(section, key), value);
+}
+
+SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
+
+SettingsValues SettingsStore::Read() const {
+    return SettingsValues(Load(fileName_).values);
+}
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
-    if (batch_) {
-        return batch_->value(Path(section, key), defaultValue).toString();
+    return Read().Get(section, key, defaultValue);
+}
+
+bool SettingsStore::Fail(const QString& error) {
+    error_ = error;
+    return false;
+}
+
+bool SettingsStore::Update(const std::function<bool(SettingsValues&)>& change) {
+    const QFileInfo info(fileName_);
+    if (!QDir().mkpath(info.absolutePath())) {
+        return Fail(QStringLiteral("The folder %1 cannot be created.").arg(info.absolutePath()));
     }
-    QSettings store = OpenStore();
-    store.sync(); // pick up writes made by another running copy
-    return store.value(Path(section, key), defaultValue).toString();
-}
-
-bool SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
-    const QString path = Path(section, key);
-    if (batch_) {
-        batchPrevious_.append({path, batch_->value(path)});
-        batch_->setValue(path, value);
-        return true;
+    if (info.isDir()) {
+        return Fail(QStringLiteral("%1 is a folder, not a settings file.").arg(fileName_));
     }
-    QSettings store = OpenStore();
-    const QList<QPair<QString, QVariant>> previous{{path, store.value(path)}};
-    store.setValue(path, value);
-    return Flush(store, previous);
-}
-
-void SettingsStore::BeginBatch() {
-    batch_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                         QStringLiteral("Tilewise"), QStringLiteral("Tilewise"));
-    batch_->sync(); // read what other copies wrote before the caller's lock
-    batchPrevious_.clear();
-}
-
-bool SettingsStore::CommitBatch() {
-    if (!batch_) {
-        return true;
+    if (info.exists() && !info.isWritable()) {
+        return Fail(QStringLiteral("The file %1 is read-only.").arg(fileName_));
     }
-    const bool written = Flush(*batch_, batchPrevious_);
-    batch_.reset();
-    batchPrevious_.clear();
-    return written;
+    QLockFile lock(fileName_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        return Fail(
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("Its lock %1.lock is held by another program.").arg(fileName_)
+                : QStringLiteral("Its lock %1.lock cannot be made.").arg(fileName_));
+    }
+    const Content current = Load(fileName_);
+    if (!current.readable) {
+        return Fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
+    }
+    if (current.malformed && damagedCopyKept_ != current.bytes && KeepDamagedCopy().isEmpty()) {
+        return Fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
+                        .arg(fileName_));
+    }
+    SettingsValues values(current.values);
+    error_.clear();
+    return !change(values) || Write(values);
 }
 
-bool SettingsStore::Flush(QSettings& store, const QList<QPair<QString, QVariant>>& previous) {
-    const QDateTime before = QFileInfo(store.fileName()).lastModified();
-    store.sync();
-    const QSettings::Status status = store.status();
-    if (status != QSettings::NoError) {
-        // QSettings keeps the unsaved values in memory, where every later read
-        // in this run would find them. Put back what the file holds, the
-        // oldest value of a key written twice last.
-        for (auto it = previous.crbegin(); it != previous.crend(); ++it) {
-            if (it->second.isValid()) {
-                store.setValue(it->first, it->second);
-            } else {
-                store.remove(it->first);
-            }
+bool SettingsStore::Write(const SettingsValues& values) {
+    const QFileInfo info(fileName_);
+    // A linked settings file stays a link: its target is what gets replaced.
+    const QString target = info.isSymLink() ? info.symLinkTarget() : fileName_;
+    const QString cannot = QStringLiteral("The file %1 cannot be written (%2).");
+    // Beside the target, so that the rename stays on one file system.
+    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    if (!temp.open()) {
+        return Fail(cannot.arg(fileName_, temp.errorString()));
+    }
+    temp.close();
+    {
+        QSettings out(temp.fileName(), QSettings::IniFormat);
+        for (auto it = values.All().cbegin(); it != values.All().cend(); ++it) {
+            out.setValue(it.key(), it.value());
+        }
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            return Fail(cannot.arg(fileName_, QStringLiteral("the new content was not written")));
         }
     }
-    switch (status) {
-    case QSettings::NoError:
-        MoveChangeTimePast(store.fileName(), before);
-        error_.clear();
-        return true;
-    case QSettings::AccessError: {
-        const QFileInfo file(store.fileName());
-        error_ = QStringLiteral("The file %1 cannot be written.").arg(store.fileName());
-        if (file.exists() && !file.isWritable()) {
-            error_ = QStringLiteral("The file %1 is read-only.").arg(store.fileName());
-        }
-        return false;
+    if (writeHook_) {
+        writeHook_(temp.fileName());
     }
-    case QSettings::FormatError:
-        error_ = QStringLiteral("The file %1 is damaged.").arg(store.fileName());
-        return false;
+    // QSettings reports success even when the disk filled up under it: only
+    // what reads back whole may replace the old file.
+    const Content written = Load(temp.fileName());
+    if (written.malformed || written.values != values.All()) {
+        return Fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
+    }
+    if (QFileInfo::exists(target)) {
+        QFile::setPermissions(temp.fileName(), QFile::permissions(target));
+    }
+    QFile flushed(temp.fileName());
+    if (!flushed.open(QIODevice::ReadOnly) || ::fsync(flushed.handle()) != 0) {
+        return Fail(cannot.arg(fileName_, SystemError()));
+    }
+    flushed.close();
+    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        return Fail(cannot.arg(fileName_, SystemError()));
     }
     return true;
 }
 
-QString SettingsStore::FileName() const {
-    return OpenStore().fileName();
+QString SettingsStore::KeepDamagedCopy() {
+    const Content current = Load(fileName_);
+    if (!current.malformed || current.bytes == damagedCopyKept_) {
+        return QString();
+    }
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = fileName_ + QStringLiteral(".bad-") + stamp;
+    for (int n = 0; n < 10; ++n) {
+        const QString copy = n == 0 ? base : base + QStringLiteral("-%1").arg(n);
+        if (QFileInfo::exists(copy)) {
+            continue;
+        }
+        QFile file(copy);
+        if (file.open(QIODevice::WriteOnly) && file.write(current.bytes) == current.bytes.size() &&
+            file.flush()) {
+            damagedCopyKept_ = current.bytes;
+            return copy;
+        }
+        file.remove();
+        return QString();
+    }
+    return QString();
 }

@@ -1,46 +1,69 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QVariant>
-#include <memory>
+#include <functional>
 
-class QSettings;
+// The values of the settings file, by section and key. Values of a kind the
+// game never writes are kept as they are.
+class SettingsValues {
+public:
+    SettingsValues() = default;
+    explicit SettingsValues(QMap<QString, QVariant> values) : values_(std::move(values)) {}
 
-// The per-user settings store: text values by section and key, kept in
-// $XDG_CONFIG_HOME/Tilewise/Tilewise.ini. Every call goes to the file, so
-// two running copies see each other's writes.
+    QString Get(const QString& section, const QString& key,
+                const QString& fallback = QString()) const;
+    void Set(const QString& section, const QString& key, const QString& value);
+    const QMap<QString, QVariant>& All() const { return values_; }
+
+private:
+    QMap<QString, QVariant> values_; // by "section/key"
+};
+
+// The per-user settings file (INI, as QSettings writes it): preferences and
+// high scores. Every read goes to the file, so two running copies see each
+// other's writes. A write never leaves a half-written file: the new content
+// is written beside the old one, read back and compared, flushed to disk, and
+// only then renamed over it. A write that cannot finish leaves the old file
+// byte for byte as it was.
 class SettingsStore {
 public:
-    SettingsStore();
-    ~SettingsStore();
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
+    explicit SettingsStore(QString fileName);
 
-    // A batch reads the file once, keeps its writes in memory, where its own
-    // reads see them, and writes the file once at CommitBatch: one disk sync
-    // instead of one per value. Meant for a caller that holds a lock, so no
-    // other copy writes in between.
-    void BeginBatch();
-    // Returns false, with Error() telling why, when the file could not be
-    // written; then none of the batch's values stays in effect.
-    bool CommitBatch();
+    QString FileName() const { return fileName_; }
 
+    // The file's values as they are on disk now.
+    SettingsValues Read() const;
     QString GetSetting(const QString& section, const QString& key,
                        const QString& defaultValue) const;
 
-    // Writes and flushes the value. Returns false, with Error() telling why,
-    // when the file could not be written.
-    bool SaveSetting(const QString& section, const QString& key, const QString& value);
-
-    QString FileName() const;
+    // Under the lock beside the file (waited for a few seconds at most),
+    // reads the values afresh, lets `change` edit them and writes them back;
+    // `change` returns false to write nothing. Returns false, with Error()
+    // saying why for the player, when the file could not be written.
+    bool Update(const std::function<bool(SettingsValues&)>& change);
     QString Error() const { return error_; }
 
-private:
-    bool Flush(QSettings& store, const QList<QPair<QString, QVariant>>& previous);
+    // When the file is damaged (text QSettings cannot read whole), copies it
+    // to "<file>.bad-YYYYMMDD-HHMMSS" beside it, once per damaged content,
+    // so that writing over it loses nothing. Returns the copy's path when
+    // one was made.
+    QString KeepDamagedCopy();
 
-    std::unique_ptr<QSettings> batch_;
-    QList<QPair<QString, QVariant>> batchPrevious_; // what the batch's keys held before
+    // For tests: runs on each new copy of the file once it is written and
+    // before it is checked, to leave it as a failing disk would.
+    void SetWriteHook(std::function<void(const QString& written)> hook) {
+        writeHook_ = std::move(hook);
+    }
+
+private:
+    bool Write(const SettingsValues& values);
+    bool Fail(const QString& error);
+
+    QString fileName_;
     QString error_;
+    QByteArray damagedCopyKept_; // the damaged content already copied
+    std::function<void(const QString&)> writeHook_;
 };

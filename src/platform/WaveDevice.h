@@ -2,36 +2,43 @@
 
 #include "SoundDevice.h"
 
+#include <QDir>
 #include <QHash>
 #include <QObject>
+#include <QStringList>
 
 class QSoundEffect;
 
-// The sound device over QSoundEffect. Each wave file is decoded once and kept,
-// so a repeated cue starts at once; "Close" stops whatever is sounding, so a
-// new cue cuts short the one before. Only PCM wave files (8 or 16 bits) are
-// handed to Qt; a missing file, an empty name or anything else stays silent.
-//
-// Without a sound card or audio server Qt warns once per decoded cue; the
-// first audio warning of the process is shown and the repeats are dropped,
-// so a machine without sound gets one line, not one per cue.
+// The sound device over QSoundEffect, playing wave files from the game's
+// data folder. Nothing of Qt's audio is touched before Start(): then the
+// output is opened and every cue decoded once and kept, so a cue starts at
+// once and a cue asked for earlier (the greeting) plays. "Close" stops what
+// is sounding, so a new cue cuts short the one before. Files that are not
+// short PCM waves stay silent, with one log line each; so does every cue on
+// a machine with no sound output, with one line for all.
 class WaveDevice final : public QObject, public SoundDevice {
     Q_OBJECT
 public:
-    explicit WaveDevice(QObject* parent = nullptr);
+    // `cues` are decoded at Start(), ahead of their first use.
+    WaveDevice(const QString& folder, QStringList cues, QObject* parent = nullptr);
 
-    // Wave audio is the only device type there is; nothing to switch.
-    void SetDeviceType(const QString& /*deviceType*/) override {}
     void SetFileName(const QString& fileName) override;
     void SetCommand(const QString& command) override;
+    void Start() override;
 
-    // Decodes a cue ahead of its first "Open", off the click path.
-    void Preload(const QString& fileName);
+    // The cues decoded so far and kept; a refused file counts as none.
+    int Effects() const;
 
 private:
     QSoundEffect* EffectFor(const QString& fileName);
 
+    QDir folder_;
+    QStringList cues_;
+    bool started_ = false;
+    bool silent_ = false; // no sound output on this machine
     QString fileName_;
+    QString opened_; // the file of the last "Open"
+    bool playWhenStarted_ = false;
     QSoundEffect* current_ = nullptr;
-    QHash<QString, QSoundEffect*> effects_; // owned as children; nullptr for unplayable files
+    QHash<QString, QSoundEffect*> effects_; // children; nullptr for refused files
 };

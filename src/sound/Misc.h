@@ -11,7 +11,7 @@ namespace Misc {
 
 enum class Cue : std::int16_t { Match = 0, Mismatch = 1, Greeting = 2 };
 
-// The wave file of a cue, looked up in the working folder; a number outside
+// The wave file of a cue, looked up in the data folder; a number outside
 // the three cues names no file.
 QString CueFile(Cue cue);
 

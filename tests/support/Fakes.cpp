@@ -1,13 +1,5 @@
 #include "Fakes.h"
 
-#include "frmTilewise.h"
-
-#include <QApplication>
-#include <QDialog>
-#include <QMap>
-#include <QTimer>
-#include <QtTest>
-
 void FakeDialogs::MsgBox(QWidget* /*parent*/, const QString& text, const QString& title) {
     asked.append({QStringLiteral("MsgBox"), text, title, QString()});
 }
@@ -15,6 +7,9 @@ void FakeDialogs::MsgBox(QWidget* /*parent*/, const QString& text, const QString
 QString FakeDialogs::InputBox(QWidget* /*parent*/, const QString& prompt, const QString& title,
                               const QString& defaultText) {
     asked.append({QStringLiteral("InputBox"), prompt, title, defaultText});
+    if (onInput) {
+        onInput();
+    }
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
@@ -22,10 +17,6 @@ std::optional<QFont> FakeDialogs::ChooseFont(QWidget* /*parent*/, const QFont& i
     asked.append({QStringLiteral("ChooseFont"), initial.family(), QString(), QString()});
     fontOffered = initial;
     return fontAnswer;
-}
-
-void FakeSound::SetDeviceType(const QString& deviceType) {
-    calls.append(QStringLiteral("type:") + deviceType);
 }
 
 void FakeSound::SetFileName(const QString& fileName) {
@@ -50,48 +41,9 @@ QStringList FakeSound::Played() const {
     return played;
 }
 
-double ScriptedRandom::Next() {
-    ++draws;
-    if (seeded_) {
-        return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
-    }
-    if (values_.isEmpty()) {
-        return 0.0;
-    }
-    return values_.at((draws - 1) % values_.size());
-}
-
-void GameStateProbe::SetTurn(GameState& s, QList<int> tiles, QList<int> images) {
-    for (int k = 0; k < tiles.size(); ++k) {
-        s.iUncoveredTiles.at(k) = static_cast<std::int16_t>(tiles.at(k));
-        s.iTileImages.at(tiles.at(k)) = static_cast<std::int16_t>(images.at(k));
-    }
-    s.iNumUncovered = static_cast<std::int16_t>(tiles.size());
-}
-
-QList<QList<int>> GameStateProbe::Sets(const GameState& s) {
-    QMap<int, QList<int>> byPicture;
-    for (int tile = 0; tile < s.iNumColumns * s.iNumRows; ++tile) {
-        const int picture = s.iTileImages.at(tile);
-        if (picture >= 0) {
-            byPicture[picture].append(tile);
-        }
-    }
-    return byPicture.values();
-}
-
-QList<int> GameStateProbe::FreeTiles(const GameState& s) {
-    QList<int> free;
-    for (int tile = 0; tile < s.iNumColumns * s.iNumRows; ++tile) {
-        if (s.iTileImages.at(tile) == -1) {
-            free.append(tile);
-        }
-    }
-    return free;
-}
-
-TestWindow MakeWindow(std::unique_ptr<ScriptedRandom> random) {
-    TestWindow t;
+FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile,
+                      std::unique_ptr<ScriptedRandom> random) {
+    FakeWindow t;
     auto dialogs = std::make_unique<FakeDialogs>();
     auto sound = std::make_unique<FakeSound>();
     if (!random) {
@@ -101,29 +53,11 @@ TestWindow MakeWindow(std::unique_ptr<ScriptedRandom> random) {
     t.sound = sound.get();
     t.random = random.get();
     frmTilewise::Services services;
+    services.dataFolder = dataFolder;
+    services.settingsFile = settingsFile;
     services.dialogs = std::move(dialogs);
     services.sound = std::move(sound);
     services.random = std::move(random);
     t.window = std::make_unique<frmTilewise>(std::move(services));
     return t;
-}
-
-bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {
-    bool seen = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
-        seen = true;
-        inspect(*dialog);
-        if (QTest::currentTestFailed() && dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-    timer.start(0);
-    open();
-    return seen;
 }

@@ -1,24 +1,20 @@
 #include "TestWorkspace.h"
 
 #include "NumberText.h"
+#include "SettingsStore.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSettings>
+#include <QTimer>
+#include <QtTest>
 
-TestWorkspace::TestWorkspace() : previousDir_(QDir::currentPath()) {
-    QDir(dir_.path()).mkpath(QStringLiteral("config"));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, SettingsDir());
-    QDir::setCurrent(dir_.path());
-}
-
-TestWorkspace::~TestWorkspace() {
-    QDir::setCurrent(previousDir_);
-}
+TestWorkspace::TestWorkspace() = default;
 
 QString TestWorkspace::SettingsFile() const {
-    return SettingsDir() + QStringLiteral("/Tilewise/Tilewise.ini");
+    return dir_.filePath(QStringLiteral("config/Tilewise/Tilewise.ini"));
 }
 
 QColor TestWorkspace::PictureColour(int n) {
@@ -34,7 +30,6 @@ void TestWorkspace::AddCategory(const QString& name, int count) {
 }
 
 void TestWorkspace::AddEntry(const QString& name, bool folder) {
-    QDir(dir_.path()).mkpath(QStringLiteral("imgs"));
     if (folder) {
         QDir(dir_.path()).mkpath(QStringLiteral("imgs/") + name);
     } else {
@@ -70,15 +65,42 @@ void TestWorkspace::AddFreePicture() {
 }
 
 void TestWorkspace::Store(const QString& section, const QString& key, const QString& value) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilewise"),
-                    QStringLiteral("Tilewise"));
-    store.setValue(section + QLatin1Char('/') + key, value);
-    store.sync();
+    SettingsStore store(SettingsFile());
+    QVERIFY(store.Update([&](SettingsValues& values) {
+        values.Set(section, key, value);
+        return true;
+    }));
 }
 
 QString TestWorkspace::Stored(const QString& section, const QString& key) const {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tilewise"),
-                    QStringLiteral("Tilewise"));
-    store.sync();
-    return store.value(section + QLatin1Char('/') + key).toString();
+    return SettingsStore(SettingsFile()).GetSetting(section, key, QString());
+}
+
+QByteArray TestWorkspace::SettingsBytes() const {
+    QFile file(SettingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+FakeWindow TestWorkspace::Open(std::unique_ptr<ScriptedRandom> random) const {
+    return MakeWindow(Path(), SettingsFile(), std::move(random));
+}
+
+bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {
+    bool seen = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        seen = true;
+        inspect(*dialog);
+        if (QTest::currentTestFailed() && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    timer.start(0);
+    open();
+    return seen;
 }

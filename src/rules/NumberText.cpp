@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -36,46 +37,20 @@ std::optional<std::int16_t> ParseInt16(const QString& text) {
 }
 
 double LeadingNumber(const QString& text) {
-    // Longest prefix of the form [blanks][sign]digits[.digits][e[sign]digits].
-    const QString t = text.trimmed();
-    qsizetype i = 0;
-    const qsizetype n = t.size();
-    auto digitsFrom = [&](qsizetype at) {
-        qsizetype k = at;
-        while (k < n && t.at(k).isDigit() && t.at(k).unicode() < 128) {
-            ++k;
-        }
-        return k;
-    };
-    if (i < n && (t.at(i) == u'+' || t.at(i) == u'-')) {
-        ++i;
-    }
-    const qsizetype intEnd = digitsFrom(i);
-    qsizetype end = intEnd;
-    bool anyDigit = intEnd > i;
-    if (end < n && t.at(end) == u'.') {
-        const qsizetype fracEnd = digitsFrom(end + 1);
-        if (fracEnd > end + 1 || anyDigit) {
-            anyDigit = anyDigit || fracEnd > end + 1;
-            end = fracEnd;
-        }
-    }
-    if (!anyDigit) {
+    // Blanks, a sign, digits with an optional fraction (either side of the
+    // point may be empty, not both), an optional exponent: "85.5", "-.5e2".
+    const QRegularExpression number(
+        QStringLiteral("^\\s*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch()) {
         return 0.0;
     }
-    if (end < n && (t.at(end) == u'e' || t.at(end) == u'E')) {
-        qsizetype e = end + 1;
-        if (e < n && (t.at(e) == u'+' || t.at(e) == u'-')) {
-            ++e;
-        }
-        const qsizetype expEnd = digitsFrom(e);
-        if (expEnd > e) {
-            end = expEnd;
-        }
-    }
+    const QString found = match.captured(1);
     bool ok = false;
-    const double value = t.left(end).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : (t.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL);
+    const double value = found.toDouble(&ok);
+    // Only a number beyond a double's range fails here; it reads as the
+    // largest of its sign, which the 16-bit rounding then clamps.
+    return ok ? value : (found.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL);
 }
 
 QString ThreeDigits(int n) {

@@ -3,12 +3,12 @@
 #include "RandomSource.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 namespace {
 
 // A position from 0 to i, uniformly: the draw of a Fisher-Yates shuffle.
+// (Drawing from 0 to the last index only, whatever i, favours some orders.)
 std::size_t DrawUpTo(RandomSource& random, int i) {
     const auto j = static_cast<int>(std::floor(random.Next() * (i + 1)));
     return static_cast<std::size_t>(j > i ? i : j);
@@ -16,17 +16,16 @@ std::size_t DrawUpTo(RandomSource& random, int i) {
 
 } // namespace
 
-void GameState::RandomizeArray(RandomSource& random) {
-    const int boardTiles = iNumColumns * iNumRows;
-    const int setSize = iNumTilesToMatch;
-    if (boardTiles < 1 || boardTiles > kMaxTiles || setSize < 1 ||
-        boardTiles / setSize > iNumImages) {
-        throw std::out_of_range("board outside what the deal is built for");
+bool GameState::RandomizeArray(RandomSource& random) {
+    if (!current_.IsPlayable()) {
+        return false;
     }
+    const int boardTiles = TileCount();
+    const int setSize = current_.iNumTilesToMatch;
 
     random.Seed();
-    for (int i = 0; i < iNumImages; ++i) {
-        iImagePool.at(static_cast<std::size_t>(i)) = static_cast<std::int16_t>(i);
+    for (std::size_t i = 0; i < iImagePool.size(); ++i) {
+        iImagePool.at(i) = static_cast<std::int16_t>(i);
     }
     for (int i = 0; i < iNumImages; ++i) {
         std::swap(iImagePool.at(static_cast<std::size_t>(i)), iImagePool.at(DrawUpTo(random, i)));
@@ -54,7 +53,10 @@ void GameState::RandomizeArray(RandomSource& random) {
     }
 
     iNumSets = static_cast<std::int16_t>(boardTiles / setSize);
-    for (std::size_t t = 0; t < kMaxTiles; ++t) {
-        iTileClicks.at(t) = 0;
+    iTileClicks.fill(0);
+    // Free tiles show the free picture from the start and take no part in play.
+    for (int t = 0; t < kMaxTiles; ++t) {
+        faceUp_.at(static_cast<std::size_t>(t)) = t < boardTiles && TileImage(t) == -1;
     }
+    return true;
 }

@@ -1,0 +1,64 @@
+#include "WaveFile.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+WaveFile Refused(const QString& problem) {
+    WaveFile wave;
+    wave.problem = problem;
+    return wave;
+}
+
+} // namespace
+
+WaveFile WaveFile::Inspect(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Refused(QStringLiteral("cannot be read"));
+    }
+    if (file.size() > kMaxBytes) {
+        return Refused(QStringLiteral("is larger than 5 MB"));
+    }
+    const QByteArray head = file.read(12);
+    if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
+        return Refused(QStringLiteral("is not a wave file"));
+    }
+    quint32 bytesPerSecond = 0;
+    for (;;) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() != 8) {
+            return Refused(QStringLiteral("has no sound data"));
+        }
+        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("data")) {
+            if (bytesPerSecond == 0 || size == 0) {
+                return Refused(QStringLiteral("is not 8- or 16-bit PCM sound"));
+            }
+            WaveFile wave;
+            wave.seconds = double(size) / bytesPerSecond;
+            if (wave.seconds > kMaxSeconds) {
+                return Refused(QStringLiteral("is longer than 10 seconds"));
+            }
+            wave.playable = true;
+            return wave;
+        }
+        if (chunk.startsWith("fmt ")) {
+            const QByteArray format = file.peek(16);
+            if (format.size() != 16) {
+                return Refused(QStringLiteral("has a short format chunk"));
+            }
+            const auto tag = qFromLittleEndian<quint16>(format.constData());
+            const auto channels = qFromLittleEndian<quint16>(format.constData() + 2);
+            const auto rate = qFromLittleEndian<quint32>(format.constData() + 4);
+            const auto bits = qFromLittleEndian<quint16>(format.constData() + 14);
+            const bool pcm = tag == 1 && channels >= 1 && rate > 0 && (bits == 8 || bits == 16);
+            bytesPerSecond = pcm ? rate * channels * (bits / 8U) : 0;
+        }
+        // Chunks are padded to an even length.
+        if (!file.seek(file.pos() + size + (size & 1U))) {
+            return Refused(QStringLiteral("has no sound data"));
+        }
+    }
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "BoardConfig.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class RandomSource;
+
+enum class TurnOutcome { Open, Matched, Mismatched };
+
+// What one click did, for the window to show in the order a player sees it.
+struct ClickResult {
+    int clicksBefore = 0; // how often the tile had been uncovered before
+    QList<int> covered;   // a showing mismatch, turned face down first
+    TurnOutcome outcome = TurnOutcome::Open;
+    bool gameOver = false; // this match found the last set
+};
+
+// A game of Tilewise without a single widget: the category list, the two
+// configurations, the deal, which tiles lie face up, the turn in progress,
+// the cover delay and the tally. The main window holds one and draws it.
+class GameState {
+public:
+    static constexpr int kMaxTiles = 100;
+    static constexpr int kMaxTurnTiles = 9; // tiles a turn can record
+    static constexpr int iNumImages = 50;   // pictures every category offers
+    static constexpr int kCoverDelayMs = 2000;
+
+    // The game in progress and the next one, as chosen in Preferences.
+    const BoardConfig& Current() const { return current_; }
+    const BoardConfig& Next() const { return next_; }
+    // Start-up: both games take the stored configuration.
+    void Configure(const BoardConfig& config);
+    void SetNext(const BoardConfig& next) { next_ = next; }
+    void OfferCurrentAsNext() { next_ = current_; }
+    bool NextDiffers() const { return next_ != current_; }
+    void MakeNextCurrent() { current_ = next_; }
+
+    // The category folders found, sorted by character code (capitals before
+    // small letters); the first 32 are kept.
+    void ScanCategories(QStringList names);
+    // The name at a 1-based position; empty after the last one and outside
+    // 1 to 32.
+    QString GetCategory(int index) const;
+    int NumCategories() const { return iNumCategories; }
+    bool CategoriesLeftOut() const { return categoriesLeftOut_; }
+    QString CategoryName() const { return GetCategory(current_.iCategoryIndex); }
+
+    // Resets the turn, the tally and the per-tile arrays for a new game.
+    void Initialize();
+
+    // Deals the current configuration: floor(N / s) sets of distinct
+    // pictures shuffled over the board, the N mod s tiles left over free and
+    // face up. Returns false, changing nothing, for a configuration the deal
+    // is not built for.
+    bool RandomizeArray(RandomSource& random);
+
+    // True when the turn holds a whole set of one picture.
+    bool IsMatch() const;
+
+    // A click on a face-down tile: a showing mismatch is covered first, the
+    // tile turns face up and joins the turn, and a whole set is decided.
+    // Nothing, and no change, for a tile that is not face down.
+    std::optional<ClickResult> Click(int index);
+
+    // The window's timer tick: a mismatch stays up for the cover delay, then
+    // the tick turns it face down. Returns the tiles it covered.
+    QList<int> Tick(int intervalMs);
+
+    // Gives the game up: every tile face up, the turn dropped.
+    void RevealAll();
+
+    int TileCount() const { return current_.Tiles(); }
+    int TileImage(int index) const; // -1 for a free tile
+    int TileClicks(int index) const;
+    bool IsFaceUp(int index) const;
+    bool IsFaceDown(int index) const;
+    int NumUncovered() const { return iNumUncovered; }
+    int NumMatches() const { return iNumMatches; }
+    int NumMismatches() const { return iNumMismatches; }
+    int NumSets() const { return iNumSets; }
+    // Turns decided so far, and the share of them that were matches, in
+    // whole percent: current whenever they are read.
+    int NumTurns() const { return iNumMatches + iNumMismatches; }
+    int Score() const;
+
+    // The name last typed for a high score, offered the next time.
+    QString PlayerName() const { return sPlayerName; }
+    // Nothing typed, or the box cancelled, gives "No Name".
+    void SetPlayerName(const QString& answer);
+
+private:
+    QList<int> CoverTiles();
+
+    BoardConfig current_;
+    BoardConfig next_;
+
+    std::int16_t iNumUncovered = 0;
+    std::array<std::int16_t, kMaxTurnTiles + 1> iUncoveredTiles{};
+    std::int16_t iCoverElapsed = 0;
+    std::array<std::int16_t, iNumImages> iImagePool{};
+    std::array<std::int16_t, kMaxTiles> iTileImages{};
+    std::array<std::int16_t, kMaxTiles> iTileClicks{};
+    std::array<bool, kMaxTiles> faceUp_{};
+    std::int16_t iNumMatches = 0;
+    std::int16_t iNumMismatches = 0;
+    std::int16_t iNumSets = 0;
+
+    std::int16_t iNumCategories = 0;
+    std::array<QString, BoardConfig::kMaxCategories + 1> sCategories; // position 0 unused
+    bool categoriesLeftOut_ = false;
+
+    QString sPlayerName;
+};

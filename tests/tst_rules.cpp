@@ -1,0 +1,427 @@
+// The rules of the game, without a widget: categories, configurations, the
+// deal, turns, covering, the score and the number texts.
+#include "GameState.h"
+#include "NumberText.h"
+#include "ScriptedRandom.h"
+
+#include <QtTest>
+
+namespace {
+
+BoardConfig Config(int side, int setSize, int category = 1) {
+    BoardConfig c;
+    c.iNumColumns = c.iNumRows = static_cast<std::int16_t>(side);
+    c.iNumTilesToMatch = static_cast<std::int16_t>(setSize);
+    c.iCategoryIndex = static_cast<std::int16_t>(category);
+    return c;
+}
+
+// A dealt game, played by a script of words: a capital letter turns over the
+// first face-down tile of that set (A is the set of the lowest picture), "t"
+// is a 500 ms tick, "reveal" is Reveal All.
+struct Game {
+    Game(int side, int setSize, unsigned seed = 7) : random(seed) {
+        state.Configure(Config(side, setSize));
+        state.Initialize();
+        state.RandomizeArray(random);
+    }
+    QList<QList<int>> Sets() const {
+        QMap<int, QList<int>> byPicture;
+        for (int t = 0; t < state.TileCount(); ++t) {
+            if (state.TileImage(t) >= 0) {
+                byPicture[state.TileImage(t)].append(t);
+            }
+        }
+        return byPicture.values();
+    }
+    std::optional<ClickResult> Play(const QString& script) {
+        std::optional<ClickResult> last;
+        const auto sets = Sets();
+        for (const QString& word : script.split(' ', Qt::SkipEmptyParts)) {
+            if (word == QLatin1String("t")) {
+                state.Tick(500);
+            } else if (word == QLatin1String("reveal")) {
+                state.RevealAll();
+            } else {
+                for (int tile : sets.at(word.at(0).unicode() - 'A')) {
+                    if (state.IsFaceDown(tile)) {
+                        last = state.Click(tile);
+                        break;
+                    }
+                }
+            }
+        }
+        return last;
+    }
+    int FaceUpInPlay() const {
+        int up = 0;
+        for (int t = 0; t < state.TileCount(); ++t) {
+            up += state.IsFaceUp(t) && state.TileImage(t) >= 0 ? 1 : 0;
+        }
+        return up;
+    }
+    ScriptedRandom random;
+    GameState state;
+};
+
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+private slots:
+    void categories_data();
+    void categories();
+    void configurations_data();
+    void configurations();
+    void deal_data();
+    void deal();
+    void dealRefusesWhatItIsNotBuiltFor_data();
+    void dealRefusesWhatItIsNotBuiltFor();
+    void dealIsUniform();
+    void turns_data();
+    void turns();
+    void onlyFaceDownTilesTurn();
+    void gameEndsWithTheLastSet_data();
+    void gameEndsWithTheLastSet();
+    void score_data();
+    void score();
+    void initializeStartsAfresh();
+    void numberTexts_data();
+    void numberTexts();
+};
+
+void TestRules::categories_data() {
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("capitals sort first") << QStringList{"apple", "Zebra", "banana", "Apple"}
+                                         << QStringList{"Apple", "Zebra", "apple", "banana"};
+    QStringList forty;
+    for (int i = 39; i >= 0; --i) {
+        forty << QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
+    }
+    QStringList first32 = forty;
+    first32.sort();
+    QTest::newRow("40 folders: the first 32 by name") << forty << first32.mid(0, 32);
+    QTest::newRow("none") << QStringList() << QStringList();
+}
+
+void TestRules::categories() {
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, listed);
+    GameState state;
+    state.ScanCategories(folders);
+    QStringList got;
+    for (int i = 1; !state.GetCategory(i).isEmpty(); ++i) {
+        got << state.GetCategory(i);
+    }
+    QCOMPARE(got, listed);
+    QCOMPARE(state.NumCategories(), listed.size());
+    QCOMPARE(state.CategoriesLeftOut(), folders.size() > 32);
+    QVERIFY(state.GetCategory(0).isEmpty() && state.GetCategory(33).isEmpty());
+}
+
+void TestRules::configurations_data() {
+    QTest::addColumn<int>("field"); // which value the next game changes
+    const char* names[] = {"columns", "rows", "tiles per set", "category", "players"};
+    for (int f = 0; f < 5; ++f) {
+        QTest::newRow(names[f]) << f;
+    }
+}
+
+// Any one value of the next game that differs makes a new game.
+void TestRules::configurations() {
+    QFETCH(int, field);
+    GameState state;
+    const BoardConfig current = Config(6, 3, 2);
+    state.Configure(current);
+    QCOMPARE(state.Next(), current);
+    QVERIFY(!state.NextDiffers());
+    BoardConfig next = current;
+    std::int16_t* values[] = {&next.iNumColumns, &next.iNumRows, &next.iNumTilesToMatch,
+                              &next.iCategoryIndex, &next.iNumPlayers};
+    ++*values[field];
+    state.SetNext(next);
+    QVERIFY(state.NextDiffers());
+    QCOMPARE(state.Current(), current);
+    state.MakeNextCurrent();
+    QCOMPARE(state.Current(), next);
+    state.SetNext(current);
+    state.OfferCurrentAsNext();
+    QVERIFY(!state.NextDiffers());
+}
+
+void TestRules::deal_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("setSize");
+    for (int side = 4; side <= 10; ++side) {
+        for (int s = 2; s <= 5; ++s) {
+            QTest::addRow("%dx%d sets of %d", side, side, s) << side << s;
+        }
+    }
+}
+
+// Every used picture lies under exactly s tiles; the N mod s left over are
+// free, face up from the start; the rest of the arrays stays empty.
+void TestRules::deal() {
+    QFETCH(int, side);
+    QFETCH(int, setSize);
+    Game big(10, 2); // a full board first, so the reset before the next deal shows
+    big.Play("A B C");
+    GameState state = big.state;
+    state.Initialize();
+    state.Configure(Config(side, setSize));
+    QVERIFY(state.RandomizeArray(big.random));
+
+    const int tiles = side * side;
+    QHash<int, int> perPicture;
+    for (int t = 0; t < GameState::kMaxTiles; ++t) {
+        const int picture = state.TileImage(t);
+        QVERIFY(picture >= -1 && picture < GameState::iNumImages);
+        QVERIFY(t < tiles || picture == -1);
+        QCOMPARE(state.TileClicks(t), 0);
+        QCOMPARE(state.IsFaceUp(t), t < tiles && picture == -1);
+        perPicture[picture] += t < tiles ? 1 : 0;
+    }
+    QCOMPARE(perPicture.take(-1), tiles % setSize);
+    QCOMPARE(perPicture.size(), tiles / setSize);
+    for (int count : std::as_const(perPicture)) {
+        QCOMPARE(count, setSize);
+    }
+    QCOMPARE(state.NumSets(), tiles / setSize);
+    QCOMPARE(state.NumUncovered(), 0);
+}
+
+void TestRules::dealRefusesWhatItIsNotBuiltFor_data() {
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("setSize");
+    QTest::addColumn<int>("category");
+    QTest::newRow("11 x 11") << 11 << 11 << 2 << 1;
+    QTest::newRow("3 x 3") << 3 << 3 << 2 << 1;
+    QTest::newRow("not square") << 5 << 6 << 2 << 1;
+    QTest::newRow("sets of 1") << 5 << 5 << 1 << 1;
+    QTest::newRow("sets of 6") << 5 << 5 << 6 << 1;
+    QTest::newRow("category 0") << 5 << 5 << 2 << 0;
+    QTest::newRow("category 33") << 5 << 5 << 2 << 33;
+}
+
+void TestRules::dealRefusesWhatItIsNotBuiltFor() {
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(int, setSize);
+    QFETCH(int, category);
+    Game game(4, 2);
+    const int before = game.state.TileImage(0);
+    BoardConfig bad = Config(columns, setSize, category);
+    bad.iNumRows = static_cast<std::int16_t>(rows);
+    game.state.Configure(bad);
+    const int draws = game.random.draws;
+    QVERIFY(!game.state.RandomizeArray(game.random));
+    QCOMPARE(game.random.draws, draws);
+    QCOMPARE(game.state.TileImage(0), before);
+}
+
+namespace {
+
+double ChiSquare(const QList<double>& observed, double expectedEach) {
+    double sum = 0;
+    for (double o : observed) {
+        sum += (o - expectedEach) * (o - expectedEach) / expectedEach;
+    }
+    return sum;
+}
+
+} // namespace
+
+// 4 x 4 with pairs, 20000 deals: every picture must be chosen, and a set
+// land on every tile, equally often. A shuffle that draws one position short
+// of the end misses both by far.
+void TestRules::dealIsUniform() {
+    constexpr int kDeals = 20000;
+    Game game(4, 2, 2024u);
+    QList<double> chosen(GameState::iNumImages, 0.0);
+    QList<double> placed(16, 0.0); // where the set of the lowest picture lands
+    for (int d = 0; d < kDeals; ++d) {
+        game.state.Initialize();
+        game.state.RandomizeArray(game.random);
+        int lowest = GameState::iNumImages;
+        for (int t = 0; t < 16; ++t) {
+            chosen[game.state.TileImage(t)] += 0.5;
+            lowest = std::min(lowest, game.state.TileImage(t));
+        }
+        for (int t = 0; t < 16; ++t) {
+            placed[t] += game.state.TileImage(t) == lowest ? 1 : 0;
+        }
+    }
+    // Fair shuffles stay near the degrees of freedom, 49 and 15.
+    QVERIFY2(ChiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
+    QVERIFY2(ChiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
+}
+
+void TestRules::turns_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("setSize");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QList<int>>("expected"); // matches, mismatches, in the turn, face up
+    QTest::addColumn<int>("outcome");         // of the last click
+    const int open = int(TurnOutcome::Open);
+    const int match = int(TurnOutcome::Matched);
+    const int mismatch = int(TurnOutcome::Mismatched);
+    auto row = [](const char* name, int side, int s, const char* script, QList<int> expected,
+                  int outcome) {
+        QTest::newRow(name) << side << s << script << expected << outcome;
+    };
+    row("a pair", 4, 2, "A A", {1, 0, 0, 2}, match);
+    row("two pictures", 4, 2, "A B", {0, 1, 2, 2}, mismatch);
+    row("7 7 7", 6, 3, "A A A", {1, 0, 0, 3}, match);
+    row("7 7 9", 6, 3, "A A B", {0, 1, 3, 3}, mismatch);
+    row("7 9 7", 6, 3, "A B A", {0, 1, 3, 3}, mismatch);
+    row("9 7 7: only the last two agree", 6, 3, "B A A", {0, 1, 3, 3}, mismatch);
+    row("a set not yet whole", 6, 3, "A A", {0, 0, 2, 2}, open);
+    row("five, the last differs", 10, 5, "A A A A B", {0, 1, 5, 5}, mismatch);
+    row("four ticks: still showing", 4, 2, "A B t t t t", {0, 1, 2, 2}, mismatch);
+    row("the fifth tick covers", 4, 2, "A B t t t t t", {0, 1, 0, 0}, mismatch);
+    row("the next click covers first", 4, 2, "A B C", {0, 1, 1, 1}, open);
+    row("a quick second mismatch goes sooner", 6, 2, "A B t t t C D t t", {0, 2, 0, 0}, mismatch);
+    row("a tick between starts the count anew", 6, 2, "A B t t t C t D t t", {0, 2, 2, 2},
+        mismatch);
+    row("a match is never covered", 4, 2, "A A t t t t t t", {1, 0, 0, 2}, match);
+    row("Reveal All keeps the tally", 4, 2, "A A B C reveal t t t t t t", {1, 1, 0, 16}, mismatch);
+}
+
+void TestRules::turns() {
+    QFETCH(int, side);
+    QFETCH(int, setSize);
+    QFETCH(QString, script);
+    QFETCH(QList<int>, expected);
+    QFETCH(int, outcome);
+    Game game(side, setSize);
+    const std::optional<ClickResult> last = game.Play(script);
+    QVERIFY(last.has_value());
+    QCOMPARE(int(last->outcome), outcome);
+    QCOMPARE(QList<int>({game.state.NumMatches(), game.state.NumMismatches(),
+                         game.state.NumUncovered(), game.FaceUpInPlay()}),
+             expected);
+}
+
+// A face-up tile cannot be turned again; the count of earlier uncoverings
+// comes with each click, for the hint.
+void TestRules::onlyFaceDownTilesTurn() {
+    Game game(4, 2);
+    const QList<int> a = game.Sets().at(0);
+    const QList<int> b = game.Sets().at(1);
+    QCOMPARE(game.state.Click(a.at(0))->clicksBefore, 0);
+    QVERIFY(!game.state.Click(a.at(0)));
+    QVERIFY(!game.state.Click(-1) && !game.state.Click(16));
+    QCOMPARE(game.state.NumUncovered(), 1);
+    game.state.Click(b.at(0));                                                    // a mismatch...
+    QCOMPARE(game.state.Click(a.at(1))->covered, QList<int>({a.at(0), b.at(0)})); // ...covered
+    QCOMPARE(game.state.Click(a.at(0))->clicksBefore, 1);
+    QCOMPARE(game.state.TileClicks(a.at(0)), 2);
+    QCOMPARE(game.state.NumMatches(), 1);
+}
+
+void TestRules::gameEndsWithTheLastSet_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("setSize");
+    QTest::newRow("4x4 pairs: 8 sets") << 4 << 2;
+    QTest::newRow("4x4 sets of 3: 5 sets, 1 free") << 4 << 3;
+    QTest::newRow("7x7 sets of 5: 9 sets, 4 free") << 7 << 5;
+    QTest::newRow("8x8 sets of 5: 12 sets, 4 free") << 8 << 5;
+}
+
+void TestRules::gameEndsWithTheLastSet() {
+    QFETCH(int, side);
+    QFETCH(int, setSize);
+    Game game(side, setSize);
+    const auto sets = game.Sets();
+    QCOMPARE(sets.size(), side * side / setSize);
+    for (int i = 0; i < sets.size(); ++i) {
+        std::optional<ClickResult> last;
+        for (int tile : sets.at(i)) {
+            last = game.state.Click(tile);
+        }
+        QCOMPARE(last->outcome, TurnOutcome::Matched);
+        QCOMPARE(last->gameOver, i + 1 == sets.size());
+    }
+    QCOMPARE(game.state.Score(), 100);
+}
+
+void TestRules::score_data() {
+    QTest::addColumn<int>("matches");
+    QTest::addColumn<int>("mismatches");
+    QTest::addColumn<int>("score");
+    QTest::newRow("no turns") << 0 << 0 << 0;
+    QTest::newRow("12.5 to even") << 1 << 7 << 12;
+    QTest::newRow("37.5 to even") << 3 << 5 << 38;
+    QTest::newRow("62.5 to even") << 5 << 3 << 62;
+    QTest::newRow("two of three") << 2 << 1 << 67;
+    QTest::newRow("8 in 11") << 8 << 3 << 73;
+}
+
+// Current at every read: after each turn, not only when a status bar asks.
+void TestRules::score() {
+    QFETCH(int, matches);
+    QFETCH(int, mismatches);
+    QFETCH(int, score);
+    Game game(10, 2);
+    QString script;
+    for (int m = 0; m < mismatches; ++m) {
+        script += QString(QChar('A' + 2 * m)) + ' ' + QChar('B' + 2 * m) + ' ';
+    }
+    for (int m = 0; m < matches; ++m) {
+        const QString set(QChar('Q' + m));
+        script += set + ' ' + set + ' ';
+    }
+    game.Play(script);
+    QCOMPARE(game.state.NumTurns(), matches + mismatches);
+    QCOMPARE(game.state.Score(), score);
+}
+
+void TestRules::initializeStartsAfresh() {
+    Game game(4, 2);
+    game.Play("A B A A C");
+    game.state.SetPlayerName(QString());
+    game.state.Initialize();
+    QCOMPARE(QList<int>({game.state.NumMatches(), game.state.NumMismatches(),
+                         game.state.NumUncovered(), game.state.NumTurns()}),
+             QList<int>({0, 0, 0, 0}));
+    for (int t = 0; t < GameState::kMaxTiles; ++t) {
+        QVERIFY(game.state.TileImage(t) == -1 && game.state.TileClicks(t) == 0 &&
+                !game.state.IsFaceUp(t));
+    }
+    QCOMPARE(game.state.PlayerName(), QStringLiteral("No Name")); // lives on across games
+}
+
+void TestRules::numberTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("leading"); // the leading number, rounded to 16 bits
+    QTest::addColumn<int>("whole");   // the whole text as a number; -1: not one
+    QTest::newRow("half up to even") << "85.5" << 86 << -1;
+    QTest::newRow("half down to even") << "84.5" << 84 << -1;
+    QTest::newRow("negative half") << "-2.5" << -2 << -1;
+    QTest::newRow("trailing letters") << "12abc" << 12 << -1;
+    QTest::newRow("no number") << "abc" << 0 << -1;
+    QTest::newRow("empty") << "" << 0 << -1;
+    QTest::newRow("blanks around") << " 7 " << 7 << 7;
+    QTest::newRow("point first") << ".5" << 0 << -1;
+    QTest::newRow("exponent") << "1.5e1x" << 15 << -1;
+    QTest::newRow("sign") << "+3" << 3 << 3;
+    QTest::newRow("above 16 bits") << "99999" << 32767 << -1;
+    QTest::newRow("far beyond a double") << "1e999" << 32767 << -1;
+    QTest::newRow("below 16 bits") << "-99999" << -32768 << -1;
+    QTest::newRow("plain") << "6" << 6 << 6;
+}
+
+void TestRules::numberTexts() {
+    QFETCH(QString, text);
+    QFETCH(int, leading);
+    QFETCH(int, whole);
+    QCOMPARE(int(NumberText::RoundToInt16(NumberText::LeadingNumber(text))), leading);
+    QCOMPARE(NumberText::ParseInt16(text).value_or(-1), whole);
+    QCOMPARE(NumberText::Num(leading),
+             leading < 0 ? QString::number(leading) : QStringLiteral(" %1").arg(leading));
+}
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "tst_rules.moc"

@@ -1,0 +1,570 @@
+// The main window, offscreen: the board it draws, what a player sees and
+// hears in a game, the boxes, the preferences file and the notices.
+#include "BoardGeometry.h"
+#include "ImageControl.h"
+#include "TestWorkspace.h"
+#include "Twips.h"
+#include "frmTilewise.h"
+
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <numeric>
+
+namespace {
+
+int Px(const QWidget* w, int twips) {
+    return Twips::ToPixels(twips, Twips::LogicalDpi(w));
+}
+
+// A window on a category of 50 pictures, on the stored board.
+struct Win {
+    explicit Win(int side = 4, int setSize = 2) {
+        ws.AddCategory("Animals");
+        ws.AddFreePicture();
+        ws.Store("settings", "columns", QString::number(side));
+        ws.Store("settings", "numTilesToMatch", QString::number(setSize));
+        t = ws.Open();
+        w().tmrTimer()->stop();
+    }
+    frmTilewise& w() { return *t.window; }
+    QString Panel(int panel) { return w().Panel(panel)->text(); }
+    QList<QList<int>> Sets() {
+        QMap<int, QList<int>> byPicture;
+        for (int tile = 0; tile < w().Game().TileCount(); ++tile) {
+            if (w().Game().TileImage(tile) >= 0) {
+                byPicture[w().Game().TileImage(tile)].append(tile);
+            }
+        }
+        return byPicture.values();
+    }
+    QList<int> Deal() {
+        QList<int> deal;
+        for (int tile = 0; tile < w().Game().TileCount(); ++tile) {
+            deal << w().Game().TileImage(tile);
+        }
+        return deal;
+    }
+    void Click(const QList<int>& tiles) {
+        for (int tile : tiles) {
+            w().btns(tile)->click();
+        }
+    }
+    void Tick(int times) {
+        for (int k = 0; k < times; ++k) {
+            w().tmrTimer_Timer();
+        }
+    }
+    // Face up: the button over the picture is hidden.
+    bool FaceUp(const QList<int>& tiles, bool up = true) {
+        return std::all_of(tiles.begin(), tiles.end(),
+                           [&](int tile) { return w().btns(tile)->isHidden() == up; });
+    }
+    // All but the first tile of set i, and a stranger from the next set.
+    QList<int> Mismatch(int i) {
+        const auto sets = Sets();
+        return sets.at(i).mid(1) + QList<int>{sets.at(i + 1).at(0)};
+    }
+    // Matches every set, the first `mismatches` of them after a mismatch that
+    // the timer or the next click covers in turn. Returns the cues expected.
+    QStringList PlayGame(int mismatches) {
+        QStringList cues;
+        const auto sets = Sets();
+        for (int i = 0; i < sets.size(); ++i) {
+            if (i < mismatches) {
+                Click(Mismatch(i));
+                Tick(i % 2 == 0 ? 5 : 0);
+                cues << "mismatch.wav";
+            }
+            Click(sets.at(i));
+            cues << "match.wav";
+        }
+        return cues;
+    }
+    TestWorkspace ws;
+    FakeWindow t;
+};
+
+QStringList TileFonts(const frmTilewise& w) {
+    QStringList fonts;
+    for (int i = 0; i < w.TileControls(); ++i) {
+        fonts << w.btns(i)->font().toString();
+    }
+    return fonts;
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void layout_data();
+    void layout();
+    void wholeGame_data();
+    void wholeGame();
+    void highScoreBoxes_data();
+    void highScoreBoxes();
+    void turnOnScreen();
+    void storedPreferences_data();
+    void storedPreferences();
+    void savedAtExit_data();
+    void savedAtExit();
+    void notices();
+    void startUpNews();
+    void noCategoryAtAll();
+    void failedNewGameKeepsTheGame();
+    void newGameFromTenToFour();
+    void pictures();
+    void font();
+    void realDialogs();
+};
+
+void TestWindow::layout_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("W");
+    QTest::addColumn<int>("H");
+    QTest::addColumn<int>("F");
+    QTest::newRow("4x4") << 4 << 1703 << 1377 << 46;
+    QTest::newRow("5x5") << 5 << 1363 << 1102 << 37;
+    QTest::newRow("6x6") << 6 << 1136 << 918 << 31;
+    QTest::newRow("7x7") << 7 << 973 << 787 << 26;
+    QTest::newRow("8x8") << 8 << 852 << 688 << 23;
+    QTest::newRow("9x9") << 9 << 757 << 612 << 20;
+    QTest::newRow("10x10") << 10 << 681 << 551 << 18;
+}
+
+// Tiles abut from a 72-twip margin; each edge is rounded once, so neighbours
+// share it. Free tiles lie face up on the free picture.
+void TestWindow::layout() {
+    QFETCH(int, side);
+    QFETCH(int, W);
+    QFETCH(int, H);
+    QFETCH(int, F);
+    const BoardGeometry g = ComputeBoardGeometry(6885, 5580, side, side);
+    QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
+
+    Win win(side, 3);
+    const frmTilewise& w = win.w();
+    QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
+    QCOMPARE(w.TileControls(), side * side);
+    for (int i = 0; i < side * side; ++i) {
+        const int left = 72 + (i % side) * W;
+        const int top = 72 + (i / side) * H;
+        const QRect expected(Px(&w, left), Px(&w, top), Px(&w, left + W) - Px(&w, left),
+                             Px(&w, top + H) - Px(&w, top));
+        QCOMPARE(w.btns(i)->geometry(), expected);
+        QCOMPARE(w.imgs(i)->geometry(), expected);
+        QCOMPARE(w.btns(i)->text(), QString::number(i + 1));
+        QCOMPARE(w.btns(i)->font().pointSize(), F);
+        QVERIFY(!w.btns(i)->font().bold());
+        QCOMPARE(w.btns(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
+        const bool free = w.Game().TileImage(i) == -1;
+        QCOMPARE(w.btns(i)->isHidden(), free);
+        const QColor shown = w.imgs(i)->Picture().toImage().pixelColor(3, 3);
+        QCOMPARE(shown == QColor(Qt::white), free);
+    }
+    QCOMPARE(w.Panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
+    QCOMPARE(w.Panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
+}
+
+void TestWindow::wholeGame_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("setSize");
+    QTest::addColumn<int>("mismatches");
+    QTest::addColumn<int>("score");
+    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100;
+    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73;
+    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82;
+}
+
+// The cues in order, the last status, the result box and the high score.
+void TestWindow::wholeGame() {
+    QFETCH(int, side);
+    QFETCH(int, setSize);
+    QFETCH(int, mismatches);
+    QFETCH(int, score);
+    Win win(side, setSize);
+    win.t.dialogs->inputAnswers = QStringList{"Ada"};
+    const QStringList cues = win.PlayGame(mismatches);
+    QCOMPARE(win.t.sound->Played(), QStringList{"letsplay.wav"} + cues);
+    const int sets = side * side / setSize;
+    const int turns = sets + mismatches;
+    QCOMPARE(win.Panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
+    QCOMPARE(win.Panel(2), QString("Uncovered: 0 / %1").arg(setSize));
+    const auto& asked = win.t.dialogs->asked;
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked.at(0).title, QString("Congratulations!"));
+    QCOMPARE(asked.at(0).text, QString("You Finished.  You matched %1 out of %2, or  %3%")
+                                   .arg(sets)
+                                   .arg(turns)
+                                   .arg(score));
+    QCOMPARE(asked.at(1).text, QString("Your score of %1% is one of the all-time best scores.  "
+                                       "Please enter your name")
+                                   .arg(score));
+    const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
+    QVERIFY(win.ws.Stored(section, "name1").startsWith("Ada ("));
+    QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
+}
+
+void TestWindow::highScoreBoxes_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("told"); // the start of the last box; empty: none
+    QTest::newRow("a cancelled name is No Name, offered next time") << ""
+                                                                    << "";
+    QTest::newRow("the file cannot be written") << "write"
+                                                << "The high score could not be saved. The file ";
+    QTest::newRow("another copy entered better scores meanwhile")
+        << "better"
+        << "Your score no longer makes the top ten for this board: better scores";
+}
+
+void TestWindow::highScoreBoxes() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, told);
+    Win win;
+    if (trouble == "write") {
+        win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
+    } else if (trouble == "better") {
+        win.t.dialogs->onInput = [&] {
+            for (int rank = 1; rank <= 10; ++rank) {
+                win.ws.Store("4 x 4 match 2", QStringLiteral("value%1").arg(rank), "100");
+            }
+        };
+    }
+    win.PlayGame(1);
+    const auto& asked = win.t.dialogs->asked;
+    QCOMPARE(asked.last().title, QStringLiteral("New High Score"));
+    QVERIFY2(told.isEmpty() ? asked.last().kind == "InputBox" : asked.last().text.startsWith(told),
+             qPrintable(asked.last().text));
+    if (trouble.isEmpty()) {
+        QVERIFY(win.ws.Stored("4 x 4 match 2", "name1").startsWith("No Name ("));
+        win.w().mnuGameNew_Click();
+        win.PlayGame(0);
+        QCOMPARE(asked.last().defaultText, QStringLiteral("No Name"));
+    }
+}
+
+// What one turn shows: the cue at the click, the fifth tick covering, the
+// hint, the tool tips, Reveal All and a new game's fresh count.
+void TestWindow::turnOnScreen() {
+    Win win(6, 2);
+    QCOMPARE(win.Panel(3), QStringLiteral("Start matching tiles."));
+    const QList<int> turn = win.Mismatch(0);
+    win.Click(turn);
+    QCOMPARE(win.Panel(3), QStringLiteral("Concentrate!"));
+    QCOMPARE(win.t.sound->Played(), QStringList({"letsplay.wav", "mismatch.wav"}));
+    win.Tick(4);
+    QVERIFY(win.FaceUp(turn));
+    QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 2 / 2"));
+    win.Tick(1);
+    QVERIFY(win.FaceUp(turn, false));
+    QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 0 / 2"));
+    QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 1,  0% "));
+    QCOMPARE(win.t.sound->Played().size(), 2); // nothing more at the cover
+
+    win.Click(turn); // the second uncovering of both
+    win.Tick(5);
+    win.Click({turn.at(0)});
+    QCOMPARE(win.Panel(3), QStringLiteral("You've clicked this 2 times already."));
+    QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 3 times before"));
+    QCOMPARE(win.w().btns(turn.at(1))->toolTip(), QStringLiteral("Uncovered 2 times before"));
+
+    const QString panels = win.Panel(1) + win.Panel(2);
+    win.w().mnuGameRevealAll_Click();
+    win.Tick(6);
+    QList<int> all(36);
+    std::iota(all.begin(), all.end(), 0);
+    QVERIFY(win.FaceUp(all));
+    QCOMPARE(win.Panel(1) + win.Panel(2), panels);
+    QCOMPARE(win.t.sound->Played().size(), 3);
+
+    win.w().mnuGameNew_Click();
+    QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
+    QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 0 time before"));
+}
+
+void TestWindow::storedPreferences_data() {
+    // Stored columns, tiles per set and category; then what the game uses.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QList<int>>("used");
+    QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
+    QTest::newRow("as stored") << QStringList{"8", "4", "3"} << QList<int>{8, 4, 3};
+    QTest::newRow("smallest, largest") << QStringList{"4", "5", "1"} << QList<int>{4, 5, 1};
+    QTest::newRow("largest board") << QStringList{"10", "2", "2"} << QList<int>{10, 2, 2};
+    QTest::newRow("too small") << QStringList{"3", "1", "0"} << QList<int>{5, 2, 1};
+    QTest::newRow("too large") << QStringList{"11", "6", "4"} << QList<int>{5, 2, 1};
+    QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
+}
+
+void TestWindow::storedPreferences() {
+    QFETCH(QStringList, stored);
+    QFETCH(QList<int>, used);
+    TestWorkspace ws;
+    for (const char* name : {"A", "B", "C"}) {
+        ws.AddEntry(QLatin1String(name));
+    }
+    const char* keys[] = {"columns", "numTilesToMatch", "categoryIndex"};
+    for (int k = 0; k < stored.size(); ++k) {
+        ws.Store("settings", keys[k], stored.at(k));
+    }
+    FakeWindow t = ws.Open();
+    const GameState& game = t.window->Game();
+    const BoardConfig& c = game.Current();
+    QCOMPARE(QList<int>({c.iNumColumns, c.iNumTilesToMatch, c.iCategoryIndex}), used);
+    QCOMPARE(c.iNumRows, c.iNumColumns);
+    QCOMPARE(game.Next(), c);
+    QCOMPARE(t.window->TileControls(), c.Tiles());
+    QVERIFY(t.dialogs->asked.isEmpty()); // quietly
+    QCOMPARE(t.sound->calls.mid(0, 4), (QStringList{"Close", "file:letsplay.wav", "Open", "Play"}));
+}
+
+void TestWindow::savedAtExit_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Game > Exit") << "menu";
+    QTest::newRow("close button") << "close";
+    QTest::newRow("a write that fails") << "fail";
+}
+
+// The game in progress is saved, not the next game's choice; a failed save
+// leaves the file as it was and says so.
+void TestWindow::savedAtExit() {
+    QFETCH(QString, how);
+    Win win;
+    win.ws.AddCategory("Birds", 0);
+    frmTilewise& w = win.w();
+    w.show();
+    BoardConfig next = w.Game().Current();
+    next.iNumColumns = next.iNumRows = 6;
+    next.iNumTilesToMatch = 3;
+    next.iCategoryIndex = 2;
+    w.SetNextGame(next);
+    w.mnuGameNew_Click();
+    next.iNumColumns = next.iNumRows = 9;
+    w.SetNextGame(next);
+    const QByteArray before = win.ws.SettingsBytes();
+    if (how == "fail") {
+        w.Settings().SetWriteHook([](const QString& file) { QFile(file).resize(3); });
+    }
+    how == "close" ? void(w.close()) : w.mnuGameExit_Click();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(win.t.sound->calls.last(), QStringLiteral("Close"));
+    if (how == "fail") {
+        QCOMPARE(win.ws.SettingsBytes(), before);
+        QCOMPARE(win.t.dialogs->asked.size(), 1);
+        QVERIFY(
+            win.t.dialogs->asked.first().text.startsWith("Your preferences could not be saved."));
+        return;
+    }
+    // Plain decimal text, as a fresh run reads it back.
+    QVERIFY2(win.ws.SettingsBytes().contains(
+                 "[settings]\ncategoryIndex=2\ncolumns=6\nnumTilesToMatch=3\n"),
+             win.ws.SettingsBytes().constData());
+    QVERIFY(win.t.dialogs->asked.isEmpty());
+}
+
+// Pictures the board cannot show get stand-ins that still tell sets apart;
+// the notice stays readable until the first click and names the file, with
+// the full path in the tool tip.
+void TestWindow::notices() {
+    TestWorkspace ws;
+    ws.AddCategory("Zoo%1", 10); // img010 onwards missing
+    ws.WriteFile("imgs/Zoo%1/img003.jpg", "not a picture");
+    ws.WriteJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
+    ws.AddFreePicture();
+    ws.Store("settings", "columns", "10"); // all 50 pictures dealt
+    FakeWindow t = ws.Open();
+    frmTilewise& w = *t.window;
+    QHash<int, QColor> byPicture;
+    for (int i = 0; i < 100; ++i) {
+        const QImage image = w.imgs(i)->Picture().toImage();
+        const QColor colour = image.pixelColor(image.width() / 2, 4);
+        const int picture = w.Game().TileImage(i);
+        QVERIFY(!byPicture.contains(picture) || byPicture.value(picture) == colour);
+        byPicture.insert(picture, colour);
+    }
+    QVERIFY(byPicture.value(3) != byPicture.value(11) && byPicture.value(4) != Qt::red);
+    const QString notice = QStringLiteral("Picture missing or unreadable: img%1.jpg and 41 more");
+    for (int board = 0; board < 2; ++board) {
+        const QString panel = w.Panel(3)->text();
+        QVERIFY2(QRegularExpression(
+                     QRegularExpression::anchoredPattern(notice.arg("0(0[3-9]|[1-4][0-9])")))
+                     .match(panel)
+                     .hasMatch(),
+                 qPrintable(panel));
+        QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
+        w.mnuGameNew_Click();
+    }
+    w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
+    QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
+    QVERIFY(t.dialogs->asked.isEmpty());
+}
+
+// Told once in panel 3 at start-up: categories left out, a damaged settings
+// file copied aside.
+void TestWindow::startUpNews() {
+    TestWorkspace ws;
+    for (int n = 0; n < 33; ++n) {
+        ws.AddEntry(QStringLiteral("C%1").arg(n, 2, 10, QLatin1Char('0')));
+    }
+    ws.WriteFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
+    FakeWindow t = ws.Open();
+    frmTilewise& w = *t.window;
+    QCOMPARE(w.Game().Current().iNumColumns, 4);
+    const QString panel = w.Panel(3)->text();
+    QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
+    QVERIFY(w.Panel(3)->toolTip().contains(ws.SettingsFile() + ".bad-"));
+    w.btns(0)->click();
+    w.mnuGameNew_Click();
+    QVERIFY(!w.Panel(3)->text().contains("32 categories"));
+}
+
+void TestWindow::noCategoryAtAll() {
+    TestWorkspace ws; // no imgs folder, no free picture
+    FakeWindow t = ws.Open();
+    frmTilewise& w = *t.window;
+    QCOMPARE(w.Game().Current().iCategoryIndex, 1);
+    QCOMPARE(w.TileControls(), 25);
+    QTRY_COMPARE(t.dialogs->asked.size(), 1);
+    QVERIFY(t.dialogs->asked.first().text.startsWith("No picture categories were found."));
+    w.mnuGameNew_Click();
+    QTest::qWait(20);
+    QCOMPARE(t.dialogs->asked.size(), 1); // told once, not per board
+}
+
+// A new game that cannot be dealt leaves the game in progress, its board and
+// the cursor as they were, and says so once.
+void TestWindow::failedNewGameKeepsTheGame() {
+    Win win;
+    win.Click(win.Mismatch(0));
+    const QList<int> deal = win.Deal();
+    const QString panels = win.Panel(1) + win.Panel(2);
+    QPointer<QPushButton> tile15 = win.w().btns(15);
+    BoardConfig next = win.w().Game().Current();
+    next.iNumColumns = next.iNumRows = 11;
+    win.w().SetNextGame(next);
+    win.w().mnuGameNew_Click();
+    QCOMPARE(win.t.dialogs->asked.size(), 1);
+    QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
+    QCOMPARE(win.Deal(), deal);
+    QVERIFY(tile15 && win.FaceUp(win.Mismatch(0)));
+    QCOMPARE(win.Panel(1) + win.Panel(2), panels);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void TestWindow::newGameFromTenToFour() {
+    Win win(10);
+    frmTilewise& w = win.w();
+    QPointer<QPushButton> tile0 = w.btns(0);
+    QPointer<QPushButton> tile15 = w.btns(15);
+    QPointer<ImageControl> image99 = w.imgs(99);
+    BoardConfig next = w.Game().Current();
+    next.iNumColumns = next.iNumRows = 4;
+    w.SetNextGame(next);
+    w.mnuGameNew_Click();
+    QCOMPARE(w.TileControls(), 16);
+    QVERIFY(tile0 && tile0 == w.btns(0)); // element 0 lives on
+    QVERIFY(!tile15 && !image99);
+    QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
+    QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+// A GIF wins over a JPEG of the same number; decoded pictures are kept for
+// the next board, and a file that changes, even at the same size, is decoded
+// afresh.
+void TestWindow::pictures() {
+    Win win(10);
+    frmTilewise& w = win.w();
+    const int decodes = w.Pictures().Decodes();
+    w.mnuGameNew_Click();
+    QCOMPARE(w.Pictures().Decodes(), decodes);
+
+    QTest::qWait(20);
+    win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
+    win.ws.WriteGif("imgs/Animals/img008.gif");
+    w.mnuGameNew_Click();
+    QCOMPARE(w.Pictures().Decodes(), decodes + 2);
+    const auto colourOf = [&](int picture) {
+        return w.imgs(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
+    };
+    QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16, qPrintable(colourOf(7).name()));
+    QCOMPARE(colourOf(8), QColor(Qt::red));
+}
+
+// The chosen font goes on every tile; a new board sets size and boldness
+// anew. The dialog opens on the family the tiles are really drawn in.
+void TestWindow::font() {
+    Win win(5);
+    frmTilewise& w = win.w();
+    const QStringList before = TileFonts(w);
+    w.mnuEditFont_Click(); // cancelled
+    QCOMPARE(win.t.dialogs->fontOffered.family(), QFontInfo(w.btns(0)->font()).family());
+    QCOMPARE(TileFonts(w), before);
+
+    QFont chosen(QStringLiteral("Courier New"), 12, QFont::Bold, true);
+    chosen.setUnderline(true);
+    chosen.setStrikeOut(true);
+    win.t.dialogs->fontAnswer = chosen;
+    w.mnuEditFont_Click();
+    QCOMPARE(TileFonts(w), QStringList(25, chosen.toString()));
+    BoardConfig next = w.Game().Current();
+    next.iNumColumns = next.iNumRows = 6;
+    w.SetNextGame(next);
+    w.mnuGameNew_Click();
+    QFont expected = chosen;
+    expected.setPointSizeF(w.btns(0)->font().pointSizeF());
+    expected.setBold(false);
+    QVERIFY(expected.pointSizeF() != chosen.pointSizeF());
+    QCOMPARE(TileFonts(w), QStringList(36, expected.toString()));
+}
+
+// The real boxes, once each: OK and Cancel.
+void TestWindow::realDialogs() {
+    TestWorkspace ws;
+    ws.AddEntry("Animals");
+    frmTilewise::Services services;
+    services.dataFolder = ws.Path();
+    services.settingsFile = ws.SettingsFile();
+    services.sound = std::make_unique<FakeSound>();
+    frmTilewise w(std::move(services));
+    const QString drawnIn = QFontInfo(w.btns(0)->font()).family();
+    for (const bool ok : {true, false}) {
+        QVERIFY(WithModal([&] { w.mnuEditFont_Click(); },
+                          [&](QDialog& d) {
+                              auto* dialog = qobject_cast<QFontDialog*>(&d);
+                              QVERIFY(dialog != nullptr);
+                              QFont other = dialog->currentFont();
+                              other.setItalic(!ok);
+                              dialog->setCurrentFont(other);
+                              ok ? dialog->accept() : dialog->reject();
+                          }));
+        QCOMPARE(QFontInfo(w.btns(0)->font()).family(), drawnIn); // OK unchanged keeps it
+        QVERIFY(!w.btns(0)->font().italic());
+    }
+    QtDialogs dialogs;
+    QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
+                      [](QDialog& d) {
+                          auto* box = qobject_cast<QMessageBox*>(&d);
+                          QVERIFY(box != nullptr);
+                          QCOMPARE(box->text(), QString("You Finished."));
+                          box->button(QMessageBox::Ok)->click();
+                      }));
+    for (const bool ok : {true, false}) {
+        QString typed = "unset";
+        QVERIFY(WithModal([&] { typed = dialogs.InputBox(nullptr, "Name?", "Score", "Grace"); },
+                          [&](QDialog& d) {
+                              auto* box = qobject_cast<QInputDialog*>(&d);
+                              QVERIFY(box != nullptr);
+                              QCOMPARE(box->labelText(), QString("Name?"));
+                              ok ? box->accept() : box->reject();
+                          }));
+        QCOMPARE(typed, ok ? QString("Grace") : QString());
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
