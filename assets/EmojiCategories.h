@@ -2,13 +2,19 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
-// A picture category made of emoji; picture n of the category is emoji n (ten to a row in the
-// source, so a picture's number can be read off the layout).
+// One picture of an emoji category: the emoji and the name a screen reader gives it, in
+// lowercase ("dog face"), which the generator writes into the category's names.txt.
+struct EmojiPicture {
+    QString emoji;
+    QString name;
+};
+
+// A picture category made of emoji; picture n of the category is line n + 1 of its list in the
+// source, just as in the names.txt written from it.
 struct EmojiCategory {
     QString name;
-    QStringList emoji;
+    QList<EmojiPicture> pictures;
 };
 
 // Every emoji here has a colour glyph in Noto Color Emoji 2.042 (Debian 12), and each one

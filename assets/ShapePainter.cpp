@@ -15,7 +15,27 @@ namespace {
 
 enum class Shape { Circle, Square, Triangle, Diamond, Star, Cross, Ring, Heart, Arrow, Crescent };
 constexpr int kShapeCount = 10;
+// The spoken names, in the order of Shape.
+constexpr std::array<const char*, kShapeCount> kShapeNames = {
+    "circle", "square", "triangle", "diamond", "star",
+    "cross",  "ring",   "heart",    "arrow",   "crescent"};
+
+// Each colour beside its spoken name.
+struct Paint {
+    QRgb colour;
+    const char* name;
+};
 constexpr int kColourCount = 5;
+constexpr std::array<Paint, kColourCount> kPaints = {{{qRgb(0xd6, 0x28, 0x28), "red"},
+                                                      {qRgb(0x1f, 0x5f, 0xd6), "blue"},
+                                                      {qRgb(0x23, 0x9a, 0x3a), "green"},
+                                                      {qRgb(0xf2, 0xa9, 0x00), "yellow"},
+                                                      {qRgb(0x8e, 0x3f, 0xc9), "purple"}}};
+
+const Paint& PaintOf(int index) {
+    return kPaints.at(static_cast<std::size_t>(index / kShapeCount));
+}
+
 constexpr double kMargin = 22;
 constexpr QRectF kBox(kMargin, kMargin, TileCanvas::kSize - 2 * kMargin,
                       TileCanvas::kSize - 2 * kMargin);
@@ -117,10 +137,7 @@ QPainterPath ShapePath(Shape shape) {
 
 QImage DrawShapeTile(int index) {
     static_assert(TileCanvas::kPicturesPerCategory == kShapeCount * kColourCount);
-    const std::array<QColor, kColourCount> colours = {
-        QColor(0xd6, 0x28, 0x28), QColor(0x1f, 0x5f, 0xd6), QColor(0x23, 0x9a, 0x3a),
-        QColor(0xf2, 0xa9, 0x00), QColor(0x8e, 0x3f, 0xc9)};
-    const QColor colour = colours.at(static_cast<std::size_t>(index / kShapeCount));
+    const QColor colour = QColor::fromRgb(PaintOf(index).colour);
 
     QImage tile = TileCanvas::New(QColor(0xf4, 0xf1, 0xea));
     QPainter painter(&tile);
@@ -129,6 +146,12 @@ QImage DrawShapeTile(int index) {
     painter.setBrush(colour);
     painter.drawPath(ShapePath(static_cast<Shape>(index % kShapeCount)));
     return tile;
+}
+
+QString ShapeName(int index) {
+    return QStringLiteral("%1 %2").arg(
+        QLatin1String(PaintOf(index).name),
+        QLatin1String(kShapeNames.at(static_cast<std::size_t>(index % kShapeCount))));
 }
 
 QImage DrawFreeTile() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 // Pictures drawn without any font, so the game has a category even where the emoji font is
 // missing, and the picture of a free tile.
@@ -8,6 +9,9 @@ namespace ShapePainter {
 
 // Picture n is shape n % 10 in colour n / 10: ten shapes crossed with five colours.
 QImage DrawShapeTile(int index);
+
+// What picture n shows, as a screen reader says it: "red circle", "blue star".
+QString ShapeName(int index);
 
 // A calm grey tile with an empty dashed frame: a place without a picture.
 QImage DrawFreeTile();

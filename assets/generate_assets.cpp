@@ -1,14 +1,17 @@
-// Writes the game's pictures into its data folder at build time:
-//   generate_assets <data folder>
+// Writes the game's pictures, with a names.txt for each category, into its data folder, and
+// the program's theme icons into an icon folder, at build time:
+//   generate_assets <data folder> <icon folder>
 // Sounds are made by the build itself (see CMakeLists.txt).
 
 #include "EmojiCategories.h"
 #include "EmojiPainter.h"
 #include "ShapePainter.h"
+#include "ThemeIcons.h"
 #include "TileCanvas.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 
@@ -23,14 +26,34 @@ QString PictureName(int index) {
     return QStringLiteral("img%1.jpg").arg(index, 3, 10, QLatin1Char('0'));
 }
 
-bool WriteCategory(const QDir& imgs, const QString& name, const PictureMaker& makePicture) {
+// Line n + 1 of names.txt names picture n, so a screen reader can say what a tile shows.
+bool WriteNames(const QDir& folder, const QString& category, const QStringList& names) {
+    QStringList distinct = names;
+    distinct.removeDuplicates();
+    distinct.removeAll(QString());
+    if (names.size() != TileCanvas::kPicturesPerCategory || distinct.size() != names.size()) {
+        qCritical().noquote() << category << "needs" << TileCanvas::kPicturesPerCategory
+                              << "different picture names, has" << distinct.size();
+        return false;
+    }
+    QFile file(folder.filePath(QStringLiteral("names.txt")));
+    const QByteArray text = (names.join(u'\n') + u'\n').toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        qCritical().noquote() << "cannot write" << file.fileName();
+        return false;
+    }
+    return true;
+}
+
+bool WriteCategory(const QDir& imgs, const QString& name, const QStringList& names,
+                   const PictureMaker& makePicture) {
     if (!imgs.mkpath(name)) {
         qCritical().noquote() << "cannot create" << imgs.filePath(name);
         return false;
     }
     // Goes on after a failure, so that one build run names every faulty picture.
     const QDir folder(imgs.filePath(name));
-    bool written = true;
+    bool written = WriteNames(folder, name, names);
     for (int i = 0; i < TileCanvas::kPicturesPerCategory; ++i) {
         const std::optional<QImage> picture = makePicture(i);
         if (!picture) {
@@ -43,18 +66,32 @@ bool WriteCategory(const QDir& imgs, const QString& name, const PictureMaker& ma
 }
 
 bool WriteEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
-    QStringList distinct = category.emoji;
+    QStringList emoji;
+    QStringList names;
+    for (const EmojiPicture& picture : category.pictures) {
+        emoji.append(picture.emoji);
+        names.append(picture.name);
+    }
+    QStringList distinct = emoji;
     distinct.removeDuplicates();
     if (distinct.size() != TileCanvas::kPicturesPerCategory ||
-        category.emoji.size() != TileCanvas::kPicturesPerCategory) {
+        emoji.size() != TileCanvas::kPicturesPerCategory) {
         qCritical().noquote() << category.name << "needs" << TileCanvas::kPicturesPerCategory
                               << "different emoji, has" << distinct.size();
         return false;
     }
     const QFont font = EmojiPainter::EmojiFont();
-    return WriteCategory(imgs, category.name, [&](int i) {
-        return EmojiPainter::DrawEmojiTile(font, category.emoji.at(i), TileCanvas::Background(i));
+    return WriteCategory(imgs, category.name, names, [&](int i) {
+        return EmojiPainter::DrawEmojiTile(font, emoji.at(i), TileCanvas::Background(i));
     });
+}
+
+QStringList ShapeNames() {
+    QStringList names;
+    for (int i = 0; i < TileCanvas::kPicturesPerCategory; ++i) {
+        names.append(ShapePainter::ShapeName(i));
+    }
+    return names;
 }
 
 bool WriteEmojiCategories(const QDir& imgs) {
@@ -75,8 +112,8 @@ bool WriteEmojiCategories(const QDir& imgs) {
 int main(int argc, char* argv[]) {
     const QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        qCritical("usage: generate_assets <data folder>");
+    if (arguments.size() != 3) {
+        qCritical("usage: generate_assets <data folder> <icon folder>");
         return 2;
     }
     const QDir data(arguments.at(1));
@@ -85,10 +122,11 @@ int main(int argc, char* argv[]) {
     imgs.removeRecursively();
 
     const bool written =
-        WriteCategory(imgs, QStringLiteral("Shapes"),
+        WriteCategory(imgs, QStringLiteral("Shapes"), ShapeNames(),
                       [](int i) { return std::optional(ShapePainter::DrawShapeTile(i)); }) &&
         WriteEmojiCategories(imgs) &&
         TileCanvas::SaveJpeg(ShapePainter::DrawFreeTile(),
-                             data.filePath(QStringLiteral("free.jpg")));
+                             data.filePath(QStringLiteral("free.jpg"))) &&
+        ThemeIcons::Write(QDir(arguments.at(2)));
     return written ? 0 : 1;
 }
