@@ -378,6 +378,7 @@ void TestWindow::notices() {
     ws.Store("settings", "columns", "10"); // all 50 pictures dealt
     FakeWindow t = ws.Open();
     frmTilewise& w = *t.window;
+    w.FinishPictures();
     QHash<int, QColor> byPicture;
     for (int i = 0; i < 100; ++i) {
         const QImage image = w.imgs(i)->Picture().toImage();
@@ -397,6 +398,7 @@ void TestWindow::notices() {
                  qPrintable(panel));
         QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
         w.mnuGameNew_Click();
+        QTRY_VERIFY(!w.Panel(3)->text().isEmpty()); // decoded in idle time
     }
     w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
     QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
@@ -479,14 +481,17 @@ void TestWindow::newGameFromTenToFour() {
 void TestWindow::pictures() {
     Win win(10);
     frmTilewise& w = win.w();
+    w.FinishPictures();
     const int decodes = w.Pictures().Decodes();
     w.mnuGameNew_Click();
+    w.FinishPictures();
     QCOMPARE(w.Pictures().Decodes(), decodes);
 
     QTest::qWait(20);
     win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
     win.ws.WriteGif("imgs/Animals/img008.gif");
     w.mnuGameNew_Click();
+    w.FinishPictures();
     QCOMPARE(w.Pictures().Decodes(), decodes + 2);
     const auto colourOf = [&](int picture) {
         return w.imgs(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);

@@ -1,20 +1,64 @@
 #include "AppIcon.h"
-#include "AudioWarnings.h"
+#include "CommandLine.h"
 #include "DataFolder.h"
+#include "MessageFilter.h"
+#include "PictureCheck.h"
 #include "frmTilewise.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Saves a picture of the window once its first board shows all it can, and
+// ends the program: 0 when every picture could be shown.
+void SaveScreenshotWhenShown(frmTilewise& window, const QString& file) {
+    QObject::connect(&window, &frmTilewise::PicturesShown, &window, [&window, file] {
+        const bool saved = window.grab().save(file, "PNG");
+        const QStringList missing = window.MissingPictures();
+        if (!saved) {
+            std::fprintf(stderr, "tilewise: cannot write %s\n", qPrintable(file));
+        } else if (!missing.isEmpty()) {
+            std::fprintf(stderr, "tilewise: %lld pictures missing or unreadable, such as %s\n",
+                         static_cast<long long>(missing.size()), qPrintable(missing.first()));
+        }
+        QApplication::exit(saved && missing.isEmpty() ? 0 : 1);
+    });
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    qInstallMessageHandler(&DropAudioWarnings);
+    qInstallMessageHandler(&FilterMessages);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tilewise"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tilewise"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILEWISE_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const CommandLine line = CommandLine::Parse(arguments);
+    if (!line.ok || line.done) {
+        std::fputs(qPrintable(line.message), line.ok ? stdout : stderr);
+        return line.ok ? 0 : 2;
+    }
+    if (!line.checkPictures.isEmpty()) {
+        const QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        return CheckPictures(line.checkPictures, out);
+    }
+    if (!CommandLine::DisplayNamed(arguments)) {
+        std::fprintf(stderr, "%s\n", kNoDisplay);
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tilewise"));
-    QApplication::setApplicationName(QStringLiteral("Tilewise"));
     // Every window, the standard boxes included, carries the program's icon.
     QApplication::setWindowIcon(AppIcon());
-
     frmTilewise::Services services;
     services.dataFolder =
         DataFolder::Resolve(QDir::currentPath(), QApplication::applicationDirPath());
@@ -22,6 +66,9 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("Tilewise"), QStringLiteral("Tilewise"))
                                 .fileName();
     frmTilewise window(std::move(services));
+    if (!line.screenshot.isEmpty()) {
+        SaveScreenshotWhenShown(window, line.screenshot);
+    }
     window.show();
     return QApplication::exec();
 }

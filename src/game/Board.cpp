@@ -4,12 +4,14 @@
 #include "FolderListing.h"
 #include "ImageControl.h"
 #include "NumberText.h"
-#include "Placeholder.h"
+#include "TileButton.h"
 #include "Twips.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -25,27 +27,18 @@ Span ToPixels(int fromTwips, int lengthTwips, double dpi) {
     return {start, Twips::ToPixels(fromTwips + lengthTwips, dpi) - start};
 }
 
-// The notice for pictures a board could not show: the first file's name in
-// the panel, the paths in full (the first ten) in its tool tip. Built in one
-// step, so that a name holding "%1" stays as it is.
-QList<frmTilewise::Notice> MissingPictures(const QStringList& files) {
-    if (files.isEmpty()) {
+// The spoken names of a category's pictures, one a line, from its names.txt
+// when it has one.
+QStringList PictureNames(const QString& category) {
+    QFile file(category + QStringLiteral("/names.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
     }
-    const QString name = QFileInfo(files.first()).fileName();
-    const QString text = files.size() == 1
-                             ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
-                             : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                                   .arg(name, QString::number(files.size() - 1));
-    QStringList shown;
-    for (const QString& file : files.mid(0, 10)) {
-        shown.append(QDir::toNativeSeparators(file));
+    QStringList names = QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'));
+    for (QString& name : names) {
+        name = name.trimmed();
     }
-    if (files.size() > 10) {
-        shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
-    }
-    return {{text,
-             QStringLiteral("Pictures missing or unreadable:\n") + shown.join(QLatin1Char('\n'))}};
+    return names;
 }
 
 } // namespace
@@ -75,13 +68,15 @@ void frmTilewise::LoadImages() {
                              .expandedTo(QSize(1, 1));
     int x = kBoardMargin;
     int y = kBoardMargin;
-    QStringList missing;
     const int tiles = game_.TileCount();
+    pending_.clear();
+    missing_.clear();
+    pictureNames_ = PictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.CategoryName());
 
     client_->setUpdatesEnabled(false);
     for (int i = 0; i < tiles; ++i) {
         if (i >= 1) {
-            auto* button = new QPushButton(client_);
+            auto* button = new TileButton(client_);
             button->setObjectName(QStringLiteral("btns"));
             button->setFont(btns_.front()->font());
             button->hide();
@@ -89,6 +84,7 @@ void frmTilewise::LoadImages() {
             btns_.append(button);
             auto* picture = new ImageControl(client_);
             picture->setObjectName(QStringLiteral("imgs"));
+            picture->SetCover(button);
             picture->hide();
             imgs_.append(picture);
         }
@@ -102,7 +98,6 @@ void frmTilewise::LoadImages() {
         QPushButton* button = btns_.at(i);
         button->setGeometry(place);
         button->setText(QString::number(i + 1));
-        button->setVisible(!game_.IsFaceUp(i));
         QFont font = button->font();
         font.setPointSize(g.F);
         font.setBold(false);
@@ -111,20 +106,13 @@ void frmTilewise::LoadImages() {
 
         ImageControl* picture = imgs_.at(i);
         picture->setGeometry(place);
-        // Decoded once at the nominal size; a tile a pixel off it gets its
-        // stretched copy from the cache, so painting never scales.
-        const QSize shown = (QSizeF(place.size()) * ratio).toSize();
-        QPixmap pixmap = pictures_.Load(file, pixels, shown);
-        if (pixmap.isNull()) {
-            if (!missing.contains(file)) {
-                missing.append(file);
-            }
-            pixmap = DrawPlaceholder(pictureNumber, shown, ratio);
-        }
-        pixmap.setDevicePixelRatio(ratio);
-        picture->SetPicture(pixmap);
         picture->setVisible(true);
         button->raise();
+        ShowFace(i);
+        // A face-down tile's picture is decoded after the first frame, in
+        // idle time or when the tile is clicked; a free tile shows at once.
+        pending_.append({i, file, pixels, (QSizeF(place.size()) * ratio).toSize()});
+        picture->SetPicture(QPixmap());
 
         if (i % columns == columns - 1) {
             y += g.H;
@@ -135,11 +123,41 @@ void frmTilewise::LoadImages() {
     }
     client_->setUpdatesEnabled(true);
 
-    SetBoardNotices(MissingPictures(missing));
+    SetBoardNotices({});
+    for (int i = 0; i < tiles; ++i) {
+        if (game_.IsFaceUp(i)) {
+            ShowPicture(i);
+        }
+    }
+    decodeTimer_->start();
+    FocusTile(game_.FirstFaceDown());
     UpdateStatusBar();
 }
 
+void frmTilewise::ShowFace(int tile) {
+    const bool up = game_.IsFaceUp(tile);
+    btns(tile)->setVisible(!up);
+    const int columns = game_.Current().iNumColumns;
+    const QString where =
+        QStringLiteral("row %1, column %2").arg(tile / columns + 1).arg(tile % columns + 1);
+    btns(tile)->setAccessibleName(QStringLiteral("Tile %1").arg(tile + 1));
+    btns(tile)->setAccessibleDescription(QStringLiteral("Face down, ") + where);
+    imgs(tile)->setAccessibleName(QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
+    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up, ") + where);
+}
+
+QString frmTilewise::PictureName(int tile) const {
+    const int picture = game_.TileImage(tile);
+    if (picture < 0) {
+        return QStringLiteral("free");
+    }
+    const QString name = pictureNames_.value(picture);
+    return name.isEmpty() ? QStringLiteral("img") + NumberText::ThreeDigits(picture) : name;
+}
+
 void frmTilewise::UnloadImages() {
+    pending_.clear();
+    decodeTimer_->stop();
     const int tiles = game_.TileCount();
     for (int i = 1; i < tiles && i < TileControls(); ++i) {
         delete btns_.at(i);

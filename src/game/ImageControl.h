@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 // A picture stretched to the control's size. The board hands it a pixmap
@@ -14,9 +15,15 @@ public:
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
 
+    // The tile's button over the picture; while it shows, the picture is
+    // hidden from the screen reader too.
+    void SetCover(const QWidget* cover) { cover_ = cover; }
+    bool IsCovered() const { return cover_ != nullptr && !cover_->isHidden(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    QPointer<const QWidget> cover_;
 };

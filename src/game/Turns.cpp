@@ -1,5 +1,6 @@
 #include "frmTilewise.h"
 
+#include "Announcer.h"
 #include "Misc.h"
 #include "NumberText.h"
 
@@ -13,6 +14,7 @@ void frmTilewise::btns_Click(int Index) {
     if (!turn) {
         return; // only a face-down tile turns over
     }
+    ShowPicture(Index); // when idle time has not come to it yet
     if (noticesHold_) {
         // The board's first click: the start-up news has been seen.
         noticesHold_ = false;
@@ -23,7 +25,12 @@ void frmTilewise::btns_Click(int Index) {
                             QStringLiteral(" times already.")
                       : QString());
     CoverTiles(turn->covered);
-    btns(Index)->setVisible(!game_.IsFaceUp(Index));
+    const bool focused = btns(Index)->hasFocus();
+    ShowFace(Index);
+    if (focused || focusWidget() == nullptr || focusWidget()->isHidden()) {
+        FocusTile(game_.NextFaceDown(Index));
+    }
+    Announce(*turn);
 
     if (turn->outcome == TurnOutcome::Matched) {
         TilesMatched(turn->gameOver);
@@ -37,7 +44,27 @@ void frmTilewise::btns_Click(int Index) {
 
 void frmTilewise::CoverTiles(const QList<int>& tiles) {
     for (int tile : tiles) {
-        btns(tile)->show();
+        ShowFace(tile);
+    }
+}
+
+// Told to the screen reader as the turn ends, without moving the focus.
+void frmTilewise::Announce(const ClickResult& turn) {
+    QStringList names;
+    for (int tile : turn.turn) {
+        names.append(PictureName(tile));
+    }
+    if (turn.outcome == TurnOutcome::Mismatched) {
+        announcer_->Announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
+    } else if (turn.outcome == TurnOutcome::Matched) {
+        QString text = QStringLiteral("Match: ") + names.value(0);
+        if (turn.gameOver) {
+            text += QStringLiteral(". Game over: %1 matches in %2 turns, %3%")
+                        .arg(game_.NumMatches())
+                        .arg(game_.NumTurns())
+                        .arg(game_.Score());
+        }
+        announcer_->Announce(text);
     }
 }
 

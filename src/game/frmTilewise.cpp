@@ -1,5 +1,6 @@
 #include "frmTilewise.h"
 
+#include "Announcer.h"
 #include "AppIcon.h"
 #include "DialogFont.h"
 #include "Dialogs.h"
@@ -9,6 +10,8 @@
 #include "NumberText.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
+#include "TileAccessibility.h"
+#include "TileButton.h"
 #include "Twips.h"
 #include "WaveDevice.h"
 
@@ -82,7 +85,7 @@ void frmTilewise::BuildDesign() {
     Twips::Place(picture, 1020, 0, 1095, 615);
     imgs_.append(picture);
 
-    auto* tile = new QPushButton(client_);
+    auto* tile = new TileButton(client_);
     tile->setObjectName(QStringLiteral("btns"));
     QFont tileFont(QStringLiteral("Arial"));
     tileFont.setPointSizeF(20.25);
@@ -91,6 +94,10 @@ void frmTilewise::BuildDesign() {
     Twips::Place(tile, 0, 0, 1035, 615);
     connect(tile, &QPushButton::clicked, this, [this] { btns_Click(0); });
     btns_.append(tile);
+    picture->SetCover(tile);
+
+    InstallTileAccessibility();
+    announcer_ = new Announcer(this);
 
     BuildMenus();
     BuildStatusBar();
@@ -100,6 +107,11 @@ void frmTilewise::BuildDesign() {
     tmrTimer_->setInterval(500);
     connect(tmrTimer_, &QTimer::timeout, this, &frmTilewise::tmrTimer_Timer);
     tmrTimer_->start();
+
+    // Runs whenever the event loop is idle, one picture at a time.
+    decodeTimer_ = new QTimer(this);
+    decodeTimer_->setInterval(0);
+    connect(decodeTimer_, &QTimer::timeout, this, &frmTilewise::ShowNextPicture);
 
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.

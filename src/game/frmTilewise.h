@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class ImageControl;
 class QLabel;
 class QPushButton;
@@ -57,6 +58,11 @@ public:
     void ShowStatus(const QString& message);
     void UpdateStatusBar();
 
+    // Shows every picture of the board still waiting to be decoded.
+    void FinishPictures();
+    // The picture files this board could not show, as far as decoded.
+    QStringList MissingPictures() const { return missing_; }
+
     const GameState& Game() const { return game_; }
     // Chooses the next game, as the Preferences dialog does.
     void SetNextGame(const BoardConfig& next) { game_.SetNext(next); }
@@ -78,9 +84,14 @@ public:
         QString detail;
     };
 
+signals:
+    // Every picture of the board has been decoded and shown.
+    void PicturesShown();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildDesign();
@@ -94,8 +105,21 @@ private:
     void UnloadImages();
     QString PictureFile(int pictureNumber) const;
     QString GetTileToolTip(int Index) const;
+    void ShowPicture(int tile);
+    void ShowNextPicture();
 
     void SetBoardNotices(QList<Notice> notices);
+    // Shows tile's face as the rules have it, to the eye and to the screen
+    // reader alike.
+    void ShowFace(int tile);
+    QString PictureName(int tile) const;
+    void Announce(const ClickResult& turn);
+
+    // The keyboard: moves across the board, Enter, and typed tile numbers.
+    bool TileKey(const QKeyEvent& event);
+    int FocusedTile() const;
+    void FocusTile(int tile);
+    void TurnTypedTile();
     void CoverTiles(const QList<int>& tiles);
     void TilesMismatched();
     void TilesMatched(bool gameOver);
@@ -115,9 +139,21 @@ private:
     QTimer* tmrTimer_ = nullptr;
 
     PictureCache pictures_;
+    struct PendingPicture {
+        int tile;
+        QString file;
+        QSize pixels; // decoded at the board's nominal tile size
+        QSize shown;  // this tile's own size, a pixel off at most
+    };
+    QList<PendingPicture> pending_; // in tile order
+    QStringList missing_;           // files this board could not show
+    QTimer* decodeTimer_ = nullptr;
     QList<Notice> news_;
     QList<Notice> boardNotices_;
     bool noticesHold_ = false; // until the first click of a board
+    QString typed_;            // the digits of a tile number being typed
+    QStringList pictureNames_; // the category's names, by picture number
+    Announcer* announcer_ = nullptr;
     bool unloaded_ = false;
     bool soundStarted_ = false;
 };

@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -75,7 +76,9 @@ std::optional<ClickResult> GameState::Click(int index) {
         iUncoveredTiles.at(At(iNumUncovered)) = static_cast<std::int16_t>(index);
         ++iNumUncovered;
     }
+    const QList<int> turn(iUncoveredTiles.begin(), iUncoveredTiles.begin() + iNumUncovered);
     if (IsMatch()) {
+        result.turn = turn;
         iNumUncovered = 0;
         ++iNumMatches;
         result.outcome = TurnOutcome::Matched;
@@ -83,6 +86,7 @@ std::optional<ClickResult> GameState::Click(int index) {
     } else if (iNumUncovered >= current_.iNumTilesToMatch) {
         ++iNumMismatches;
         result.outcome = TurnOutcome::Mismatched;
+        result.turn = turn;
     }
     ++iTileClicks.at(At(index));
     return result;
@@ -143,4 +147,47 @@ int GameState::Score() const {
 
 void GameState::SetPlayerName(const QString& answer) {
     sPlayerName = answer.isEmpty() ? QStringLiteral("No Name") : answer;
+}
+
+int GameState::NearestFaceDown(int from, Direction direction) const {
+    const int columns = current_.iNumColumns;
+    const bool across = direction == Direction::Left || direction == Direction::Right;
+    const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
+    int best = -1;
+    int bestAway = 0;
+    int bestAside = 0;
+    for (int t = 0; t < TileCount(); ++t) {
+        if (!IsFaceDown(t)) {
+            continue;
+        }
+        const int dx = t % columns - from % columns;
+        const int dy = t / columns - from / columns;
+        const int away = sign * (across ? dx : dy);
+        const int aside = std::abs(across ? dy : dx);
+        if (away > 0 && (best == -1 || away < bestAway || (away == bestAway && aside < bestAside))) {
+            best = t;
+            bestAway = away;
+            bestAside = aside;
+        }
+    }
+    return best;
+}
+
+int GameState::LastFaceDown() const {
+    for (int t = TileCount() - 1; t >= 0; --t) {
+        if (IsFaceDown(t)) {
+            return t;
+        }
+    }
+    return -1;
+}
+
+int GameState::NextFaceDown(int from) const {
+    for (int k = 1; k <= TileCount(); ++k) {
+        const int t = (from + k + TileCount()) % TileCount();
+        if (IsFaceDown(t) && (t != from || from < 0)) {
+            return t;
+        }
+    }
+    return -1;
 }

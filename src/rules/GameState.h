@@ -18,8 +18,11 @@ struct ClickResult {
     int clicksBefore = 0; // how often the tile had been uncovered before
     QList<int> covered;   // a showing mismatch, turned face down first
     TurnOutcome outcome = TurnOutcome::Open;
+    QList<int> turn;       // the tiles of the turn this click decided, if any
     bool gameOver = false; // this match found the last set
 };
+
+enum class Direction { Left, Right, Up, Down };
 
 // A game of Tilewise without a single widget: the category list, the two
 // configurations, the deal, which tiles lie face up, the turn in progress,
@@ -74,6 +77,15 @@ public:
 
     // Gives the game up: every tile face up, the turn dropped.
     void RevealAll();
+
+    // Where the keyboard goes: the nearest face-down tile from `from` in a
+    // direction (nearest across first, then nearest along), the first and
+    // the last face-down tile, and the next one after `from` in tile order,
+    // round to the first. -1 when there is none.
+    int NearestFaceDown(int from, Direction direction) const;
+    int FirstFaceDown() const { return NextFaceDown(-1); }
+    int LastFaceDown() const;
+    int NextFaceDown(int from) const;
 
     int TileCount() const { return current_.Tiles(); }
     int TileImage(int index) const; // -1 for a free tile

@@ -1,7 +1,8 @@
-#include "AudioWarnings.h"
+#include "MessageFilter.h"
 
 #include <QString>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,11 +19,21 @@ bool IsAudioWarning(const QMessageLogContext& context, const QString& message) {
     return false;
 }
 
+// What Qt says on its way to giving up on the display.
+bool IsDisplayFailure(const QString& message) {
+    return message.contains(QLatin1String("could not connect to display")) ||
+           message.contains(QLatin1String("Qt platform plugin"));
+}
+
 } // namespace
 
-void DropAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && IsDisplayFailure(message)) {
+        std::fprintf(stderr, "%s\n", kNoDisplay);
+        std::_Exit(1);
+    }
     const bool warning = type == QtWarningMsg || type == QtCriticalMsg;
-    if (warning && IsAudioWarning(context, message)) {
+    if (warning && (IsAudioWarning(context, message) || IsDisplayFailure(message))) {
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));

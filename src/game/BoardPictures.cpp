@@ -1,0 +1,78 @@
+#include "frmTilewise.h"
+
+#include "ImageControl.h"
+#include "Placeholder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+// The notice for pictures a board could not show: the first file's name in
+// the panel, the paths in full (the first ten) in its tool tip. Built in one
+// step, so that a name holding "%1" stays as it is.
+QList<frmTilewise::Notice> MissingNotice(const QStringList& files) {
+    if (files.isEmpty()) {
+        return {};
+    }
+    const QString name = QFileInfo(files.first()).fileName();
+    const QString text =
+        files.size() == 1
+            ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
+            : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
+                  .arg(name, QString::number(files.size() - 1));
+    QStringList shown;
+    for (const QString& file : files.mid(0, 10)) {
+        shown.append(QDir::toNativeSeparators(file));
+    }
+    if (files.size() > 10) {
+        shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
+    }
+    return {{text, QStringLiteral("Pictures missing or unreadable:\n") +
+                       shown.join(QLatin1Char('\n'))}};
+}
+
+} // namespace
+
+void frmTilewise::ShowPicture(int tile) {
+    const auto found = std::find_if(pending_.begin(), pending_.end(),
+                                    [tile](const PendingPicture& p) { return p.tile == tile; });
+    if (found == pending_.end()) {
+        return;
+    }
+    const PendingPicture picture = *found;
+    pending_.erase(found);
+    const qreal ratio = devicePixelRatioF();
+    // Decoded once at the nominal size; a tile a pixel off it gets its
+    // stretched copy from the cache, so painting never scales.
+    QPixmap pixmap = pictures_.Load(picture.file, picture.pixels, picture.shown);
+    if (pixmap.isNull()) {
+        if (!missing_.contains(picture.file)) {
+            missing_.append(picture.file);
+        }
+        pixmap = DrawPlaceholder(game_.TileImage(tile), picture.shown, ratio);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    imgs(tile)->SetPicture(pixmap);
+    if (pending_.isEmpty()) {
+        decodeTimer_->stop();
+        SetBoardNotices(MissingNotice(missing_));
+        if (noticesHold_) {
+            ShowStatus(QString());
+        }
+        emit PicturesShown();
+    }
+}
+
+void frmTilewise::ShowNextPicture() {
+    if (!pending_.isEmpty()) {
+        ShowPicture(pending_.front().tile);
+    }
+}
+
+void frmTilewise::FinishPictures() {
+    while (!pending_.isEmpty()) {
+        ShowNextPicture();
+    }
+}

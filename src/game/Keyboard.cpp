@@ -1,0 +1,101 @@
+#include "frmTilewise.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kMaxTypedDigits = 3;
+
+} // namespace
+
+void frmTilewise::keyPressEvent(QKeyEvent* event) {
+    if (!TileKey(*event)) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+int frmTilewise::FocusedTile() const {
+    for (int i = 0; i < game_.TileCount(); ++i) {
+        if (btns(i)->hasFocus()) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void frmTilewise::FocusTile(int tile) {
+    if (tile >= 0) {
+        btns(tile)->setFocus(Qt::OtherFocusReason);
+    } else {
+        client_->setFocus(Qt::OtherFocusReason); // never a hidden tile
+    }
+}
+
+bool frmTilewise::TileKey(const QKeyEvent& event) {
+    const int focused = FocusedTile();
+    const auto move = [&](Direction direction) {
+        const int to = focused < 0 ? game_.FirstFaceDown()
+                                   : game_.NearestFaceDown(focused, direction);
+        if (to >= 0) {
+            FocusTile(to);
+        }
+        return true;
+    };
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return move(Direction::Left);
+    case Qt::Key_Right:
+        return move(Direction::Right);
+    case Qt::Key_Up:
+        return move(Direction::Up);
+    case Qt::Key_Down:
+        return move(Direction::Down);
+    case Qt::Key_Home:
+        FocusTile(game_.FirstFaceDown());
+        return true;
+    case Qt::Key_End:
+        FocusTile(game_.LastFaceDown());
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!typed_.isEmpty()) {
+            TurnTypedTile();
+        } else if (focused >= 0) {
+            btns(focused)->click();
+        }
+        return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        if (typed_.isEmpty()) {
+            return false;
+        }
+        event.key() == Qt::Key_Escape ? typed_.clear() : typed_.chop(1);
+        ShowStatus(typed_.isEmpty() ? QString() : QStringLiteral("Tile number: ") + typed_);
+        return true;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.size() == 1 && text.at(0).isDigit() && text.at(0).unicode() < 128 &&
+        (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (typed_.size() < kMaxTypedDigits) {
+            typed_ += text;
+        }
+        ShowStatus(QStringLiteral("Tile number: ") + typed_);
+        return true;
+    }
+    return false;
+}
+
+void frmTilewise::TurnTypedTile() {
+    const int number = typed_.toInt();
+    typed_.clear();
+    const int tile = number - 1;
+    if (!game_.IsFaceDown(tile)) {
+        ShowStatus(QStringLiteral("There is no face-down tile %1.").arg(number));
+        return;
+    }
+    FocusTile(tile);
+    btns(tile)->click();
+}

@@ -1,0 +1,82 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+// The options QGuiApplication takes for itself.
+bool IsQtOption(const QString& name) {
+    static constexpr const char* names[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "reverse",     "session",   "style",
+        "stylesheet", "widgetcount",   "display",     "geometry",  "title",
+        "name",      "visual",        "nograb",      "dograb",    "testability"};
+    for (const char* qt : names) {
+        if (name == QLatin1String(qt)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+CommandLine CommandLine::Parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("A memory game: find the sets of matching pictures under numbered tiles."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption check(
+        QStringLiteral("check-pictures"),
+        QStringLiteral("Checks a picture folder (an imgs folder or one category) without opening "
+                       "a window: missing, unreadable, oversized and duplicate pictures. Exits 0 "
+                       "when every category is complete, 1 otherwise."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption shot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Starts as usual, saves a PNG of the window once the first board is "
+                       "dealt and its pictures shown, and quits; exits 1 when a picture could "
+                       "not be shown."),
+        QStringLiteral("FILE"));
+    parser.addOption(check);
+    parser.addOption(shot);
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        const bool onlyQt = !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(),
+                                                              &IsQtOption);
+        if (!onlyQt) {
+            line.ok = false;
+            line.message = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+            return line;
+        }
+    }
+    if (parser.isSet(help)) {
+        line.done = true;
+        line.message = parser.helpText();
+    } else if (parser.isSet(version)) {
+        line.done = true;
+        line.message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                     QCoreApplication::applicationVersion());
+    }
+    line.checkPictures = parser.value(check);
+    line.screenshot = parser.value(shot);
+    return line;
+}
+
+bool CommandLine::DisplayNamed(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QRegularExpression(QStringLiteral("^--?platform$")));
+    QString platform = at >= 0 ? arguments.value(at + 1) : qEnvironmentVariable("QT_QPA_PLATFORM");
+    platform = platform.section(QLatin1Char(':'), 0, 0);
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
+        !platform.startsWith(QLatin1String("wayland"))) {
+        return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}

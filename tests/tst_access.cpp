@@ -1,0 +1,202 @@
+// Playing without a mouse: the keyboard, and a whole game won through the
+// accessibility interface alone, as a screen reader sees it.
+#include "TestWorkspace.h"
+#include "frmTilewise.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QList<QAccessibleInterface*> Descendants(QAccessibleInterface* root) {
+    QList<QAccessibleInterface*> all;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        all << child << Descendants(child);
+    }
+    return all;
+}
+
+// The tiles as the accessibility tree shows them: face-down buttons by
+// number, face-up pictures by number and name.
+struct Board {
+    explicit Board(QAccessibleInterface* window) {
+        for (QAccessibleInterface* node : Descendants(window)) {
+            const QString name = node->text(QAccessible::Name);
+            const QRegularExpressionMatch tile =
+                QRegularExpression("^Tile (\\d+)(?:: (.+))?$").match(name);
+            if (node->state().invisible || !tile.hasMatch()) {
+                continue;
+            }
+            const int number = tile.captured(1).toInt();
+            if (node->role() == QAccessible::PushButton) {
+                faceDown.insert(number, node);
+                QVERIFY(node->text(QAccessible::Description).startsWith("Face down, row "));
+            } else {
+                faceUp.insert(number, tile.captured(2));
+            }
+        }
+    }
+    QMap<int, QAccessibleInterface*> faceDown;
+    QMap<int, QString> faceUp;
+};
+
+// What the screen reader is told without a change of focus: the text of the
+// notification. (Offscreen, Qt has no accessibility bridge to send events
+// through, so the test reads the notification rather than listening.)
+QString Heard(QAccessibleInterface* window) {
+    for (QAccessibleInterface* node : Descendants(window)) {
+        if (node->role() == QAccessible::Notification) {
+            return node->text(QAccessible::Name);
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void winWithAScreenReader();
+    void keyboard_data();
+    void keyboard();
+    void focusMark();
+};
+
+// A 4 x 4 game of pairs won by a player who only hears: press a tile, learn
+// its picture's name, press its partner when it is known. Each turn's end is
+// announced.
+void TestAccess::winWithAScreenReader() {
+    TestWorkspace ws;
+    ws.AddCategory("Animals");
+    QStringList names;
+    for (int n = 0; n < 50; ++n) {
+        names << QStringLiteral("animal %1").arg(n);
+    }
+    ws.WriteFile("imgs/Animals/names.txt", names.join('\n').toUtf8());
+    ws.Store("settings", "columns", "4");
+    FakeWindow t = ws.Open();
+    t.window->show();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
+    QMap<int, QString> known;
+    const auto press = [&](int number) {
+        Board(window).faceDown.value(number)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(!Board(window).faceDown.contains(number));
+        known.insert(number, Board(window).faceUp.value(number));
+        QCOMPARE(known.value(number), names.at(t.window->Game().TileImage(number - 1)));
+    };
+    int turns = 0;
+    while (!Board(window).faceDown.isEmpty() && turns < 40) {
+        ++turns;
+        const QList<int> down = Board(window).faceDown.keys();
+        int first = down.first();
+        for (int a : down) { // a pair already seen goes first
+            for (int b : down) {
+                first = a != b && known.contains(a) && known.value(a) == known.value(b) ? a : first;
+            }
+        }
+        press(first);
+        int second = -1; // its partner when known, else a tile not yet seen
+        for (int b : Board(window).faceDown.keys()) {
+            if (known.value(b) == known.value(first) || (second == -1 && !known.contains(b))) {
+                second = b;
+            }
+        }
+        press(second);
+        const QString heard = Heard(window);
+        QVERIFY2(heard == "Match: " + known.value(first) ||
+                     heard.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
+                     heard == "No match: " + known.value(first) + ", " + known.value(second),
+                 qPrintable(heard));
+    }
+    QVERIFY2(Heard(window).endsWith(QStringLiteral(" turns, %1%").arg(t.window->Game().Score())), qPrintable(Heard(window)));
+    for (QAccessibleInterface* node : Descendants(window)) {
+        if (node->role() == QAccessible::StaticText &&
+            node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
+            return; // the status panels read as their texts
+        }
+    }
+    QFAIL("no status panel reads its text");
+}
+
+void TestAccess::keyboard_data() {
+    QTest::addColumn<int>("from");        // the focused tile
+    QTest::addColumn<QString>("keys");    // space-separated
+    QTest::addColumn<int>("focused");     // afterwards; -1: no tile
+    QTest::addColumn<QList<int>>("faceUp"); // tiles turned over
+    QTest::addColumn<QString>("panel");   // panel 3 afterwards; "*": not checked
+    auto row = [](const char* name, int from, const char* keys, int focused, QList<int> up,
+                  const char* panel = "*") {
+        QTest::newRow(name) << from << keys << focused << up << panel;
+    };
+    row("Right", 0, "Right", 1, {});
+    row("Down", 1, "Down", 5, {});
+    row("Left at the edge stays", 4, "Left", 4, {});
+    row("Up, beside a face-up tile", 9, "Up", 4, {5});
+    row("End, Home", 6, "End Home", 0, {});
+    row("Tab by tile number", 2, "Tab", 3, {});
+    row("Enter turns the focused tile, focus goes on", 6, "Return", 7, {6});
+    row("keypad Enter", 6, "Enter", 7, {6});
+    row("digits show as typed", 0, "1 2", 0, {}, "Tile number: 12");
+    row("Backspace removes one", 0, "1 2 Backspace", 0, {}, "Tile number: 1");
+    row("Escape clears", 0, "1 2 Escape Return", 1, {0});
+    row("a number, then Enter", 0, "1 2 Return", 12, {11});
+    row("no such face-down tile", 0, "9 9 Return", 0, {}, "There is no face-down tile 99.");
+}
+
+void TestAccess::keyboard() {
+    QFETCH(int, from);
+    QFETCH(QString, keys);
+    QFETCH(int, focused);
+    QFETCH(QList<int>, faceUp);
+    QFETCH(QString, panel);
+    TestWorkspace ws;
+    ws.AddCategory("Animals");
+    ws.Store("settings", "columns", "4");
+    FakeWindow t = ws.Open();
+    frmTilewise& w = *t.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (keys.startsWith("Up")) {
+        w.btns(5)->click(); // a face-up tile on the way
+    }
+    w.btns(from)->setFocus();
+    for (const QString& key : keys.split(' ')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    }
+    QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.btns(focused));
+    QList<int> up;
+    for (int i = 0; i < 16; ++i) {
+        if (w.btns(i)->isHidden()) {
+            up << i;
+        }
+    }
+    QCOMPARE(up, faceUp);
+    if (panel != "*") {
+        QCOMPARE(w.Panel(3)->text(), panel);
+    }
+}
+
+// The focused tile wears a frame in the highlight colour from the start.
+void TestAccess::focusMark() {
+    TestWorkspace ws;
+    ws.AddCategory("Animals");
+    FakeWindow t = ws.Open();
+    t.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+    QPushButton* first = t.window->btns(t.window->Game().FirstFaceDown());
+    QCOMPARE(QApplication::focusWidget(), first);
+    const QImage image = first->grab().toImage();
+    const QColor highlight = first->palette().color(QPalette::Highlight);
+    for (const QPoint p : {QPoint(1, image.height() / 2), QPoint(image.width() / 2, 1),
+                           QPoint(image.width() - 2, image.height() / 2)}) {
+        QCOMPARE(image.pixelColor(p), highlight);
+    }
+}
+
+QTEST_MAIN(TestAccess)
+#include "tst_access.moc"
