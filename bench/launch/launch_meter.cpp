@@ -1,0 +1,80 @@
+// Times a program from its start to its first top-level window mapped on the
+// X display, and reads its resident memory one second after that map.
+//
+//   tilewise-launch-meter [--timeout SECONDS] PROGRAM [ARGUMENT...]
+//
+// Prints one line, "ms 41.20 rss_kib 30124 windows 1": milliseconds to the
+// map, VmRSS, and the top-level windows mapped by the time memory was read.
+// Exits non-zero, with a message, when no window is mapped within the
+// timeout (30 s unless given) or the program ends first.
+#include "Child.h"
+#include "MapWatch.h"
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    std::chrono::seconds timeout{30};
+    std::vector<std::string> command;
+};
+
+Options Parse(int argc, char* argv[]) {
+    Options options;
+    int next = 1;
+    if (next + 1 < argc && std::string(argv[next]) == "--timeout") {
+        options.timeout = std::chrono::seconds(std::stoi(argv[next + 1]));
+        next += 2;
+    }
+    options.command.assign(argv + next, argv + argc);
+    if (options.command.empty() || options.timeout.count() <= 0) {
+        throw std::invalid_argument("usage: tilewise-launch-meter [--timeout SECONDS] PROGRAM "
+                                    "[ARGUMENT...]");
+    }
+    return options;
+}
+
+int Measure(const Options& options) {
+    MapWatch watch;
+    const auto start = MapWatch::Clock::now();
+    Child child(options.command);
+    const auto running = [&child] { return child.Running(); };
+    if (!watch.WaitForMap(start + options.timeout, running)) {
+        if (!child.Running()) {
+            throw std::runtime_error(options.command.front() + " " + child.Ending() +
+                                     " before it mapped a window");
+        }
+        throw std::runtime_error(options.command.front() + " mapped no window within " +
+                                 std::to_string(options.timeout.count()) + " s");
+    }
+    // Later windows, such as a message box over the main one, are counted.
+    while (watch.WaitForMap(watch.FirstMap() + std::chrono::seconds(1), running)) {
+    }
+    const long kib = child.ResidentKiB();
+    if (!child.Running() || kib < 0) {
+        throw std::runtime_error(options.command.front() + " " + child.Ending() +
+                                 " within a second of mapping its window");
+    }
+    const std::chrono::duration<double, std::milli> ms = watch.FirstMap() - start;
+    std::printf("ms %.2f rss_kib %ld windows %d\n", ms.count(), kib, watch.Maps());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        return Measure(Parse(argc, argv));
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 2;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tilewise-launch-meter: %s\n", error.what());
+        return 1;
+    }
+}
