@@ -1,8 +1,7 @@
-// The sound cues: the commands a cue gives the device, which wave files are
-// played, and a device that touches no audio before the window is up.
+// The sound cues: the commands a cue gives the device, and which wave files
+// are played.
 #include "Misc.h"
 #include "TestWorkspace.h"
-#include "WaveDevice.h"
 #include "WaveFile.h"
 
 #include <QtEndian>
@@ -40,7 +39,6 @@ private slots:
     void cuesCloseFirst();
     void waveFiles_data();
     void waveFiles();
-    void nothingBeforeStart();
 };
 
 // Each cue closes what played last, so a new cue cuts the one before short.
@@ -77,23 +75,6 @@ void TestSound::waveFiles() {
     TestWorkspace ws;
     ws.WriteFile("cue.wav", bytes);
     QCOMPARE(WaveFile::Inspect(ws.Path() + "/cue.wav").playable, playable);
-}
-
-// Before Start() no cue is decoded, whatever is played; after it the cues
-// are decoded once and kept (none on a machine without sound output).
-void TestSound::nothingBeforeStart() {
-    TestWorkspace ws;
-    ws.WriteFile("match.wav", Wave());
-    ws.WriteFile("letsplay.wav", Wave());
-    WaveDevice device(ws.Path(), {"match.wav", "letsplay.wav"});
-    Misc::PlaySound(device, Misc::Cue::Greeting);
-    QCOMPARE(device.findChildren<QObject*>().size(), 0);
-    device.Start();
-    device.Start();
-    const int decoded = device.Effects();
-    QVERIFY(decoded == 0 || decoded == 2);
-    Misc::PlaySound(device, Misc::Cue::Match);
-    QCOMPARE(device.Effects(), decoded);
 }
 
 QTEST_MAIN(TestSound)

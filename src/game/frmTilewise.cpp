@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "FolderListing.h"
 #include "ImageControl.h"
+#include "LazySound.h"
 #include "Misc.h"
 #include "NumberText.h"
 #include "RandomSource.h"
@@ -13,10 +14,10 @@
 #include "TileAccessibility.h"
 #include "TileButton.h"
 #include "Twips.h"
-#include "WaveDevice.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
@@ -59,10 +60,12 @@ frmTilewise::frmTilewise(Services services, QWidget* parent)
         random_ = std::make_unique<ClockRandom>();
     }
     if (!mmc1_) {
-        mmc1_ = std::make_unique<WaveDevice>(dataFolder_,
-                                             QStringList{Misc::CueFile(Misc::Cue::Greeting),
-                                                         Misc::CueFile(Misc::Cue::Match),
-                                                         Misc::CueFile(Misc::Cue::Mismatch)});
+        mmc1_ = std::make_unique<LazySound>(
+            dataFolder_,
+            QStringList{Misc::CueFile(Misc::Cue::Greeting), Misc::CueFile(Misc::Cue::Match),
+                        Misc::CueFile(Misc::Cue::Mismatch)},
+            QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
     BuildDesign();
     Form_Load();

@@ -17,10 +17,8 @@ void WaveDevice::SetFileName(const QString& fileName) {
 
 void WaveDevice::SetCommand(const QString& command) {
     if (command == QLatin1String("Open")) {
-        opened_ = fileName_;
-        current_ = started_ ? EffectFor(opened_) : nullptr;
+        current_ = EffectFor(fileName_);
     } else if (command == QLatin1String("Play")) {
-        playWhenStarted_ = !started_;
         if (current_ != nullptr) {
             current_->play();
         }
@@ -29,38 +27,18 @@ void WaveDevice::SetCommand(const QString& command) {
             current_->stop();
         }
         current_ = nullptr;
-        opened_.clear();
-        playWhenStarted_ = false;
     }
 }
 
 void WaveDevice::Start() {
-    if (started_) {
-        return;
-    }
-    started_ = true;
     if (QMediaDevices::audioOutputs().isEmpty()) {
         silent_ = true;
         qInfo("tilewise: no sound output found; playing without sound");
+        return;
     }
     for (const QString& cue : std::as_const(cues_)) {
         EffectFor(cue);
     }
-    if (!opened_.isEmpty()) {
-        current_ = EffectFor(opened_);
-        if (current_ != nullptr && playWhenStarted_) {
-            current_->play();
-        }
-    }
-    playWhenStarted_ = false;
-}
-
-int WaveDevice::Effects() const {
-    int count = 0;
-    for (const QSoundEffect* effect : effects_) {
-        count += effect != nullptr ? 1 : 0;
-    }
-    return count;
 }
 
 QSoundEffect* WaveDevice::EffectFor(const QString& fileName) {
