@@ -113,7 +113,8 @@ void TestAccess::winWithAScreenReader() {
                      heard == "No match: " + known.value(first) + ", " + known.value(second),
                  qPrintable(heard));
     }
-    QVERIFY2(Heard(window).endsWith(QStringLiteral(" turns, %1%").arg(t.window->Game().Score())), qPrintable(Heard(window)));
+    QVERIFY2(Heard(window).endsWith(QStringLiteral(" turns, %1%").arg(t.window->Game().Score())),
+             qPrintable(Heard(window)));
     for (QAccessibleInterface* node : Descendants(window)) {
         if (node->role() == QAccessible::StaticText &&
             node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
@@ -124,11 +125,11 @@ void TestAccess::winWithAScreenReader() {
 }
 
 void TestAccess::keyboard_data() {
-    QTest::addColumn<int>("from");        // the focused tile
-    QTest::addColumn<QString>("keys");    // space-separated
-    QTest::addColumn<int>("focused");     // afterwards; -1: no tile
+    QTest::addColumn<int>("from");          // the focused tile
+    QTest::addColumn<QString>("keys");      // space-separated
+    QTest::addColumn<int>("focused");       // afterwards; -1: no tile
     QTest::addColumn<QList<int>>("faceUp"); // tiles turned over
-    QTest::addColumn<QString>("panel");   // panel 3 afterwards; "*": not checked
+    QTest::addColumn<QString>("panel");     // panel 3 afterwards; "*": not checked
     auto row = [](const char* name, int from, const char* keys, int focused, QList<int> up,
                   const char* panel = "*") {
         QTest::newRow(name) << from << keys << focused << up << panel;

@@ -116,8 +116,7 @@ private slots:
     void notices();
     void startUpNews();
     void noCategoryAtAll();
-    void failedNewGameKeepsTheGame();
-    void newGameFromTenToFour();
+    void newGames();
     void pictures();
     void font();
     void realDialogs();
@@ -148,7 +147,8 @@ void TestWindow::layout() {
     QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
 
     Win win(side, 3);
-    const frmTilewise& w = win.w();
+    frmTilewise& w = win.w();
+    w.FinishPictures();
     QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
     QCOMPARE(w.TileControls(), side * side);
     for (int i = 0; i < side * side; ++i) {
@@ -293,8 +293,7 @@ void TestWindow::storedPreferences_data() {
     QTest::addColumn<QList<int>>("used");
     QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
     QTest::newRow("as stored") << QStringList{"8", "4", "3"} << QList<int>{8, 4, 3};
-    QTest::newRow("smallest, largest") << QStringList{"4", "5", "1"} << QList<int>{4, 5, 1};
-    QTest::newRow("largest board") << QStringList{"10", "2", "2"} << QList<int>{10, 2, 2};
+    QTest::newRow("the limits") << QStringList{"10", "5", "1"} << QList<int>{10, 5, 1};
     QTest::newRow("too small") << QStringList{"3", "1", "0"} << QList<int>{5, 2, 1};
     QTest::newRow("too large") << QStringList{"11", "6", "4"} << QList<int>{5, 2, 1};
     QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
@@ -388,17 +387,14 @@ void TestWindow::notices() {
         byPicture.insert(picture, colour);
     }
     QVERIFY(byPicture.value(3) != byPicture.value(11) && byPicture.value(4) != Qt::red);
-    const QString notice = QStringLiteral("Picture missing or unreadable: img%1.jpg and 41 more");
     for (int board = 0; board < 2; ++board) {
         const QString panel = w.Panel(3)->text();
-        QVERIFY2(QRegularExpression(
-                     QRegularExpression::anchoredPattern(notice.arg("0(0[3-9]|[1-4][0-9])")))
-                     .match(panel)
-                     .hasMatch(),
+        QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
+                     panel.endsWith(".jpg and 41 more"),
                  qPrintable(panel));
         QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
         w.mnuGameNew_Click();
-        QTRY_VERIFY(!w.Panel(3)->text().isEmpty()); // decoded in idle time
+        w.FinishPictures();
     }
     w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
     QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
@@ -438,38 +434,33 @@ void TestWindow::noCategoryAtAll() {
 }
 
 // A new game that cannot be dealt leaves the game in progress, its board and
-// the cursor as they were, and says so once.
-void TestWindow::failedNewGameKeepsTheGame() {
-    Win win;
+// the cursor as they were, and says so once. One that can be dealt replaces
+// the tiles beyond the first; element 0 lives on.
+void TestWindow::newGames() {
+    Win win(10);
+    frmTilewise& w = win.w();
     win.Click(win.Mismatch(0));
     const QList<int> deal = win.Deal();
     const QString panels = win.Panel(1) + win.Panel(2);
-    QPointer<QPushButton> tile15 = win.w().btns(15);
-    BoardConfig next = win.w().Game().Current();
+    QPointer<QPushButton> tile0 = w.btns(0);
+    QPointer<QPushButton> tile15 = w.btns(15);
+    QPointer<ImageControl> image99 = w.imgs(99);
+    BoardConfig next = w.Game().Current();
     next.iNumColumns = next.iNumRows = 11;
-    win.w().SetNextGame(next);
-    win.w().mnuGameNew_Click();
+    w.SetNextGame(next);
+    w.mnuGameNew_Click();
     QCOMPARE(win.t.dialogs->asked.size(), 1);
     QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
     QCOMPARE(win.Deal(), deal);
     QVERIFY(tile15 && win.FaceUp(win.Mismatch(0)));
     QCOMPARE(win.Panel(1) + win.Panel(2), panels);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-}
 
-void TestWindow::newGameFromTenToFour() {
-    Win win(10);
-    frmTilewise& w = win.w();
-    QPointer<QPushButton> tile0 = w.btns(0);
-    QPointer<QPushButton> tile15 = w.btns(15);
-    QPointer<ImageControl> image99 = w.imgs(99);
-    BoardConfig next = w.Game().Current();
     next.iNumColumns = next.iNumRows = 4;
     w.SetNextGame(next);
     w.mnuGameNew_Click();
     QCOMPARE(w.TileControls(), 16);
-    QVERIFY(tile0 && tile0 == w.btns(0)); // element 0 lives on
-    QVERIFY(!tile15 && !image99);
+    QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
     QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
     QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -537,38 +528,32 @@ void TestWindow::realDialogs() {
     services.sound = std::make_unique<FakeSound>();
     frmTilewise w(std::move(services));
     const QString drawnIn = QFontInfo(w.btns(0)->font()).family();
+    QtDialogs dialogs;
     for (const bool ok : {true, false}) {
         QVERIFY(WithModal([&] { w.mnuEditFont_Click(); },
                           [&](QDialog& d) {
-                              auto* dialog = qobject_cast<QFontDialog*>(&d);
-                              QVERIFY(dialog != nullptr);
-                              QFont other = dialog->currentFont();
-                              other.setItalic(!ok);
-                              dialog->setCurrentFont(other);
-                              ok ? dialog->accept() : dialog->reject();
+                              QFont other = qobject_cast<QFontDialog*>(&d)->currentFont();
+                              other.setItalic(
+                                  !ok); // OK keeps the font unchanged; Cancel drops a change
+                              qobject_cast<QFontDialog*>(&d)->setCurrentFont(other);
+                              ok ? d.accept() : d.reject();
                           }));
-        QCOMPARE(QFontInfo(w.btns(0)->font()).family(), drawnIn); // OK unchanged keeps it
+        QCOMPARE(QFontInfo(w.btns(0)->font()).family(), drawnIn);
         QVERIFY(!w.btns(0)->font().italic());
-    }
-    QtDialogs dialogs;
-    QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
-                      [](QDialog& d) {
-                          auto* box = qobject_cast<QMessageBox*>(&d);
-                          QVERIFY(box != nullptr);
-                          QCOMPARE(box->text(), QString("You Finished."));
-                          box->button(QMessageBox::Ok)->click();
-                      }));
-    for (const bool ok : {true, false}) {
         QString typed = "unset";
         QVERIFY(WithModal([&] { typed = dialogs.InputBox(nullptr, "Name?", "Score", "Grace"); },
                           [&](QDialog& d) {
-                              auto* box = qobject_cast<QInputDialog*>(&d);
-                              QVERIFY(box != nullptr);
-                              QCOMPARE(box->labelText(), QString("Name?"));
-                              ok ? box->accept() : box->reject();
+                              QCOMPARE(qobject_cast<QInputDialog*>(&d)->labelText(), "Name?");
+                              ok ? d.accept() : d.reject();
                           }));
         QCOMPARE(typed, ok ? QString("Grace") : QString());
     }
+    QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
+                      [](QDialog& d) {
+                          auto* box = qobject_cast<QMessageBox*>(&d);
+                          QCOMPARE(box->text(), QString("You Finished."));
+                          box->button(QMessageBox::Ok)->click();
+                      }));
 }
 
 QTEST_MAIN(TestWindow)

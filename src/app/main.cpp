@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "MessageFilter.h"
 #include "PictureCheck.h"
+#include "QuietStyle.h"
 #include "frmTilewise.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new QuietStyle);
     // Every window, the standard boxes included, carries the program's icon.
     QApplication::setWindowIcon(AppIcon());
     frmTilewise::Services services;

@@ -1,6 +1,5 @@
 #include "FixedDialog.h"
 
-#include "AppIcon.h"
 #include "DialogFont.h"
 #include "Twips.h"
 
@@ -9,7 +8,6 @@
 #include <QPushButton>
 
 FixedDialog::FixedDialog(QWidget* parent) : QDialog(parent) {
-    setWindowIcon(AppIcon());
     setFont(DialogFont());
 }
 

@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 
 // The common ground of the game's dialogs: a fixed client size and control
-// places given in twips, the program's icon, and no default or cancel
+// places given in twips, and no default or cancel
 // button. Enter and Space press only the focused command button; Enter
 // elsewhere and Escape do nothing. Only OK, Cancel and the close box end a
 // dialog.

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -109,8 +110,8 @@ void frmTilewise::LoadImages() {
         picture->setVisible(true);
         button->raise();
         ShowFace(i);
-        // A face-down tile's picture is decoded after the first frame, in
-        // idle time or when the tile is clicked; a free tile shows at once.
+        // Pictures are decoded after the first frame, in idle time, or at
+        // once for a tile clicked before its turn came.
         pending_.append({i, file, pixels, (QSizeF(place.size()) * ratio).toSize()});
         picture->SetPicture(QPixmap());
 
@@ -124,12 +125,12 @@ void frmTilewise::LoadImages() {
     client_->setUpdatesEnabled(true);
 
     SetBoardNotices({});
-    for (int i = 0; i < tiles; ++i) {
-        if (game_.IsFaceUp(i)) {
-            ShowPicture(i);
-        }
+    // Free tiles lie face up: theirs are the first pictures decoded.
+    std::stable_partition(pending_.begin(), pending_.end(),
+                          [this](const PendingPicture& p) { return game_.IsFaceUp(p.tile); });
+    if (onScreen_) {
+        decodeTimer_->start();
     }
-    decodeTimer_->start();
     FocusTile(game_.FirstFaceDown());
     UpdateStatusBar();
 }
@@ -142,7 +143,8 @@ void frmTilewise::ShowFace(int tile) {
         QStringLiteral("row %1, column %2").arg(tile / columns + 1).arg(tile % columns + 1);
     btns(tile)->setAccessibleName(QStringLiteral("Tile %1").arg(tile + 1));
     btns(tile)->setAccessibleDescription(QStringLiteral("Face down, ") + where);
-    imgs(tile)->setAccessibleName(QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
+    imgs(tile)->setAccessibleName(
+        QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
     imgs(tile)->setAccessibleDescription(QStringLiteral("Face up, ") + where);
 }
 

@@ -17,11 +17,10 @@ QList<frmTilewise::Notice> MissingNotice(const QStringList& files) {
         return {};
     }
     const QString name = QFileInfo(files.first()).fileName();
-    const QString text =
-        files.size() == 1
-            ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
-            : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                  .arg(name, QString::number(files.size() - 1));
+    const QString text = files.size() == 1
+                             ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
+                             : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
+                                   .arg(name, QString::number(files.size() - 1));
     QStringList shown;
     for (const QString& file : files.mid(0, 10)) {
         shown.append(QDir::toNativeSeparators(file));
@@ -29,8 +28,8 @@ QList<frmTilewise::Notice> MissingNotice(const QStringList& files) {
     if (files.size() > 10) {
         shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
     }
-    return {{text, QStringLiteral("Pictures missing or unreadable:\n") +
-                       shown.join(QLatin1Char('\n'))}};
+    return {{text,
+             QStringLiteral("Pictures missing or unreadable:\n") + shown.join(QLatin1Char('\n'))}};
 }
 
 } // namespace

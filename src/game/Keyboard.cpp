@@ -35,8 +35,8 @@ void frmTilewise::FocusTile(int tile) {
 bool frmTilewise::TileKey(const QKeyEvent& event) {
     const int focused = FocusedTile();
     const auto move = [&](Direction direction) {
-        const int to = focused < 0 ? game_.FirstFaceDown()
-                                   : game_.NearestFaceDown(focused, direction);
+        const int to =
+            focused < 0 ? game_.FirstFaceDown() : game_.NearestFaceDown(focused, direction);
         if (to >= 0) {
             FocusTile(to);
         }

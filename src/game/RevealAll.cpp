@@ -2,7 +2,6 @@
 
 #include "WaitCursor.h"
 
-
 // Gives the game up: every tile uncovered, the turn dropped so the timer
 // covers nothing again. The status bar keeps its texts.
 void frmTilewise::mnuGameRevealAll_Click() {

@@ -22,7 +22,7 @@ void TileButton::paintEvent(QPaintEvent* event) {
         constexpr int kWidth = 3;
         painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0,
-                                                 -kWidth / 2.0));
+        painter.drawRect(
+            QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
     }
 }

@@ -1,7 +1,6 @@
 #include "frmTilewise.h"
 
 #include "Announcer.h"
-#include "AppIcon.h"
 #include "DialogFont.h"
 #include "Dialogs.h"
 #include "FolderListing.h"
@@ -25,6 +24,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -64,8 +64,7 @@ frmTilewise::frmTilewise(Services services, QWidget* parent)
             dataFolder_,
             QStringList{Misc::CueFile(Misc::Cue::Greeting), Misc::CueFile(Misc::Cue::Match),
                         Misc::CueFile(Misc::Cue::Mismatch)},
-            QCoreApplication::applicationDirPath() +
-                QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
+            QCoreApplication::applicationDirPath() + QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
     BuildDesign();
     Form_Load();
@@ -76,7 +75,6 @@ frmTilewise::~frmTilewise() = default;
 void frmTilewise::BuildDesign() {
     setObjectName(QStringLiteral("frmTilewise"));
     setWindowTitle(QStringLiteral("Tilewise"));
-    setWindowIcon(AppIcon());
     setFont(DialogFont());
 
     client_ = new QWidget(this);
@@ -278,12 +276,26 @@ void frmTilewise::closeEvent(QCloseEvent* event) {
 
 void frmTilewise::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!soundStarted_) {
-        soundStarted_ = true;
-        // Once the window is on screen: opening the audio output and decoding
-        // the cues would otherwise delay the first frame.
-        QTimer::singleShot(0, this, [this] { mmc1_->Start(); });
+    if (!onScreen_ && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
     }
+}
+
+// The first expose comes once the window is mapped, and its first frame is
+// painted as it is handled: what waits for the screen starts after that.
+// Work queued any earlier would run before the request to map the window
+// even left the program.
+bool frmTilewise::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !onScreen_ &&
+        windowHandle()->isExposed()) {
+        onScreen_ = true;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            mmc1_->Start();
+            decodeTimer_->start();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmTilewise::mnuGameExit_Click() {

@@ -91,6 +91,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -155,5 +156,5 @@ private:
     QStringList pictureNames_; // the category's names, by picture number
     Announcer* announcer_ = nullptr;
     bool unloaded_ = false;
-    bool soundStarted_ = false;
+    bool onScreen_ = false; // the first frame has been painted
 };

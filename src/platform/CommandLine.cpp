@@ -9,11 +9,16 @@ namespace {
 
 // The options QGuiApplication takes for itself.
 bool IsQtOption(const QString& name) {
-    static constexpr const char* names[] = {
-        "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-        "qwindowicon", "qwindowtitle", "reverse",     "session",   "style",
-        "stylesheet", "widgetcount",   "display",     "geometry",  "title",
-        "name",      "visual",        "nograb",      "dograb",    "testability"};
+    static constexpr const char* names[] = {"platform",        "platformpluginpath",
+                                            "platformtheme",   "plugin",
+                                            "qwindowgeometry", "qwindowicon",
+                                            "qwindowtitle",    "reverse",
+                                            "session",         "style",
+                                            "stylesheet",      "widgetcount",
+                                            "display",         "geometry",
+                                            "title",           "name",
+                                            "visual",          "nograb",
+                                            "dograb",          "testability"};
     for (const char* qt : names) {
         if (name == QLatin1String(qt)) {
             return true;
@@ -49,8 +54,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     CommandLine line;
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        const bool onlyQt = !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(),
-                                                              &IsQtOption);
+        const bool onlyQt =
+            !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), &IsQtOption);
         if (!onlyQt) {
             line.ok = false;
             line.message = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
@@ -78,5 +83,6 @@ bool CommandLine::DisplayNamed(const QStringList& arguments) {
         !platform.startsWith(QLatin1String("wayland"))) {
         return true;
     }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }

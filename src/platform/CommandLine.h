@@ -6,9 +6,9 @@
 // The program's options, read before any window exists, so that
 // --check-pictures, --help and --version work without a display.
 struct CommandLine {
-    bool ok = true;     // false: an unknown option; `message` says which
-    bool done = false;  // --help or --version: `message` is printed and the program ends
-    QString message;    // for standard output when done, standard error when not ok
+    bool ok = true;        // false: an unknown option; `message` says which
+    bool done = false;     // --help or --version: `message` is printed and the program ends
+    QString message;       // for standard output when done, standard error when not ok
     QString checkPictures; // --check-pictures FOLDER
     QString screenshot;    // --screenshot FILE
 

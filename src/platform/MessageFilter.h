@@ -12,4 +12,5 @@
 void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 // The line printed when no display can be opened.
-inline constexpr char kNoDisplay[] = "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY";
+inline constexpr char kNoDisplay[] =
+    "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY";

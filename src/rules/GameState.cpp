@@ -164,7 +164,8 @@ int GameState::NearestFaceDown(int from, Direction direction) const {
         const int dy = t / columns - from / columns;
         const int away = sign * (across ? dx : dy);
         const int aside = std::abs(across ? dy : dx);
-        if (away > 0 && (best == -1 || away < bestAway || (away == bestAway && aside < bestAside))) {
+        if (away > 0 &&
+            (best == -1 || away < bestAway || (away == bestAway && aside < bestAside))) {
             best = t;
             bestAway = away;
             bestAside = aside;

@@ -1,0 +1,48 @@
+#include "QuietStyle.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+
+// Asks the style for the real icon the first time it is drawn.
+class DeferredIcon final : public QIconEngine {
+public:
+    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which)
+        : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredIcon(style_, which_); }
+
+private:
+    QIcon Icon() {
+        if (icon_.isNull() && style_ != nullptr) {
+            icon_ = style_->standardIcon(which_);
+        }
+        return icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+};
+
+} // namespace
+
+QIcon QuietStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) {
+        return QIcon(new DeferredIcon(baseStyle(), icon));
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
