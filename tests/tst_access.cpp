@@ -139,10 +139,8 @@ void TestAccess::keyboard_data() {
     row("Left at the edge stays", 4, "Left", 4, {});
     row("Up, beside a face-up tile", 9, "Up", 4, {5});
     row("End, Home", 6, "End Home", 0, {});
-    row("Tab by tile number", 2, "Tab", 3, {});
     row("Enter turns the focused tile, focus goes on", 6, "Return", 7, {6});
     row("keypad Enter", 6, "Enter", 7, {6});
-    row("digits show as typed", 0, "1 2", 0, {}, "Tile number: 12");
     row("Backspace removes one", 0, "1 2 Backspace", 0, {}, "Tile number: 1");
     row("Escape clears", 0, "1 2 Escape Return", 1, {0});
     row("a number, then Enter", 0, "1 2 Return", 12, {11});

@@ -1,4 +1,4 @@
-// The dialogs: Preferences, High Scores and About, and their keys.
+// The dialogs: Preferences and High Scores, and the keys of all three.
 #include "HighScores.h"
 #include "TestWorkspace.h"
 #include "frmAbout.h"
@@ -43,7 +43,6 @@ private slots:
     void preferences();
     void highScores_data();
     void highScores();
-    void aboutTexts();
     void keys_data();
     void keys();
 };
@@ -163,15 +162,6 @@ void TestDialogs::highScores() {
         ws.Store(section, QStringLiteral("value%1").arg(n), entries.at(2 * n - 1));
     }
     QCOMPARE(shown(), QStringList{"High Scores"} + expected);
-}
-
-void TestDialogs::aboutTexts() {
-    TestWorkspace ws;
-    FakeWindow t = ws.Open();
-    const QStringList labels{"lblAppName", "lblAppVersion", "lblAppDate", "lblAppDescription"};
-    QCOMPARE(Shown([&] { t.window->mnuHelpAbout_Click(); }, labels, "btnOK"),
-             (QStringList{"About Tilewise", "Tilewise", "2.00", "May 27, 1999",
-                          "A game to test your memory skills"}));
 }
 
 // No dialog has a default or cancel button: Enter presses only the focused button.

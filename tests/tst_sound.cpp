@@ -1,6 +1,4 @@
-// The sound cues: the commands a cue gives the device, and which wave files
-// are played.
-#include "Misc.h"
+// Which wave files are played as cues: short PCM waves only.
 #include "TestWorkspace.h"
 #include "WaveFile.h"
 
@@ -36,21 +34,9 @@ QByteArray Wave(quint16 bits = 16, quint16 tag = 1, const QByteArray& extra = {}
 class TestSound : public QObject {
     Q_OBJECT
 private slots:
-    void cuesCloseFirst();
     void waveFiles_data();
     void waveFiles();
 };
-
-// Each cue closes what played last, so a new cue cuts the one before short.
-void TestSound::cuesCloseFirst() {
-    FakeSound sound;
-    for (Misc::Cue cue : {Misc::Cue::Match, Misc::Cue::Mismatch, Misc::Cue::Greeting}) {
-        Misc::PlaySound(sound, cue);
-    }
-    QCOMPARE(sound.Played(), QStringList({"match.wav", "mismatch.wav", "letsplay.wav"}));
-    QCOMPARE(sound.calls.mid(5, 5),
-             QStringList({"Close", "file:mismatch.wav", "Open", "Play", "played:mismatch.wav"}));
-}
 
 void TestSound::waveFiles_data() {
     QTest::addColumn<QByteArray>("bytes");

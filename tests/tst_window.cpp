@@ -2,6 +2,7 @@
 // hears in a game, the boxes, the preferences file and the notices.
 #include "BoardGeometry.h"
 #include "ImageControl.h"
+#include "Sets.h"
 #include "TestWorkspace.h"
 #include "Twips.h"
 #include "frmTilewise.h"
@@ -33,15 +34,7 @@ struct Win {
     }
     frmTilewise& w() { return *t.window; }
     QString Panel(int panel) { return w().Panel(panel)->text(); }
-    QList<QList<int>> Sets() {
-        QMap<int, QList<int>> byPicture;
-        for (int tile = 0; tile < w().Game().TileCount(); ++tile) {
-            if (w().Game().TileImage(tile) >= 0) {
-                byPicture[w().Game().TileImage(tile)].append(tile);
-            }
-        }
-        return byPicture.values();
-    }
+    QList<QList<int>> Sets() { return SetsOf(w().Game()); }
     QList<int> Deal() {
         QList<int> deal;
         for (int tile = 0; tile < w().Game().TileCount(); ++tile) {
@@ -106,8 +99,6 @@ private slots:
     void layout();
     void wholeGame_data();
     void wholeGame();
-    void highScoreBoxes_data();
-    void highScoreBoxes();
     void turnOnScreen();
     void storedPreferences_data();
     void storedPreferences();
@@ -176,19 +167,40 @@ void TestWindow::wholeGame_data() {
     QTest::addColumn<int>("setSize");
     QTest::addColumn<int>("mismatches");
     QTest::addColumn<int>("score");
-    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100;
-    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73;
-    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82;
+    QTest::addColumn<QString>("name");    // typed at the prompt; "write" and "better": trouble
+    QTest::addColumn<QString>("lastBox"); // the start of the box after the prompt, if any
+    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100 << "Ada" << "";
+    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73 << "" << "";
+    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada" << "";
+    QTest::newRow("the file cannot be written")
+        << 4 << 2 << 0 << 100 << "write" << "The high score could not be saved. The file ";
+    QTest::newRow("another copy entered better scores meanwhile")
+        << 4 << 2 << 0 << 100 << "better"
+        << "Your score no longer makes the top ten for this board: better scores";
 }
 
-// The cues in order, the last status, the result box and the high score.
+// The cues in order, the last status, the result box, the prompt and the
+// high score; the name typed is offered at the next prompt ("No Name" for
+// none).
 void TestWindow::wholeGame() {
     QFETCH(int, side);
     QFETCH(int, setSize);
     QFETCH(int, mismatches);
     QFETCH(int, score);
+    QFETCH(QString, name);
+    QFETCH(QString, lastBox);
     Win win(side, setSize);
-    win.t.dialogs->inputAnswers = QStringList{"Ada"};
+    const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
+    win.t.dialogs->inputAnswers = QStringList{name};
+    if (name == "write") {
+        win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
+    } else if (name == "better") {
+        win.t.dialogs->onInput = [&] {
+            for (int rank = 1; rank <= 10; ++rank) {
+                win.ws.Store(section, QStringLiteral("value%1").arg(rank), "100");
+            }
+        };
+    }
     const QStringList cues = win.PlayGame(mismatches);
     QCOMPARE(win.t.sound->Played(), QStringList{"letsplay.wav"} + cues);
     const int sets = side * side / setSize;
@@ -196,56 +208,26 @@ void TestWindow::wholeGame() {
     QCOMPARE(win.Panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
     QCOMPARE(win.Panel(2), QString("Uncovered: 0 / %1").arg(setSize));
     const auto& asked = win.t.dialogs->asked;
-    QCOMPARE(asked.size(), 2);
-    QCOMPARE(asked.at(0).title, QString("Congratulations!"));
-    QCOMPARE(asked.at(0).text, QString("You Finished.  You matched %1 out of %2, or  %3%")
-                                   .arg(sets)
-                                   .arg(turns)
-                                   .arg(score));
-    QCOMPARE(asked.at(1).text, QString("Your score of %1% is one of the all-time best scores.  "
-                                       "Please enter your name")
-                                   .arg(score));
-    const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
-    QVERIFY(win.ws.Stored(section, "name1").startsWith("Ada ("));
+    QCOMPARE(asked.size(), lastBox.isEmpty() ? 2 : 3);
+    QCOMPARE(asked.at(0).title + asked.at(0).text,
+             QString("Congratulations!You Finished.  You matched %1 out of %2, or  %3%")
+                 .arg(sets)
+                 .arg(turns)
+                 .arg(score));
+    QCOMPARE(asked.at(1).title + asked.at(1).text,
+             QString("New High ScoreYour score of %1% is one of the all-time best scores.  "
+                     "Please enter your name")
+                 .arg(score));
+    if (!lastBox.isEmpty()) {
+        QVERIFY2(asked.at(2).text.startsWith(lastBox), qPrintable(asked.at(2).text));
+        return;
+    }
+    const QString stored = name.isEmpty() ? QStringLiteral("No Name") : name;
+    QVERIFY(win.ws.Stored(section, "name1").startsWith(stored + " ("));
     QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
-}
-
-void TestWindow::highScoreBoxes_data() {
-    QTest::addColumn<QString>("trouble");
-    QTest::addColumn<QString>("told"); // the start of the last box; empty: none
-    QTest::newRow("a cancelled name is No Name, offered next time") << ""
-                                                                    << "";
-    QTest::newRow("the file cannot be written") << "write"
-                                                << "The high score could not be saved. The file ";
-    QTest::newRow("another copy entered better scores meanwhile")
-        << "better"
-        << "Your score no longer makes the top ten for this board: better scores";
-}
-
-void TestWindow::highScoreBoxes() {
-    QFETCH(QString, trouble);
-    QFETCH(QString, told);
-    Win win;
-    if (trouble == "write") {
-        win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
-    } else if (trouble == "better") {
-        win.t.dialogs->onInput = [&] {
-            for (int rank = 1; rank <= 10; ++rank) {
-                win.ws.Store("4 x 4 match 2", QStringLiteral("value%1").arg(rank), "100");
-            }
-        };
-    }
-    win.PlayGame(1);
-    const auto& asked = win.t.dialogs->asked;
-    QCOMPARE(asked.last().title, QStringLiteral("New High Score"));
-    QVERIFY2(told.isEmpty() ? asked.last().kind == "InputBox" : asked.last().text.startsWith(told),
-             qPrintable(asked.last().text));
-    if (trouble.isEmpty()) {
-        QVERIFY(win.ws.Stored("4 x 4 match 2", "name1").startsWith("No Name ("));
-        win.w().mnuGameNew_Click();
-        win.PlayGame(0);
-        QCOMPARE(asked.last().defaultText, QStringLiteral("No Name"));
-    }
+    win.w().mnuGameNew_Click();
+    win.PlayGame(0);
+    QCOMPARE(asked.last().defaultText, stored);
 }
 
 // What one turn shows: the cue at the click, the fifth tick covering, the
@@ -294,8 +276,7 @@ void TestWindow::storedPreferences_data() {
     QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
     QTest::newRow("as stored") << QStringList{"8", "4", "3"} << QList<int>{8, 4, 3};
     QTest::newRow("the limits") << QStringList{"10", "5", "1"} << QList<int>{10, 5, 1};
-    QTest::newRow("too small") << QStringList{"3", "1", "0"} << QList<int>{5, 2, 1};
-    QTest::newRow("too large") << QStringList{"11", "6", "4"} << QList<int>{5, 2, 1};
+    QTest::newRow("out of range") << QStringList{"11", "1", "4"} << QList<int>{5, 2, 1};
     QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
 }
 
