@@ -81,7 +81,8 @@ QList<QWidget*> ShownTiles(const frmTilewise& w) {
     return tiles;
 }
 
-// From the menu command to the end of the paint of the new board.
+// From the menu command to the end of the paint of the new board with all
+// its pictures.
 double TimedNewGame(BenchApplication& app, frmTilewise& w, int columns, int category) {
     BoardConfig next = w.Game().Current();
     next.iNumColumns = next.iNumRows = static_cast<std::int16_t>(columns);
@@ -91,6 +92,7 @@ double TimedNewGame(BenchApplication& app, frmTilewise& w, int columns, int cate
     app.StartWatch();
     const Clock::time_point start = Clock::now();
     w.mnuGameNew_Click();
+    w.FinishPictures(); // what idle time does after the first frame, counted here too
     return Milliseconds(start, app.WaitForPaint(ShownTiles(w)));
 }
 
@@ -134,6 +136,17 @@ NewGames NewGame(BenchApplication& app, int category) {
     result.warmMs = TimedNewGame(app, *window, 10, category);
     result.warmDecodes = window->Pictures().Decodes() - decodes;
     return result;
+}
+
+double FirstClick(BenchApplication& app, int columns) {
+    const BenchFolder folder;
+    folder.StoreColumns(columns);
+    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
+    const int tile = window->Game().LastFaceDown(); // decoded last of all
+    app.StartWatch();
+    const Clock::time_point start = Clock::now();
+    window->btns_Click(tile);
+    return Milliseconds(start, app.WaitForPaint({window->imgs(tile)}));
 }
 
 QList<double> Clicks(BenchApplication& app, int columns, int count) {

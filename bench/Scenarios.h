@@ -24,6 +24,11 @@ struct NewGames {
 };
 NewGames NewGame(BenchApplication& app, int category);
 
+// A fresh window's first paint, then at once a click on a tile whose picture
+// has not been decoded yet: until that picture is painted. Meant for a fresh
+// process, so the first decode loads the picture plugin too.
+double FirstClick(BenchApplication& app, int columns);
+
 // One click on a covered tile each, on a board of `columns` x `columns`.
 QList<double> Clicks(BenchApplication& app, int columns, int count);
 

@@ -116,6 +116,19 @@ void AddNewGames(Table& table, const Options& options) {
         {QStringLiteral("New game 10 x 10, warm, %1 decodes (ms)").arg(warmDecodes), warm, 10.0});
 }
 
+void AddFirstClicks(Table& table, const Options& options) {
+    for (const int columns : {5, 10}) {
+        QList<double> times;
+        for (int run = 0; run < options.runs; ++run) {
+            times << Value(
+                RunChild({QStringLiteral("--first-click-once"), QString::number(columns)}),
+                QStringLiteral("ms"));
+        }
+        table.Add(
+            {QStringLiteral("First click after start-up, %1 x %1 (ms)").arg(columns), times, 16.0});
+    }
+}
+
 void AddClicks(Table& table, BenchApplication& app, const Options& options) {
     for (const int columns : {5, 10}) {
         table.Add({QStringLiteral("Click on a covered tile, %1 x %1 (ms)").arg(columns),
@@ -154,6 +167,7 @@ int RunAll(BenchApplication& app, const Options& options) {
     Table table;
     AddStartUp(table, options);
     AddNewGames(table, options);
+    AddFirstClicks(table, options);
     AddClicks(table, app, options);
     table.Add({QStringLiteral("High-score entry into a full table (ms)"),
                Scenarios::HighScoreEntries(options.highScores), 5.0, 3});
@@ -168,7 +182,9 @@ int RunAll(BenchApplication& app, const Options& options) {
     out << QStringLiteral(
                "Start-up: from constructing the window (the application object exists) to "
                "the end of its first paint, each in a fresh process.\n"
-               "Cold new games run in fresh processes too; clicks and high scores are "
+               "Cold new games and first clicks run in fresh processes too; the first click "
+               "turns over the tile decoded last, before idle time reaches it; clicks and "
+               "high scores are "
                "%1 and %2 samples in one process.\n\n")
                .arg(options.clicks)
                .arg(options.highScores);
@@ -182,6 +198,10 @@ int Run(BenchApplication& app, const QStringList& arguments) {
     if (mode == QLatin1String("--startup-once")) {
         out << "ms " << Scenarios::StartUp(app, arguments.value(2), arguments.value(3).toInt())
             << '\n';
+        return 0;
+    }
+    if (mode == QLatin1String("--first-click-once")) {
+        out << "ms " << Scenarios::FirstClick(app, arguments.value(2).toInt()) << '\n';
         return 0;
     }
     if (mode == QLatin1String("--new-game-once")) {
