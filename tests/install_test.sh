@@ -37,7 +37,18 @@ out=$(appstreamcli validate --no-net share/metainfo/*.metainfo.xml) &&
     ! grep -q '^[EWI]:' <<<"$out" || fail "$out"
 out=$(groff -man -Tutf8 -ww -z share/man/man6/tilewise.6 2>&1) && [[ -z $out ]] || fail "$out"
 
-# Needs the --screenshot option: until the program has it, this last step fails.
+# The command line, and the sound module the program loads once it is on screen.
+compgen -G "lib*/tilewise/tilewise_sound.so" >/dev/null || fail "the sound module is not installed"
+[[ $(bin/tilewise --version) == "Tilewise 2.0.0" ]] || fail "--version"
+status=0 && bin/tilewise --no-such-option 2>/dev/null || status=$?
+[[ $status == 2 ]] || fail "an unknown option exited with status $status"
+bin/tilewise --check-pictures share/tilewise/imgs >/dev/null || fail "bundled pictures incomplete"
+status=0 && out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bin/tilewise 2>&1) ||
+    status=$?
+[[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
+    fail "without a display: status $status, $out"
+
+# The installed game from an unrelated folder: it finds its data and deals a board.
 mkdir "$tmp/elsewhere" "$tmp/config" "$tmp/runtime" && chmod 700 "$tmp/runtime" && cd "$tmp/elsewhere"
 status=0
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime \

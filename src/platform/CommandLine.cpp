@@ -34,7 +34,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("A memory game: find the sets of matching pictures under numbered tiles."));
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption check(
         QStringLiteral("check-pictures"),
@@ -51,6 +51,12 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     parser.addOption(check);
     parser.addOption(shot);
 
+    // Read before the application object exists, which is what names the
+    // program in the usage line.
+    const auto help = [&parser] {
+        return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                         QStringLiteral("tilewise"));
+    };
     CommandLine line;
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -58,13 +64,13 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), &IsQtOption);
         if (!onlyQt) {
             line.ok = false;
-            line.message = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+            line.message = parser.errorText() + QStringLiteral("\n\n") + help();
             return line;
         }
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(helpOption)) {
         line.done = true;
-        line.message = parser.helpText();
+        line.message = help();
     } else if (parser.isSet(version)) {
         line.done = true;
         line.message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),

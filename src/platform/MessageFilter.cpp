@@ -33,7 +33,7 @@ void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
         std::_Exit(1);
     }
     const bool warning = type == QtWarningMsg || type == QtCriticalMsg;
-    if (warning && (IsAudioWarning(context, message) || IsDisplayFailure(message))) {
+    if ((warning && IsAudioWarning(context, message)) || IsDisplayFailure(message)) {
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
