@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -87,7 +88,7 @@ void TestAccess::winWithAScreenReader() {
             QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(!Board(window).faceDown.contains(number));
         known.insert(number, Board(window).faceUp.value(number));
-        QCOMPARE(known.value(number), names.at(t.window->Game().TileImage(number - 1)));
+        QVERIFY(names.contains(known.value(number)));
     };
     int turns = 0;
     while (!Board(window).faceDown.isEmpty() && turns < 40) {
@@ -100,6 +101,7 @@ void TestAccess::winWithAScreenReader() {
             }
         }
         press(first);
+        QCOMPARE(Heard(window), QStringLiteral("Tile %1: %2").arg(first).arg(known.value(first)));
         int second = -1; // its partner when known, else a tile not yet seen
         for (int b : Board(window).faceDown.keys()) {
             if (known.value(b) == known.value(first) || (second == -1 && !known.contains(b))) {
@@ -113,8 +115,10 @@ void TestAccess::winWithAScreenReader() {
                      heard == "No match: " + known.value(first) + ", " + known.value(second),
                  qPrintable(heard));
     }
-    QVERIFY2(Heard(window).endsWith(QStringLiteral(" turns, %1%").arg(t.window->Game().Score())),
-             qPrintable(Heard(window)));
+    const int score = static_cast<int>(std::nearbyint(800.0 / turns));
+    QVERIFY2(
+        Heard(window).endsWith(QStringLiteral("8 matches in %1 turns, %2%").arg(turns).arg(score)),
+        qPrintable(Heard(window)));
     for (QAccessibleInterface* node : Descendants(window)) {
         if (node->role() == QAccessible::StaticText &&
             node->text(QAccessible::Name).startsWith("Matches: 8 /")) {

@@ -1,5 +1,7 @@
 #include "Announcer.h"
 
+#include <QAccessible>
+
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
     setGeometry(0, 0, 0, 0);
@@ -9,5 +11,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 void Announcer::Announce(const QString& text) {
     hide();
     text_ = text;
+    // The accessibility bridge keeps names it has read; this one has changed.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     show();
 }

@@ -30,7 +30,7 @@ void frmTilewise::btns_Click(int Index) {
     if (focused || focusWidget() == nullptr || focusWidget()->isHidden()) {
         FocusTile(game_.NextFaceDown(Index));
     }
-    Announce(*turn);
+    Announce(Index, *turn);
 
     if (turn->outcome == TurnOutcome::Matched) {
         TilesMatched(turn->gameOver);
@@ -48,11 +48,12 @@ void frmTilewise::CoverTiles(const QList<int>& tiles) {
     }
 }
 
-// Told to the screen reader as the turn ends, without moving the focus.
-void frmTilewise::Announce(const ClickResult& turn) {
+// Told to the screen reader without moving the focus: the picture of a tile
+// turned while the turn goes on, and how the turn ended.
+void frmTilewise::Announce(int tile, const ClickResult& turn) {
     QStringList names;
-    for (int tile : turn.turn) {
-        names.append(PictureName(tile));
+    for (int t : turn.turn) {
+        names.append(PictureName(t));
     }
     if (turn.outcome == TurnOutcome::Mismatched) {
         announcer_->Announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
@@ -65,6 +66,8 @@ void frmTilewise::Announce(const ClickResult& turn) {
                         .arg(game_.Score());
         }
         announcer_->Announce(text);
+    } else {
+        announcer_->Announce(QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
     }
 }
 

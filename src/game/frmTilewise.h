@@ -114,7 +114,7 @@ private:
     // reader alike.
     void ShowFace(int tile);
     QString PictureName(int tile) const;
-    void Announce(const ClickResult& turn);
+    void Announce(int tile, const ClickResult& turn);
 
     // The keyboard: moves across the board, Enter, and typed tile numbers.
     bool TileKey(const QKeyEvent& event);
