@@ -169,11 +169,14 @@ void TestWindow::wholeGame_data() {
     QTest::addColumn<int>("score");
     QTest::addColumn<QString>("name");    // typed at the prompt; "write" and "better": trouble
     QTest::addColumn<QString>("lastBox"); // the start of the box after the prompt, if any
-    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100 << "Ada" << "";
-    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73 << "" << "";
-    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada" << "";
-    QTest::newRow("the file cannot be written")
-        << 4 << 2 << 0 << 100 << "write" << "The high score could not be saved. The file ";
+    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100 << "Ada"
+                                                   << "";
+    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73 << ""
+                                            << "";
+    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada"
+                                                 << "";
+    QTest::newRow("the file cannot be written") << 4 << 2 << 0 << 100 << "write"
+                                                << "The high score could not be saved. The file ";
     QTest::newRow("another copy entered better scores meanwhile")
         << 4 << 2 << 0 << 100 << "better"
         << "Your score no longer makes the top ten for this board: better scores";
@@ -353,6 +356,7 @@ void TestWindow::notices() {
     TestWorkspace ws;
     ws.AddCategory("Zoo%1", 10); // img010 onwards missing
     ws.WriteFile("imgs/Zoo%1/img003.jpg", "not a picture");
+    ws.WriteFile("imgs/Zoo%1/img005.jpg", "");
     ws.WriteJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
     ws.AddFreePicture();
     ws.Store("settings", "columns", "10"); // all 50 pictures dealt
@@ -371,7 +375,7 @@ void TestWindow::notices() {
     for (int board = 0; board < 2; ++board) {
         const QString panel = w.Panel(3)->text();
         QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
-                     panel.endsWith(".jpg and 41 more"),
+                     panel.endsWith(".jpg and 42 more"),
                  qPrintable(panel));
         QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
         w.mnuGameNew_Click();

@@ -24,7 +24,7 @@ void SaveScreenshotWhenShown(frmTilewise& window, const QString& file) {
         if (!saved) {
             std::fprintf(stderr, "tilewise: cannot write %s\n", qPrintable(file));
         } else if (!missing.isEmpty()) {
-            std::fprintf(stderr, "tilewise: %lld pictures missing or unreadable, such as %s\n",
+            std::fprintf(stderr, "tilewise: pictures missing or unreadable: %lld, such as %s\n",
                          static_cast<long long>(missing.size()), qPrintable(missing.first()));
         }
         QApplication::exit(saved && missing.isEmpty() ? 0 : 1);

@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -82,7 +81,10 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
 }
 
 bool CommandLine::DisplayNamed(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QRegularExpression(QStringLiteral("^--?platform$")));
+    qsizetype at = arguments.indexOf(QStringLiteral("-platform"));
+    if (at < 0) {
+        at = arguments.indexOf(QStringLiteral("--platform"));
+    }
     QString platform = at >= 0 ? arguments.value(at + 1) : qEnvironmentVariable("QT_QPA_PLATFORM");
     platform = platform.section(QLatin1Char(':'), 0, 0);
     if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
