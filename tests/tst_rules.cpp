@@ -64,11 +64,9 @@ class TestRules : public QObject {
 private slots:
     void categories_data();
     void categories();
-    void configurations_data();
     void configurations();
     void deal_data();
     void deal();
-    void dealRefusesWhatItIsNotBuiltFor_data();
     void dealRefusesWhatItIsNotBuiltFor();
     void dealIsUniform();
     void turns_data();
@@ -110,34 +108,25 @@ void TestRules::categories() {
     QVERIFY(state.GetCategory(0).isEmpty() && state.GetCategory(33).isEmpty());
 }
 
-void TestRules::configurations_data() {
-    QTest::addColumn<int>("field"); // which value the next game changes
-    const char* names[] = {"columns", "rows", "tiles per set", "category", "players"};
-    for (int f = 0; f < 5; ++f) {
-        QTest::newRow(names[f]) << f;
-    }
-}
-
 // Any one value of the next game that differs makes a new game.
 void TestRules::configurations() {
-    QFETCH(int, field);
-    GameState state;
     const BoardConfig current = Config(6, 3, 2);
-    state.Configure(current);
-    QCOMPARE(state.Next(), current);
-    QVERIFY(!state.NextDiffers());
-    BoardConfig next = current;
-    std::int16_t* values[] = {&next.iNumColumns, &next.iNumRows, &next.iNumTilesToMatch,
-                              &next.iCategoryIndex, &next.iNumPlayers};
-    ++*values[field];
-    state.SetNext(next);
-    QVERIFY(state.NextDiffers());
-    QCOMPARE(state.Current(), current);
-    state.MakeNextCurrent();
-    QCOMPARE(state.Current(), next);
-    state.SetNext(current);
-    state.OfferCurrentAsNext();
-    QVERIFY(!state.NextDiffers());
+    for (int field = 0; field < 5; ++field) {
+        GameState state;
+        state.Configure(current);
+        QVERIFY(state.Next() == current && !state.NextDiffers());
+        BoardConfig next = current;
+        std::int16_t* values[] = {&next.iNumColumns, &next.iNumRows, &next.iNumTilesToMatch,
+                                  &next.iCategoryIndex, &next.iNumPlayers};
+        ++*values[field];
+        state.SetNext(next);
+        QVERIFY(state.NextDiffers() && state.Current() == current);
+        state.MakeNextCurrent();
+        QCOMPARE(state.Current(), next);
+        state.SetNext(current);
+        state.OfferCurrentAsNext();
+        QVERIFY(!state.NextDiffers());
+    }
 }
 
 void TestRules::deal_data() {
@@ -181,31 +170,20 @@ void TestRules::deal() {
     QCOMPARE(state.NumUncovered(), 0);
 }
 
-void TestRules::dealRefusesWhatItIsNotBuiltFor_data() {
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("setSize");
-    QTest::addColumn<int>("category");
-    QTest::newRow("11 x 11") << 11 << 11 << 2 << 1;
-    QTest::newRow("not square") << 5 << 6 << 2 << 1;
-    QTest::newRow("sets of 6") << 5 << 5 << 6 << 1;
-    QTest::newRow("category 33") << 5 << 5 << 2 << 33;
-}
-
+// 11 x 11, 5 x 6, sets of 6, category 33: refused, and nothing changes.
 void TestRules::dealRefusesWhatItIsNotBuiltFor() {
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(int, setSize);
-    QFETCH(int, category);
-    Game game(4, 2);
-    const int before = game.state.TileImage(0);
-    BoardConfig bad = Config(columns, setSize, category);
-    bad.iNumRows = static_cast<std::int16_t>(rows);
-    game.state.Configure(bad);
-    const int draws = game.random.draws;
-    QVERIFY(!game.state.RandomizeArray(game.random));
-    QCOMPARE(game.random.draws, draws);
-    QCOMPARE(game.state.TileImage(0), before);
+    for (const QList<int>& bad : QList<QList<int>>{{11, 11, 2, 1}, {5, 6, 2, 1}, {5, 5, 6, 1},
+                                                    {5, 5, 2, 33}}) {
+        Game game(4, 2);
+        const int before = game.state.TileImage(0);
+        BoardConfig config = Config(bad.at(0), bad.at(2), bad.at(3));
+        config.iNumRows = static_cast<std::int16_t>(bad.at(1));
+        game.state.Configure(config);
+        const int draws = game.random.draws;
+        QVERIFY(!game.state.RandomizeArray(game.random));
+        QCOMPARE(game.random.draws, draws);
+        QCOMPARE(game.state.TileImage(0), before);
+    }
 }
 
 namespace {

@@ -43,7 +43,6 @@ void FillTable(TestWorkspace& ws, const QList<int>& scores) {
 class TestStore : public QObject {
     Q_OBJECT
 private slots:
-    void dataFolder_data();
     void dataFolder();
     void categoryFolders();
     void addHighScore_data();
@@ -58,29 +57,23 @@ private slots:
     void twoRunningCopies();
 };
 
-void TestStore::dataFolder_data() {
-    QTest::addColumn<bool>("workingHasImgs");
-    QTest::addColumn<bool>("bundleExists");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("own pictures win") << true << true << "work";
-    QTest::newRow("started from anywhere") << false << true << "prefix/share/tilewise";
-    QTest::newRow("nothing bundled") << false << false << "work";
-}
-
+// A working folder with its own imgs wins; anywhere else the bundled folder
+// beside the program, when there is one. The working folder never changes.
 void TestStore::dataFolder() {
-    QFETCH(bool, workingHasImgs);
-    QFETCH(bool, bundleExists);
-    QFETCH(QString, expected);
-    QTemporaryDir root;
-    QDir(root.path()).mkpath("prefix/bin");
-    QDir(root.path()).mkpath(workingHasImgs ? "work/imgs/Mine" : "work");
-    if (bundleExists) {
-        QDir(root.path()).mkpath("prefix/share/tilewise");
+    for (const auto& [ownImgs, bundled, expected] :
+         {std::tuple{true, true, "work"}, {false, true, "prefix/share/tilewise"},
+          {false, false, "work"}}) {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("prefix/bin");
+        QDir(root.path()).mkpath(ownImgs ? "work/imgs/Mine" : "work");
+        if (bundled) {
+            QDir(root.path()).mkpath("prefix/share/tilewise");
+        }
+        const QString before = QDir::currentPath();
+        QCOMPARE(DataFolder::Resolve(root.filePath("work"), root.filePath("prefix/bin")),
+                 root.filePath(expected));
+        QCOMPARE(QDir::currentPath(), before);
     }
-    const QString before = QDir::currentPath();
-    QCOMPARE(DataFolder::Resolve(root.filePath("work"), root.filePath("prefix/bin")),
-             root.filePath(expected));
-    QCOMPARE(QDir::currentPath(), before);
 }
 
 // Folders only: no plain file, and no link that loops back into imgs or above.

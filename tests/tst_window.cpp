@@ -106,7 +106,6 @@ private slots:
     void savedAtExit();
     void notices();
     void startUpNews();
-    void noCategoryAtAll();
     void newGames();
     void pictures();
     void font();
@@ -387,7 +386,7 @@ void TestWindow::notices() {
 }
 
 // Told once in panel 3 at start-up: categories left out, a damaged settings
-// file copied aside.
+// file copied aside. No category at all is told in a box, once.
 void TestWindow::startUpNews() {
     TestWorkspace ws;
     for (int n = 0; n < 33; ++n) {
@@ -403,19 +402,13 @@ void TestWindow::startUpNews() {
     w.btns(0)->click();
     w.mnuGameNew_Click();
     QVERIFY(!w.Panel(3)->text().contains("32 categories"));
-}
 
-void TestWindow::noCategoryAtAll() {
-    TestWorkspace ws; // no imgs folder, no free picture
-    FakeWindow t = ws.Open();
-    frmTilewise& w = *t.window;
-    QCOMPARE(w.Game().Current().iCategoryIndex, 1);
-    QCOMPARE(w.TileControls(), 25);
-    QTRY_COMPARE(t.dialogs->asked.size(), 1);
-    QVERIFY(t.dialogs->asked.first().text.startsWith("No picture categories were found."));
-    w.mnuGameNew_Click();
-    QTest::qWait(20);
-    QCOMPARE(t.dialogs->asked.size(), 1); // told once, not per board
+    TestWorkspace none; // no imgs folder at all: told once, not per board
+    FakeWindow u = none.Open();
+    u.window->mnuGameNew_Click();
+    QTRY_COMPARE(u.dialogs->asked.size(), 1);
+    QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
+    QCOMPARE(u.window->Game().Current().iCategoryIndex, 1);
 }
 
 // A new game that cannot be dealt leaves the game in progress, its board and
