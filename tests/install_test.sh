@@ -47,6 +47,10 @@ status=0 && out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bin/tilew
     status=$?
 [[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
     fail "without a display: status $status, $out"
+status=0 && out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 bin/tilewise 2>&1) ||
+    status=$?
+[[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
+    fail "with a display that does not answer: status $status, $out"
 
 # The installed game from an unrelated folder: it finds its data and deals a board.
 mkdir "$tmp/elsewhere" "$tmp/config" "$tmp/runtime" && chmod 700 "$tmp/runtime" && cd "$tmp/elsewhere"

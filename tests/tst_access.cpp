@@ -61,145 +61,151 @@ QString Heard(QAccessibleInterface* window) {
 class TestAccess : public QObject {
     Q_OBJECT
 private slots:
-    void winWithAScreenReader();
-    void keyboard_data();
-    void keyboard();
-    void focusMark();
+    // A 4 x 4 game of pairs won by a player who only hears: press a tile, learn
+    // its picture's name, press its partner when it is known. Each turn's end is
+    // announced.
+    void winWithAScreenReader() {
+        TestWorkspace ws;
+        ws.AddCategory("Animals");
+        QStringList names;
+        for (int n = 0; n < 50; ++n) {
+            names << QStringLiteral("animal %1").arg(n);
+        }
+        ws.WriteFile("imgs/Animals/names.txt", names.join('\n').toUtf8());
+        ws.Store("settings", "columns", "4");
+        FakeWindow t = ws.Open();
+        t.window->show();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
+        QMap<int, QString> known;
+        const auto press = [&](int number) {
+            Board(window).faceDown.value(number)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!Board(window).faceDown.contains(number));
+            known.insert(number, Board(window).faceUp.value(number));
+            QVERIFY(names.contains(known.value(number)));
+        };
+        int turns = 0;
+        while (!Board(window).faceDown.isEmpty() && turns < 40) {
+            ++turns;
+            const QList<int> down = Board(window).faceDown.keys();
+            int first = down.first();
+            for (int a : down) { // a pair already seen goes first
+                for (int b : down) {
+                    first =
+                        a != b && known.contains(a) && known.value(a) == known.value(b) ? a : first;
+                }
+            }
+            press(first);
+            QCOMPARE(Heard(window),
+                     QStringLiteral("Tile %1: %2").arg(first).arg(known.value(first)));
+            int second = -1; // its partner when known, else a tile not yet seen
+            for (int b : Board(window).faceDown.keys()) {
+                if (known.value(b) == known.value(first) || (second == -1 && !known.contains(b))) {
+                    second = b;
+                }
+            }
+            press(second);
+            const QString heard = Heard(window);
+            QVERIFY2(
+                heard == "Match: " + known.value(first) ||
+                    heard.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
+                    heard == "No match: " + known.value(first) + ", " + known.value(second),
+                qPrintable(heard));
+        }
+        const int score = static_cast<int>(std::nearbyint(800.0 / turns));
+        QVERIFY2(Heard(window).endsWith(
+                     QStringLiteral("8 matches in %1 turns, %2%").arg(turns).arg(score)),
+                 qPrintable(Heard(window)));
+        for (QAccessibleInterface* node : Descendants(window)) {
+            if (node->role() == QAccessible::StaticText &&
+                node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
+                return; // the status panels read as their texts
+            }
+        }
+        QFAIL("no status panel reads its text");
+    }
+
+    void keyboard_data() {
+        QTest::addColumn<int>("from");          // the focused tile
+        QTest::addColumn<QString>("keys");      // space-separated
+        QTest::addColumn<int>("focused");       // afterwards; -1: no tile
+        QTest::addColumn<QList<int>>("faceUp"); // tiles turned over
+        QTest::addColumn<QString>("panel");     // panel 3 afterwards; "*": not checked
+        auto row = [](const char* name, int from, const char* keys, int focused, QList<int> up,
+                      const char* panel = "*") {
+            QTest::newRow(name) << from << keys << focused << up << panel;
+        };
+        row("Right", 0, "Right", 1, {});
+        row("Down", 1, "Down", 5, {});
+        row("Left at the edge stays", 4, "Left", 4, {});
+        row("Up, beside a face-up tile", 9, "Up", 4, {5});
+        row("End, Home", 6, "End Home", 0, {});
+        row("Enter turns the focused tile, focus goes on", 6, "Return", 7, {6});
+        row("keypad Enter on the last tile: focus goes round", 15, "Enter", 0, {15});
+        row("Backspace removes one", 0, "1 2 Backspace", 0, {}, "Tile number: 1");
+        row("Escape clears", 0, "1 2 Escape", 0, {}, "");
+        row("a number, then Enter", 0, "1 2 Return", 12, {11});
+        row("no such face-down tile", 0, "9 9 Return", 0, {}, "There is no face-down tile 99.");
+    }
+
+    void keyboard() {
+        QFETCH(int, from);
+        QFETCH(QString, keys);
+        QFETCH(int, focused);
+        QFETCH(QList<int>, faceUp);
+        QFETCH(QString, panel);
+        TestWorkspace ws;
+        ws.AddCategory("Animals");
+        ws.Store("settings", "columns", "4");
+        FakeWindow t = ws.Open();
+        frmTilewise& w = *t.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (keys.startsWith("Up")) {
+            w.btns(5)->click(); // a face-up tile on the way
+        }
+        w.btns(from)->setFocus();
+        for (const QString& key : keys.split(' ')) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.btns(focused));
+        QList<int> up;
+        for (int i = 0; i < 16; ++i) {
+            if (w.btns(i)->isHidden()) {
+                up << i;
+            }
+        }
+        QCOMPARE(up, faceUp);
+        if (panel != "*") {
+            QCOMPARE(w.Panel(3)->text(), panel);
+        }
+    }
+
+    // The focused tile wears a frame in the highlight colour from the start, and
+    // Tab goes through the face-down tiles in tile order, every one of them.
+    void focusMark() {
+        TestWorkspace ws;
+        ws.AddCategory("Animals");
+        FakeWindow t = ws.Open();
+        t.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+        int tile = t.window->Game().FirstFaceDown();
+        QPushButton* first = t.window->btns(tile);
+        QCOMPARE(QApplication::focusWidget(), first);
+        for (int press = 0; press < 30; ++press) { // Tab passes over face-up tiles only
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tile = t.window->Game().NextFaceDown(tile);
+            QCOMPARE(QApplication::focusWidget(), t.window->btns(tile));
+        }
+        first->setFocus();
+        const QImage image = first->grab().toImage();
+        const QColor highlight = first->palette().color(QPalette::Highlight);
+        for (const QPoint p : {QPoint(1, image.height() / 2), QPoint(image.width() / 2, 1),
+                               QPoint(image.width() - 2, image.height() / 2)}) {
+            QCOMPARE(image.pixelColor(p), highlight);
+        }
+    }
 };
-
-// A 4 x 4 game of pairs won by a player who only hears: press a tile, learn
-// its picture's name, press its partner when it is known. Each turn's end is
-// announced.
-void TestAccess::winWithAScreenReader() {
-    TestWorkspace ws;
-    ws.AddCategory("Animals");
-    QStringList names;
-    for (int n = 0; n < 50; ++n) {
-        names << QStringLiteral("animal %1").arg(n);
-    }
-    ws.WriteFile("imgs/Animals/names.txt", names.join('\n').toUtf8());
-    ws.Store("settings", "columns", "4");
-    FakeWindow t = ws.Open();
-    t.window->show();
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
-    QMap<int, QString> known;
-    const auto press = [&](int number) {
-        Board(window).faceDown.value(number)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
-        QTRY_VERIFY(!Board(window).faceDown.contains(number));
-        known.insert(number, Board(window).faceUp.value(number));
-        QVERIFY(names.contains(known.value(number)));
-    };
-    int turns = 0;
-    while (!Board(window).faceDown.isEmpty() && turns < 40) {
-        ++turns;
-        const QList<int> down = Board(window).faceDown.keys();
-        int first = down.first();
-        for (int a : down) { // a pair already seen goes first
-            for (int b : down) {
-                first = a != b && known.contains(a) && known.value(a) == known.value(b) ? a : first;
-            }
-        }
-        press(first);
-        QCOMPARE(Heard(window), QStringLiteral("Tile %1: %2").arg(first).arg(known.value(first)));
-        int second = -1; // its partner when known, else a tile not yet seen
-        for (int b : Board(window).faceDown.keys()) {
-            if (known.value(b) == known.value(first) || (second == -1 && !known.contains(b))) {
-                second = b;
-            }
-        }
-        press(second);
-        const QString heard = Heard(window);
-        QVERIFY2(heard == "Match: " + known.value(first) ||
-                     heard.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
-                     heard == "No match: " + known.value(first) + ", " + known.value(second),
-                 qPrintable(heard));
-    }
-    const int score = static_cast<int>(std::nearbyint(800.0 / turns));
-    QVERIFY2(
-        Heard(window).endsWith(QStringLiteral("8 matches in %1 turns, %2%").arg(turns).arg(score)),
-        qPrintable(Heard(window)));
-    for (QAccessibleInterface* node : Descendants(window)) {
-        if (node->role() == QAccessible::StaticText &&
-            node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
-            return; // the status panels read as their texts
-        }
-    }
-    QFAIL("no status panel reads its text");
-}
-
-void TestAccess::keyboard_data() {
-    QTest::addColumn<int>("from");          // the focused tile
-    QTest::addColumn<QString>("keys");      // space-separated
-    QTest::addColumn<int>("focused");       // afterwards; -1: no tile
-    QTest::addColumn<QList<int>>("faceUp"); // tiles turned over
-    QTest::addColumn<QString>("panel");     // panel 3 afterwards; "*": not checked
-    auto row = [](const char* name, int from, const char* keys, int focused, QList<int> up,
-                  const char* panel = "*") {
-        QTest::newRow(name) << from << keys << focused << up << panel;
-    };
-    row("Right", 0, "Right", 1, {});
-    row("Down", 1, "Down", 5, {});
-    row("Left at the edge stays", 4, "Left", 4, {});
-    row("Up, beside a face-up tile", 9, "Up", 4, {5});
-    row("End, Home", 6, "End Home", 0, {});
-    row("Enter turns the focused tile, focus goes on", 6, "Return", 7, {6});
-    row("keypad Enter", 6, "Enter", 7, {6});
-    row("Backspace removes one", 0, "1 2 Backspace", 0, {}, "Tile number: 1");
-    row("Escape clears", 0, "1 2 Escape Return", 1, {0});
-    row("a number, then Enter", 0, "1 2 Return", 12, {11});
-    row("no such face-down tile", 0, "9 9 Return", 0, {}, "There is no face-down tile 99.");
-}
-
-void TestAccess::keyboard() {
-    QFETCH(int, from);
-    QFETCH(QString, keys);
-    QFETCH(int, focused);
-    QFETCH(QList<int>, faceUp);
-    QFETCH(QString, panel);
-    TestWorkspace ws;
-    ws.AddCategory("Animals");
-    ws.Store("settings", "columns", "4");
-    FakeWindow t = ws.Open();
-    frmTilewise& w = *t.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    if (keys.startsWith("Up")) {
-        w.btns(5)->click(); // a face-up tile on the way
-    }
-    w.btns(from)->setFocus();
-    for (const QString& key : keys.split(' ')) {
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
-    }
-    QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.btns(focused));
-    QList<int> up;
-    for (int i = 0; i < 16; ++i) {
-        if (w.btns(i)->isHidden()) {
-            up << i;
-        }
-    }
-    QCOMPARE(up, faceUp);
-    if (panel != "*") {
-        QCOMPARE(w.Panel(3)->text(), panel);
-    }
-}
-
-// The focused tile wears a frame in the highlight colour from the start.
-void TestAccess::focusMark() {
-    TestWorkspace ws;
-    ws.AddCategory("Animals");
-    FakeWindow t = ws.Open();
-    t.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
-    QPushButton* first = t.window->btns(t.window->Game().FirstFaceDown());
-    QCOMPARE(QApplication::focusWidget(), first);
-    const QImage image = first->grab().toImage();
-    const QColor highlight = first->palette().color(QPalette::Highlight);
-    for (const QPoint p : {QPoint(1, image.height() / 2), QPoint(image.width() / 2, 1),
-                           QPoint(image.width() - 2, image.height() / 2)}) {
-        QCOMPARE(image.pixelColor(p), highlight);
-    }
-}
 
 QTEST_MAIN(TestAccess)
 #include "tst_access.moc"

@@ -17,73 +17,70 @@ QString Jpeg(int n) {
 class TestCheckPictures : public QObject {
     Q_OBJECT
 private slots:
-    void check_data();
-    void check();
+    void check_data() {
+        QTest::addColumn<int>("pictures"); // how many imgs/Animals starts with
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("words");
+        const QString animals = QStringLiteral("imgs/Animals");
+        const Layout none = [](TestWorkspace&) {};
+        const QStringList groups{"img001.jpg, img049.jpg", "img020.jpg, img030.jpg, img040.jpg"};
+        QTest::newRow("complete") << 50 << Layout([](TestWorkspace& ws) {
+            ws.WriteGif(QStringLiteral("imgs/Animals/img000.gif"));
+            ws.WriteFile(Jpeg(0), "text"); // never shown: the GIF is
+        }) << animals << 0 << QStringList{"Animals", "complete"};
+        QTest::newRow("missing") << 10 << Layout([](TestWorkspace& ws) {
+            QFile::remove(ws.Path() + QLatin1Char('/') + Jpeg(3));
+        }) << animals << 1 << QStringList{"img003, img010-img049", "41 missing"};
+        QTest::newRow("corrupt") << 50 << Layout([](TestWorkspace& ws) {
+            ws.WriteFile(Jpeg(7), "not a picture");
+        }) << animals << 1 << QStringList{"img007.jpg", "1 unreadable"};
+        QTest::newRow("duplicates") << 50 << Layout([](TestWorkspace& ws) {
+            for (const int n : {49, 30, 40}) {
+                ws.WriteJpeg(Jpeg(n), TestWorkspace::PictureColour(n == 49 ? 1 : 20));
+            }
+        }) << animals << 1 << groups + QStringList{"3 repeated"};
+        QTest::newRow("too large") << 50 << Layout([](TestWorkspace& ws) {
+            for (const int width : {8000, 8001}) { // img004 is within the limits
+                QImage wide(width, 2, QImage::Format_RGB32);
+                wide.fill(Qt::gray);
+                wide.save(ws.Path() + QLatin1Char('/') + Jpeg(width - 7996));
+            }
+            ws.WriteFile(QStringLiteral("imgs/Animals/img006.gif"),
+                         QByteArray(PictureCache::kMaxFileBytes + 1, 'x'));
+        }) << animals << 1 << QStringList{"img005.jpg", "8001", "img006.gif", "2 too large"};
+        // The bad category sorts first: the one after it must still be checked.
+        QTest::newRow("imgs, capitals first") << 0 << Layout([](TestWorkspace& ws) {
+            ws.AddCategory(QStringLiteral("birds"));
+            ws.AddCategory(QStringLiteral("Zoo"), 49);
+            ws.AddEntry(QStringLiteral("notes.txt"), false);
+        }) << "imgs" << 1 << QStringList{"Zoo", "img049", "birds: complete"};
+        QTest::newRow("no category") << 0 << none << "" << 1 << QStringList();
+        QTest::newRow("no folder") << 0 << none << "nowhere" << 1 << QStringList{"nowhere"};
+    }
+
+    void check() {
+        QFETCH(int, pictures);
+        QFETCH(Layout, layout);
+        QFETCH(QString, folder);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, words);
+        TestWorkspace ws;
+        if (pictures > 0) {
+            ws.AddCategory(QStringLiteral("Animals"), pictures);
+        }
+        layout(ws);
+        QString text;
+        QTextStream out(&text);
+        QCOMPARE(CheckPictures(ws.Path() + QLatin1Char('/') + folder, out), exitCode);
+        qsizetype at = 0;
+        for (const QString& word : std::as_const(words)) {
+            at = text.indexOf(word, at);
+            QVERIFY2(at >= 0, qPrintable(word + QStringLiteral(" not in order in:\n") + text));
+        }
+    }
 };
-
-void TestCheckPictures::check_data() {
-    QTest::addColumn<int>("pictures"); // how many imgs/Animals starts with
-    QTest::addColumn<Layout>("layout");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("words");
-    const QString animals = QStringLiteral("imgs/Animals");
-    const Layout none = [](TestWorkspace&) {};
-    const QStringList groups{"img001.jpg, img049.jpg", "img020.jpg, img030.jpg, img040.jpg"};
-    QTest::newRow("complete") << 50 << Layout([](TestWorkspace& ws) {
-        ws.WriteGif(QStringLiteral("imgs/Animals/img000.gif"));
-        ws.WriteFile(Jpeg(0), "text"); // never shown: the GIF is
-    }) << animals << 0 << QStringList{"Animals", "complete"};
-    QTest::newRow("missing") << 10 << Layout([](TestWorkspace& ws) {
-        QFile::remove(ws.Path() + QLatin1Char('/') + Jpeg(3));
-    }) << animals << 1 << QStringList{"img003, img010-img049", "41 missing"};
-    QTest::newRow("corrupt") << 50 << Layout([](TestWorkspace& ws) {
-        ws.WriteFile(Jpeg(7), "not a picture");
-    }) << animals << 1 << QStringList{"img007.jpg", "1 unreadable"};
-    QTest::newRow("duplicates") << 50 << Layout([](TestWorkspace& ws) {
-        for (const int n : {49, 30, 40}) {
-            ws.WriteJpeg(Jpeg(n), TestWorkspace::PictureColour(n == 49 ? 1 : 20));
-        }
-    }) << animals << 1 << groups + QStringList{"3 repeated"};
-    QTest::newRow("too large") << 50 << Layout([](TestWorkspace& ws) {
-        for (const int width : {8000, 8001}) { // img004 is within the limits
-            QImage wide(width, 2, QImage::Format_RGB32);
-            wide.fill(Qt::gray);
-            wide.save(ws.Path() + QLatin1Char('/') + Jpeg(width - 7996));
-        }
-        ws.WriteFile(QStringLiteral("imgs/Animals/img006.gif"),
-                     QByteArray(PictureCache::kMaxFileBytes + 1, 'x'));
-    }) << animals << 1 << QStringList{"img005.jpg", "8001", "img006.gif", "2 too large"};
-    // The bad category sorts first: the one after it must still be checked.
-    QTest::newRow("imgs, capitals first") << 0 << Layout([](TestWorkspace& ws) {
-        ws.AddCategory(QStringLiteral("birds"));
-        ws.AddCategory(QStringLiteral("Zoo"), 49);
-        ws.AddEntry(QStringLiteral("notes.txt"), false);
-    }) << "imgs" << 1 << QStringList{"Zoo", "img049", "birds: complete"};
-    QTest::newRow("no category") << 0 << none << "" << 1 << QStringList();
-    QTest::newRow("no folder") << 0 << none << "nowhere" << 1 << QStringList{"nowhere"};
-}
-
-void TestCheckPictures::check() {
-    QFETCH(int, pictures);
-    QFETCH(Layout, layout);
-    QFETCH(QString, folder);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, words);
-    TestWorkspace ws;
-    if (pictures > 0) {
-        ws.AddCategory(QStringLiteral("Animals"), pictures);
-    }
-    layout(ws);
-    QString text;
-    QTextStream out(&text);
-    QCOMPARE(CheckPictures(ws.Path() + QLatin1Char('/') + folder, out), exitCode);
-    qsizetype at = 0;
-    for (const QString& word : std::as_const(words)) {
-        at = text.indexOf(word, at);
-        QVERIFY2(at >= 0, qPrintable(word + QStringLiteral(" not in order in:\n") + text));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestCheckPictures)
 #include "tst_check_pictures.moc"

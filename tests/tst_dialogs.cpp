@@ -1,4 +1,4 @@
-// The dialogs: Preferences and High Scores, and the keys of all three.
+// The dialogs: Preferences and High Scores.
 #include "HighScores.h"
 #include "TestWorkspace.h"
 #include "frmAbout.h"
@@ -39,180 +39,126 @@ QStringList Shown(const std::function<void()>& open, const QStringList& labels, 
 class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void preferences_data();
-    void preferences();
-    void highScores_data();
-    void highScores();
-    void keys_data();
-    void keys();
-};
-
-void TestDialogs::preferences_data() {
-    QTest::addColumn<QStringList>("clicks"); // the last one ends the dialog
-    QTest::addColumn<int>("category");       // a list position picked before the clicks
-    QTest::addColumn<QString>("players");    // typed into the players box
-    QTest::addColumn<QList<int>>("expected");
-    auto row = [](const char* name, QStringList clicks, int category, const char* players,
-                  QList<int> expected) {
-        QTest::newRow(name) << clicks << category << players << expected;
-    };
-    row("OK unchanged", {"btnOK"}, 1, "", {6, 6, 3, 2, 0});
-    row("8 x 8", {"optBoardSize8x8", "btnOK"}, 1, "", {8, 8, 3, 2, 0});
-    row("sets of 5", {"optMatch5", "btnOK"}, 1, "", {6, 6, 5, 2, 0});
-    row("the third category alone", {"btnOK"}, 2, "", {6, 6, 3, 3, 0});
-    row("a first player count", {"btnOK"}, 1, "2", {6, 6, 3, 2, 2});
-    row("Cancel", {"optBoardSize9x9", "optMatch4", "cmdCancel"}, 2, "4", {6, 6, 3, 2, 0});
-    row("close box", {"optBoardSize9x9", "optMatch4", "close box"}, 2, "4", {6, 6, 3, 2, 0});
-    row("Default, then OK", {"optBoardSize7x7", "cmdDefault", "btnOK"}, 2, "3", {5, 5, 2, 1, 1});
-    row("typed text that is no item", {"btnOK"}, 1, "7", {6, 6, 3, 2, 0});
-}
-
-// Opened during a 6 x 6 game with sets of 3 in the second of three categories: a
-// changed choice starts a new game; OK alone once more starts none.
-void TestDialogs::preferences() {
-    QFETCH(QStringList, clicks);
-    QFETCH(int, category);
-    QFETCH(QString, players);
-    QFETCH(QList<int>, expected);
-    TestWorkspace ws;
-    for (const char* name : {"Animals", "Birds", "Cars"}) {
-        ws.AddEntry(QLatin1String(name));
+    void preferences_data() {
+        QTest::addColumn<QStringList>("clicks"); // the last one ends the dialog
+        QTest::addColumn<int>("category");       // a list position picked before the clicks
+        QTest::addColumn<QString>("players");    // typed into the players box
+        QTest::addColumn<QList<int>>("expected");
+        auto row = [](const char* name, QStringList clicks, int category, const char* players,
+                      QList<int> expected) {
+            QTest::newRow(name) << clicks << category << players << expected;
+        };
+        row("OK unchanged", {"btnOK"}, 1, "", {6, 6, 3, 2, 0});
+        row("8 x 8", {"optBoardSize8x8", "btnOK"}, 1, "", {8, 8, 3, 2, 0});
+        row("sets of 5", {"optMatch5", "btnOK"}, 1, "", {6, 6, 5, 2, 0});
+        row("the third category alone", {"btnOK"}, 2, "", {6, 6, 3, 3, 0});
+        row("a first player count", {"btnOK"}, 1, "2", {6, 6, 3, 2, 2});
+        row("Cancel", {"optBoardSize9x9", "optMatch4", "cmdCancel"}, 2, "4", {6, 6, 3, 2, 0});
+        row("close box", {"optBoardSize9x9", "optMatch4", "close box"}, 2, "4", {6, 6, 3, 2, 0});
+        row("Default, then OK", {"optBoardSize7x7", "cmdDefault", "btnOK"}, 2, "3",
+            {5, 5, 2, 1, 1});
+        row("typed text that is no item", {"btnOK"}, 1, "7", {6, 6, 3, 2, 0});
     }
-    for (const auto& [key, value] :
-         {std::pair{"columns", "6"}, {"numTilesToMatch", "3"}, {"categoryIndex", "2"}}) {
-        ws.Store("settings", key, value);
-    }
-    FakeWindow t = ws.Open();
-    BoardConfig stale = t.window->Game().Current(); // replaced on opening
-    stale.iNumColumns = stale.iNumPlayers = 3;
-    t.window->SetNextGame(stale);
-    const auto inPlay = [&] {
-        const BoardConfig& c = t.window->Game().Current();
-        return QList<int>{c.iNumColumns, c.iNumRows, c.iNumTilesToMatch, c.iCategoryIndex,
-                          c.iNumPlayers};
-    };
-    const QList<int> before = inPlay();
-    const int draws = t.random->draws;
-    const auto open = [&] { t.window->mnuEditPreferences_Click(); };
-    QVERIFY(WithModal(open, [&](QDialog& d) {
-        QCOMPARE(Find(d, "cmboCategory")->count(), 3);
-        Find(d, "cmboCategory")->setCurrentIndex(category);
-        QComboBox* box = Find(d, "cmboPlayers");
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        box->setFocus();
-        QTest::keyClicks(box, players);
-        QTest::keyClick(box, Qt::Key_Return); // must neither add an item nor close
-        QCOMPARE(box->count(), 4);
-        for (const QString& name : clicks) {
-            QVERIFY(d.isVisible());
-            Click(d, name);
+
+    // Opened during a 6 x 6 game with sets of 3 in the second of three categories: a
+    // changed choice starts a new game; OK alone once more starts none.
+    void preferences() {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, category);
+        QFETCH(QString, players);
+        QFETCH(QList<int>, expected);
+        TestWorkspace ws;
+        for (const char* name : {"Animals", "Birds", "Cars"}) {
+            ws.AddEntry(QLatin1String(name));
         }
-    }));
-    QCOMPARE(t.random->draws != draws, expected != before);
-    QCOMPARE(inPlay(), expected);
-    const int later = t.random->draws;
-    QVERIFY(WithModal(open, [](QDialog& d) { Click(d, "btnOK"); }));
-    QCOMPARE(t.random->draws, later);
-}
+        for (const auto& [key, value] :
+             {std::pair{"columns", "6"}, {"numTilesToMatch", "3"}, {"categoryIndex", "2"}}) {
+            ws.Store("settings", key, value);
+        }
+        FakeWindow t = ws.Open();
+        BoardConfig stale = t.window->Game().Current(); // replaced on opening
+        stale.iNumColumns = stale.iNumPlayers = 3;
+        t.window->SetNextGame(stale);
+        const auto inPlay = [&] {
+            const BoardConfig& c = t.window->Game().Current();
+            return QList<int>{c.iNumColumns, c.iNumRows, c.iNumTilesToMatch, c.iCategoryIndex,
+                              c.iNumPlayers};
+        };
+        const QList<int> before = inPlay();
+        const int draws = t.random->draws;
+        const auto open = [&] { t.window->mnuEditPreferences_Click(); };
+        QVERIFY(WithModal(open, [&](QDialog& d) {
+            QCOMPARE(Find(d, "cmboCategory")->count(), 3);
+            Find(d, "cmboCategory")->setCurrentIndex(category);
+            QComboBox* box = Find(d, "cmboPlayers");
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            box->setFocus();
+            QTest::keyClicks(box, players);
+            QTest::keyClick(box, Qt::Key_Return); // must neither add an item nor close
+            QTest::keyClick(&d, Qt::Key_Escape);  // no cancel button: nothing happens
+            QCOMPARE(box->count(), 4);
+            for (const QString& name : clicks) {
+                QVERIFY(d.isVisible());
+                Click(d, name);
+            }
+        }));
+        QCOMPARE(t.random->draws != draws, expected != before);
+        QCOMPARE(inPlay(), expected);
+        const int later = t.random->draws;
+        QVERIFY(WithModal(open, [](QDialog& d) { Click(d, "btnOK"); }));
+        QCOMPARE(t.random->draws, later);
+    }
 
-void TestDialogs::highScores_data() {
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("tilesPerSet");
-    QTest::addColumn<QStringList>("entries"); // name and value by rank
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("after the first entry, with the store's placeholder below")
-        << 6 << 3 << QStringList{"Ann (5/27/99)", "85", "", "0"}
-        << QStringList{"6 x 6 match 3", "1.  85% Ann (5/27/99)"} + QStringList(9, QString());
-    QStringList full;
-    QStringList rows{"10 x 10 match 5"};
-    for (int n = 1; n <= 10; ++n) {
-        full << QStringLiteral("P%1").arg(n) << QString::number(100 - 10 * n);
-        rows << QStringLiteral("%1.  %2% P%1").arg(n).arg(100 - 10 * n);
+    void highScores_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("tilesPerSet");
+        QTest::addColumn<QStringList>("entries"); // name and value by rank
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("after the first entry, with the store's placeholder below")
+            << 6 << 3 << QStringList{"Ann (5/27/99)", "85", "", "0"}
+            << QStringList{"6 x 6 match 3", "1.  85% Ann (5/27/99)"} + QStringList(9, QString());
+        QStringList full;
+        QStringList rows{"10 x 10 match 5"};
+        for (int n = 1; n <= 10; ++n) {
+            full << QStringLiteral("P%1").arg(n) << QString::number(100 - 10 * n);
+            rows << QStringLiteral("%1.  %2% P%1").arg(n).arg(100 - 10 * n);
+        }
+        full[16] = rows[9] = QString();          // a blank name blanks the row whatever the score
+        rows[10] = QStringLiteral("10.  % P10"); // a score of 0 shows no digits
+        QTest::newRow("10 x 10, sets of 5") << 10 << 5 << full << rows;
     }
-    full[16] = rows[9] = QString();          // a blank name blanks the row whatever the score
-    rows[10] = QStringLiteral("10.  % P10"); // a score of 0 shows no digits
-    QTest::newRow("10 x 10, sets of 5") << 10 << 5 << full << rows;
-}
 
-// The table of the board in play, read afresh at each opening.
-void TestDialogs::highScores() {
-    QFETCH(int, columns);
-    QFETCH(int, tilesPerSet);
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, expected);
-    TestWorkspace ws;
-    ws.Store("settings", "columns", QString::number(columns));
-    ws.Store("settings", "numTilesToMatch", QString::number(tilesPerSet));
-    ws.Store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
-    FakeWindow t = ws.Open();
-    BoardConfig next = t.window->Game().Current(); // the next game's table is not shown
-    next.iNumColumns = next.iNumRows = 8;
-    t.window->SetNextGame(next);
-    QStringList labels{"lblBoardSize"};
-    for (int n = 1; n <= 10; ++n) {
-        labels << QStringLiteral("lbl%1").arg(n);
+    // The table of the board in play, read afresh at each opening.
+    void highScores() {
+        QFETCH(int, columns);
+        QFETCH(int, tilesPerSet);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, expected);
+        TestWorkspace ws;
+        ws.Store("settings", "columns", QString::number(columns));
+        ws.Store("settings", "numTilesToMatch", QString::number(tilesPerSet));
+        ws.Store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
+        FakeWindow t = ws.Open();
+        BoardConfig next = t.window->Game().Current(); // the next game's table is not shown
+        next.iNumColumns = next.iNumRows = 8;
+        t.window->SetNextGame(next);
+        QStringList labels{"lblBoardSize"};
+        for (int n = 1; n <= 10; ++n) {
+            labels << QStringLiteral("lbl%1").arg(n);
+        }
+        const auto shown = [&] {
+            return Shown([&] { t.window->mnuGameHighScores_Click(); }, labels, "cmdOK");
+        };
+        QCOMPARE(shown(),
+                 (QStringList{"High Scores", expected.at(0)} + QStringList(10, QString())));
+        const QString section = QStringLiteral("%1 x %1 match %2").arg(columns).arg(tilesPerSet);
+        for (int n = 1; n <= entries.size() / 2; ++n) {
+            ws.Store(section, QStringLiteral("name%1").arg(n), entries.at(2 * n - 2));
+            ws.Store(section, QStringLiteral("value%1").arg(n), entries.at(2 * n - 1));
+        }
+        QCOMPARE(shown(), QStringList{"High Scores"} + expected);
     }
-    const auto shown = [&] {
-        return Shown([&] { t.window->mnuGameHighScores_Click(); }, labels, "cmdOK");
-    };
-    QCOMPARE(shown(), (QStringList{"High Scores", expected.at(0)} + QStringList(10, QString())));
-    const QString section = QStringLiteral("%1 x %1 match %2").arg(columns).arg(tilesPerSet);
-    for (int n = 1; n <= entries.size() / 2; ++n) {
-        ws.Store(section, QStringLiteral("name%1").arg(n), entries.at(2 * n - 2));
-        ws.Store(section, QStringLiteral("value%1").arg(n), entries.at(2 * n - 1));
-    }
-    QCOMPARE(shown(), QStringList{"High Scores"} + expected);
-}
-
-// No dialog has a default or cancel button: Enter presses only the focused button.
-void TestDialogs::keys_data() {
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("result");    // -1: the dialog stays open
-    QTest::addColumn<QString>("after"); // the control focused afterwards
-    auto row = [](const char* dialog, const char* focus, const char* keys, int result,
-                  const char* after = "") {
-        QTest::addRow("%s: %s on %s", dialog, keys, focus)
-            << dialog << focus << keys << result << after;
-    };
-    row("frmAbout", "btnOK", "Esc", -1);
-    row("frmHighScores", "cmdOK", "Enter", QDialog::Accepted);
-    row("frmPreferences", "cmboCategory", "Esc", -1);
-    row("frmPreferences", "cmdCancel", "Return", QDialog::Rejected);
-    row("frmPreferences", "cmdDefault", "Return", -1);
-    row("frmPreferences", "btnOK", "Alt+P", -1, "cmboPlayers"); // out of sight, still reached
-}
-
-void TestDialogs::keys() {
-    QFETCH(QString, dialog);
-    QFETCH(QString, focus);
-    QFETCH(QString, keys);
-    QFETCH(int, result);
-    QFETCH(QString, after);
-    TestWorkspace ws;
-    SettingsStore store(ws.SettingsFile());
-    const HighScores scores(store);
-    GameState game;
-    std::unique_ptr<QDialog> d;
-    if (dialog == "frmHighScores") {
-        d = std::make_unique<frmHighScores>(game.Current(), scores);
-    } else if (dialog == "frmPreferences") {
-        d = std::make_unique<frmPreferences>(game);
-    } else {
-        d = std::make_unique<frmAbout>();
-    }
-    d->show();
-    QVERIFY(QTest::qWaitForWindowActive(d.get()));
-    auto* target = d->findChild<QWidget*>(focus);
-    target->setFocus();
-    QTest::keySequence(target, QKeySequence(keys));
-    QCOMPARE(d->isVisible(), result == -1);
-    QCOMPARE(d->result(), std::max(result, 0));
-    if (!after.isEmpty()) {
-        QCOMPARE(QApplication::focusWidget()->objectName(), after);
-    }
-}
+};
 
 QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

@@ -59,133 +59,6 @@ struct Game {
 
 } // namespace
 
-class TestRules : public QObject {
-    Q_OBJECT
-private slots:
-    void categories_data();
-    void categories();
-    void configurations();
-    void deal_data();
-    void deal();
-    void dealRefusesWhatItIsNotBuiltFor();
-    void dealIsUniform();
-    void turns_data();
-    void turns();
-    void onlyFaceDownTilesTurn();
-    void score_data();
-    void score();
-    void numberTexts_data();
-    void numberTexts();
-};
-
-void TestRules::categories_data() {
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("capitals sort first") << QStringList{"apple", "Zebra", "banana", "Apple"}
-                                         << QStringList{"Apple", "Zebra", "apple", "banana"};
-    QStringList forty;
-    for (int i = 39; i >= 0; --i) {
-        forty << QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
-    }
-    QStringList first32 = forty;
-    first32.sort();
-    QTest::newRow("40 folders: the first 32 by name") << forty << first32.mid(0, 32);
-    QTest::newRow("none") << QStringList() << QStringList();
-}
-
-void TestRules::categories() {
-    QFETCH(QStringList, folders);
-    QFETCH(QStringList, listed);
-    GameState state;
-    state.ScanCategories(folders);
-    QStringList got;
-    for (int i = 1; !state.GetCategory(i).isEmpty(); ++i) {
-        got << state.GetCategory(i);
-    }
-    QCOMPARE(got, listed);
-    QCOMPARE(state.NumCategories(), listed.size());
-    QCOMPARE(state.CategoriesLeftOut(), folders.size() > 32);
-    QVERIFY(state.GetCategory(0).isEmpty() && state.GetCategory(33).isEmpty());
-}
-
-// Any one value of the next game that differs makes a new game.
-void TestRules::configurations() {
-    const BoardConfig current = Config(6, 3, 2);
-    for (int field = 0; field < 5; ++field) {
-        GameState state;
-        state.Configure(current);
-        QVERIFY(state.Next() == current && !state.NextDiffers());
-        BoardConfig next = current;
-        std::int16_t* values[] = {&next.iNumColumns, &next.iNumRows, &next.iNumTilesToMatch,
-                                  &next.iCategoryIndex, &next.iNumPlayers};
-        ++*values[field];
-        state.SetNext(next);
-        QVERIFY(state.NextDiffers() && state.Current() == current);
-        state.MakeNextCurrent();
-        QCOMPARE(state.Current(), next);
-        state.SetNext(current);
-        state.OfferCurrentAsNext();
-        QVERIFY(!state.NextDiffers());
-    }
-}
-
-void TestRules::deal_data() {
-    QTest::addColumn<int>("side");
-    QTest::addColumn<int>("setSize");
-    for (int side = 4; side <= 10; ++side) {
-        for (int s = 2; s <= 5; ++s) {
-            QTest::addRow("%dx%d sets of %d", side, side, s) << side << s;
-        }
-    }
-}
-
-// Every used picture lies under exactly s tiles; the N mod s left over are
-// free, face up from the start; the rest of the arrays stays empty.
-void TestRules::deal() {
-    QFETCH(int, side);
-    QFETCH(int, setSize);
-    Game big(10, 2); // a full board first, so the reset before the next deal shows
-    big.Play("A B C");
-    GameState state = big.state;
-    state.Initialize();
-    state.Configure(Config(side, setSize));
-    QVERIFY(state.RandomizeArray(big.random));
-
-    const int tiles = side * side;
-    QHash<int, int> perPicture;
-    for (int t = 0; t < GameState::kMaxTiles; ++t) {
-        const int picture = state.TileImage(t);
-        QVERIFY(picture >= -1 && picture < GameState::iNumImages);
-        QVERIFY(t < tiles || picture == -1);
-        QCOMPARE(state.TileClicks(t), 0);
-        QCOMPARE(state.IsFaceUp(t), t < tiles && picture == -1);
-        perPicture[picture] += t < tiles ? 1 : 0;
-    }
-    QCOMPARE(perPicture.take(-1), tiles % setSize);
-    QCOMPARE(perPicture.size(), tiles / setSize);
-    for (int count : std::as_const(perPicture)) {
-        QCOMPARE(count, setSize);
-    }
-    QCOMPARE(state.NumSets(), tiles / setSize);
-    QCOMPARE(state.NumUncovered(), 0);
-}
-
-// 11 x 11, 5 x 6, sets of 6, category 33: refused, and nothing changes.
-void TestRules::dealRefusesWhatItIsNotBuiltFor() {
-    for (const QList<int>& bad : QList<QList<int>>{{11, 11, 2, 1}, {5, 6, 2, 1}, {5, 5, 6, 1},
-                                                    {5, 5, 2, 33}}) {
-        Game game(4, 2);
-        const int before = game.state.TileImage(0);
-        BoardConfig config = Config(bad.at(0), bad.at(2), bad.at(3));
-        config.iNumRows = static_cast<std::int16_t>(bad.at(1));
-        game.state.Configure(config);
-        const int draws = game.random.draws;
-        QVERIFY(!game.state.RandomizeArray(game.random));
-        QCOMPARE(game.random.draws, draws);
-        QCOMPARE(game.state.TileImage(0), before);
-    }
-}
-
 namespace {
 
 double ChiSquare(const QList<double>& observed, double expectedEach) {
@@ -198,151 +71,227 @@ double ChiSquare(const QList<double>& observed, double expectedEach) {
 
 } // namespace
 
-// 4 x 4 with pairs, 20000 deals: every picture must be chosen, and a set
-// land on every tile, equally often. A shuffle that draws one position short
-// of the end misses both by far.
-void TestRules::dealIsUniform() {
-    constexpr int kDeals = 20000;
-    Game game(4, 2, 2024u);
-    QList<double> chosen(GameState::iNumImages, 0.0);
-    QList<double> placed(16, 0.0); // where the set of the lowest picture lands
-    for (int d = 0; d < kDeals; ++d) {
-        game.state.Initialize();
-        game.state.RandomizeArray(game.random);
-        int lowest = GameState::iNumImages;
-        for (int t = 0; t < 16; ++t) {
-            chosen[game.state.TileImage(t)] += 0.5;
-            lowest = std::min(lowest, game.state.TileImage(t));
+class TestRules : public QObject {
+    Q_OBJECT
+private slots:
+    void categories_data() {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("capitals sort first") << QStringList{"apple", "Zebra", "banana", "Apple"}
+                                             << QStringList{"Apple", "Zebra", "apple", "banana"};
+        QStringList forty;
+        for (int i = 39; i >= 0; --i) {
+            forty << QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
         }
-        for (int t = 0; t < 16; ++t) {
-            placed[t] += game.state.TileImage(t) == lowest ? 1 : 0;
+        QStringList first32 = forty;
+        first32.sort();
+        QTest::newRow("40 folders: the first 32 by name") << forty << first32.mid(0, 32);
+        QTest::newRow("none") << QStringList() << QStringList();
+    }
+
+    void categories() {
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, listed);
+        GameState state;
+        state.ScanCategories(folders);
+        QStringList got;
+        for (int i = 1; !state.GetCategory(i).isEmpty(); ++i) {
+            got << state.GetCategory(i);
+        }
+        QCOMPARE(got, listed);
+        QCOMPARE(state.NumCategories(), listed.size());
+        QCOMPARE(state.CategoriesLeftOut(), folders.size() > 32);
+        QVERIFY(state.GetCategory(0).isEmpty() && state.GetCategory(33).isEmpty());
+    }
+
+    void deal_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("setSize");
+        for (int side = 4; side <= 10; ++side) {
+            for (int s = 2; s <= 5; ++s) {
+                QTest::addRow("%dx%d sets of %d", side, side, s) << side << s;
+            }
         }
     }
-    // Fair shuffles stay near the degrees of freedom, 49 and 15.
-    QVERIFY2(ChiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
-    QVERIFY2(ChiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
-}
 
-void TestRules::turns_data() {
-    QTest::addColumn<int>("side");
-    QTest::addColumn<int>("setSize");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QList<int>>("expected"); // matches, mismatches, in the turn, face up
-    QTest::addColumn<int>("outcome");         // of the last click
-    const int open = int(TurnOutcome::Open);
-    const int match = int(TurnOutcome::Matched);
-    const int mismatch = int(TurnOutcome::Mismatched);
-    auto row = [](const char* name, int side, int s, const char* script, QList<int> expected,
-                  int outcome) {
-        QTest::newRow(name) << side << s << script << expected << outcome;
-    };
-    row("a pair", 4, 2, "A A", {1, 0, 0, 2}, match);
-    row("two pictures", 4, 2, "A B", {0, 1, 2, 2}, mismatch);
-    row("7 7 7", 6, 3, "A A A", {1, 0, 0, 3}, match);
-    row("7 7 9", 6, 3, "A A B", {0, 1, 3, 3}, mismatch);
-    row("7 9 7", 6, 3, "A B A", {0, 1, 3, 3}, mismatch);
-    row("9 7 7: only the last two agree", 6, 3, "B A A", {0, 1, 3, 3}, mismatch);
-    row("a set not yet whole", 6, 3, "A A", {0, 0, 2, 2}, open);
-    row("five, the last differs", 10, 5, "A A A A B", {0, 1, 5, 5}, mismatch);
-    row("four ticks: still showing", 4, 2, "A B t t t t", {0, 1, 2, 2}, mismatch);
-    row("the fifth tick covers", 4, 2, "A B t t t t t", {0, 1, 0, 0}, mismatch);
-    row("the next click covers first", 4, 2, "A B C", {0, 1, 1, 1}, open);
-    row("a quick second mismatch goes sooner", 6, 2, "A B t t t C D t t", {0, 2, 0, 0}, mismatch);
-    row("a tick between starts the count anew", 6, 2, "A B t t t C t D t t", {0, 2, 2, 2},
-        mismatch);
-    row("a match is never covered", 4, 2, "A A t t t t t t", {1, 0, 0, 2}, match);
-    row("Reveal All keeps the tally", 4, 2, "A A B C reveal t t t t t t", {1, 1, 0, 16}, mismatch);
-}
+    // Every used picture lies under exactly s tiles; the N mod s left over are
+    // free, face up from the start; the rest of the arrays stays empty.
+    void deal() {
+        QFETCH(int, side);
+        QFETCH(int, setSize);
+        Game big(10, 2); // a full board first, so the reset before the next deal shows
+        big.Play("A B C");
+        GameState state = big.state;
+        state.Initialize();
+        state.Configure(Config(side, setSize));
+        QVERIFY(state.RandomizeArray(big.random));
 
-void TestRules::turns() {
-    QFETCH(int, side);
-    QFETCH(int, setSize);
-    QFETCH(QString, script);
-    QFETCH(QList<int>, expected);
-    QFETCH(int, outcome);
-    Game game(side, setSize);
-    const std::optional<ClickResult> last = game.Play(script);
-    QVERIFY(last.has_value());
-    QCOMPARE(int(last->outcome), outcome);
-    QCOMPARE(QList<int>({game.state.NumMatches(), game.state.NumMismatches(),
-                         game.state.NumUncovered(), game.FaceUpInPlay()}),
-             expected);
-}
-
-// A face-up tile cannot be turned again; the count of earlier uncoverings
-// comes with each click, for the hint.
-void TestRules::onlyFaceDownTilesTurn() {
-    Game game(4, 2);
-    const QList<int> a = game.Sets().at(0);
-    const QList<int> b = game.Sets().at(1);
-    QCOMPARE(game.state.Click(a.at(0))->clicksBefore, 0);
-    QVERIFY(!game.state.Click(a.at(0)));
-    QVERIFY(!game.state.Click(-1) && !game.state.Click(16));
-    QCOMPARE(game.state.NumUncovered(), 1);
-    game.state.Click(b.at(0));                                                    // a mismatch...
-    QCOMPARE(game.state.Click(a.at(1))->covered, QList<int>({a.at(0), b.at(0)})); // ...covered
-    QCOMPARE(game.state.Click(a.at(0))->clicksBefore, 1);
-    QCOMPARE(game.state.TileClicks(a.at(0)), 2);
-    QCOMPARE(game.state.NumMatches(), 1);
-}
-
-void TestRules::score_data() {
-    QTest::addColumn<int>("matches");
-    QTest::addColumn<int>("mismatches");
-    QTest::addColumn<int>("score");
-    QTest::newRow("no turns") << 0 << 0 << 0;
-    QTest::newRow("12.5 to even") << 1 << 7 << 12;
-    QTest::newRow("37.5 to even") << 3 << 5 << 38;
-    QTest::newRow("62.5 to even") << 5 << 3 << 62;
-    QTest::newRow("two of three") << 2 << 1 << 67;
-    QTest::newRow("8 in 11") << 8 << 3 << 73;
-}
-
-// Current at every read: after each turn, not only when a status bar asks.
-void TestRules::score() {
-    QFETCH(int, matches);
-    QFETCH(int, mismatches);
-    QFETCH(int, score);
-    Game game(10, 2);
-    QString script;
-    for (int m = 0; m < mismatches; ++m) {
-        script += QString(QChar('A' + 2 * m)) + ' ' + QChar('B' + 2 * m) + ' ';
+        const int tiles = side * side;
+        QHash<int, int> perPicture;
+        for (int t = 0; t < GameState::kMaxTiles; ++t) {
+            const int picture = state.TileImage(t);
+            QVERIFY(picture >= -1 && picture < GameState::iNumImages);
+            QVERIFY(t < tiles || picture == -1);
+            QCOMPARE(state.TileClicks(t), 0);
+            QCOMPARE(state.IsFaceUp(t), t < tiles && picture == -1);
+            perPicture[picture] += t < tiles ? 1 : 0;
+        }
+        QCOMPARE(perPicture.take(-1), tiles % setSize);
+        QCOMPARE(perPicture.size(), tiles / setSize);
+        for (int count : std::as_const(perPicture)) {
+            QCOMPARE(count, setSize);
+        }
+        QCOMPARE(state.NumSets(), tiles / setSize);
+        QCOMPARE(state.NumUncovered(), 0);
     }
-    for (int m = 0; m < matches; ++m) {
-        const QString set(QChar('Q' + m));
-        script += set + ' ' + set + ' ';
+
+    // 11 x 11, 5 x 6, sets of 6, category 33: refused, and nothing changes.
+    void dealRefusesWhatItIsNotBuiltFor() {
+        for (const QList<int>& bad :
+             QList<QList<int>>{{11, 11, 2, 1}, {5, 6, 2, 1}, {5, 5, 6, 1}, {5, 5, 2, 33}}) {
+            Game game(4, 2);
+            const int before = game.state.TileImage(0);
+            BoardConfig config = Config(bad.at(0), bad.at(2), bad.at(3));
+            config.iNumRows = static_cast<std::int16_t>(bad.at(1));
+            game.state.Configure(config);
+            const int draws = game.random.draws;
+            QVERIFY(!game.state.RandomizeArray(game.random));
+            QCOMPARE(game.random.draws, draws);
+            QCOMPARE(game.state.TileImage(0), before);
+        }
     }
-    game.Play(script);
-    QCOMPARE(game.state.NumTurns(), matches + mismatches);
-    QCOMPARE(game.state.Score(), score);
-}
 
-void TestRules::numberTexts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("leading"); // the leading number, rounded to 16 bits
-    QTest::addColumn<int>("whole");   // the whole text as a number; -1: not one
-    QTest::newRow("half up to even") << "85.5" << 86 << -1;
-    QTest::newRow("half down to even") << "84.5" << 84 << -1;
-    QTest::newRow("trailing letters") << "12abc" << 12 << -1;
-    QTest::newRow("no number") << "abc" << 0 << -1;
-    QTest::newRow("blanks around") << " 7 " << 7 << 7;
-    QTest::newRow("point first") << ".5" << 0 << -1;
-    QTest::newRow("exponent") << "1.5e1x" << 15 << -1;
-    QTest::newRow("above 16 bits") << "99999" << 32767 << -1;
-    QTest::newRow("far beyond a double") << "1e999" << 32767 << -1;
-    QTest::newRow("below 16 bits") << "-99999" << -32768 << -1;
-    QTest::newRow("plain") << "6" << 6 << 6;
-}
+    // 4 x 4 with pairs, 20000 deals: every picture must be chosen, and a set
+    // land on every tile, equally often. A shuffle that draws one position short
+    // of the end misses both by far.
+    void dealIsUniform() {
+        constexpr int kDeals = 20000;
+        Game game(4, 2, 2024u);
+        QList<double> chosen(GameState::iNumImages, 0.0);
+        QList<double> placed(16, 0.0); // where the set of the lowest picture lands
+        for (int d = 0; d < kDeals; ++d) {
+            game.state.Initialize();
+            game.state.RandomizeArray(game.random);
+            int lowest = GameState::iNumImages;
+            for (int t = 0; t < 16; ++t) {
+                chosen[game.state.TileImage(t)] += 0.5;
+                lowest = std::min(lowest, game.state.TileImage(t));
+            }
+            for (int t = 0; t < 16; ++t) {
+                placed[t] += game.state.TileImage(t) == lowest ? 1 : 0;
+            }
+        }
+        // Fair shuffles stay near the degrees of freedom, 49 and 15.
+        QVERIFY2(ChiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
+        QVERIFY2(ChiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
+    }
 
-void TestRules::numberTexts() {
-    QFETCH(QString, text);
-    QFETCH(int, leading);
-    QFETCH(int, whole);
-    QCOMPARE(int(NumberText::RoundToInt16(NumberText::LeadingNumber(text))), leading);
-    QCOMPARE(NumberText::ParseInt16(text).value_or(-1), whole);
-    QCOMPARE(NumberText::Num(leading),
-             leading < 0 ? QString::number(leading) : QStringLiteral(" %1").arg(leading));
-}
+    void turns_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("setSize");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QList<int>>("expected"); // matches, mismatches, in the turn, face up
+        QTest::addColumn<int>("outcome");         // of the last click
+        const int open = int(TurnOutcome::Open);
+        const int match = int(TurnOutcome::Matched);
+        const int mismatch = int(TurnOutcome::Mismatched);
+        auto row = [](const char* name, int side, int s, const char* script, QList<int> expected,
+                      int outcome) {
+            QTest::newRow(name) << side << s << script << expected << outcome;
+        };
+        row("a pair", 4, 2, "A A", {1, 0, 0, 2}, match);
+        row("two pictures", 4, 2, "A B", {0, 1, 2, 2}, mismatch);
+        row("7 7 7", 6, 3, "A A A", {1, 0, 0, 3}, match);
+        row("7 7 9", 6, 3, "A A B", {0, 1, 3, 3}, mismatch);
+        row("7 9 7", 6, 3, "A B A", {0, 1, 3, 3}, mismatch);
+        row("9 7 7: only the last two agree", 6, 3, "B A A", {0, 1, 3, 3}, mismatch);
+        row("a set not yet whole", 6, 3, "A A", {0, 0, 2, 2}, open);
+        row("five, the last differs", 10, 5, "A A A A B", {0, 1, 5, 5}, mismatch);
+        row("four ticks: still showing", 4, 2, "A B t t t t", {0, 1, 2, 2}, mismatch);
+        row("the fifth tick covers", 4, 2, "A B t t t t t", {0, 1, 0, 0}, mismatch);
+        row("the next click covers first", 4, 2, "A B C", {0, 1, 1, 1}, open);
+        row("a quick second mismatch goes sooner", 6, 2, "A B t t t C D t t", {0, 2, 0, 0},
+            mismatch);
+        row("a tick between starts the count anew", 6, 2, "A B t t t C t D t t", {0, 2, 2, 2},
+            mismatch);
+        row("a match is never covered", 4, 2, "A A t t t t t t", {1, 0, 0, 2}, match);
+        row("Reveal All keeps the tally", 4, 2, "A A B C reveal t t t t t t", {1, 1, 0, 16},
+            mismatch);
+    }
+
+    void turns() {
+        QFETCH(int, side);
+        QFETCH(int, setSize);
+        QFETCH(QString, script);
+        QFETCH(QList<int>, expected);
+        QFETCH(int, outcome);
+        Game game(side, setSize);
+        const std::optional<ClickResult> last = game.Play(script);
+        QVERIFY(last.has_value());
+        QCOMPARE(int(last->outcome), outcome);
+        QCOMPARE(QList<int>({game.state.NumMatches(), game.state.NumMismatches(),
+                             game.state.NumUncovered(), game.FaceUpInPlay()}),
+                 expected);
+    }
+
+    void score_data() {
+        QTest::addColumn<int>("matches");
+        QTest::addColumn<int>("mismatches");
+        QTest::addColumn<int>("score");
+        QTest::newRow("no turns") << 0 << 0 << 0;
+        QTest::newRow("12.5 to even") << 1 << 7 << 12;
+        QTest::newRow("37.5 to even") << 3 << 5 << 38;
+        QTest::newRow("62.5 to even") << 5 << 3 << 62;
+        QTest::newRow("two of three") << 2 << 1 << 67;
+        QTest::newRow("8 in 11") << 8 << 3 << 73;
+    }
+
+    // Current at every read: after each turn, not only when a status bar asks.
+    void score() {
+        QFETCH(int, matches);
+        QFETCH(int, mismatches);
+        QFETCH(int, score);
+        Game game(10, 2);
+        QString script;
+        for (int m = 0; m < mismatches; ++m) {
+            script += QString(QChar('A' + 2 * m)) + ' ' + QChar('B' + 2 * m) + ' ';
+        }
+        for (int m = 0; m < matches; ++m) {
+            const QString set(QChar('Q' + m));
+            script += set + ' ' + set + ' ';
+        }
+        game.Play(script);
+        QCOMPARE(game.state.NumTurns(), matches + mismatches);
+        QCOMPARE(game.state.Score(), score);
+    }
+
+    void numberTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("leading"); // the leading number, rounded to 16 bits
+        QTest::addColumn<int>("whole");   // the whole text as a number; -1: not one
+        QTest::newRow("half up to even") << "85.5" << 86 << -1;
+        QTest::newRow("half down to even") << "84.5" << 84 << -1;
+        QTest::newRow("trailing letters") << "12abc" << 12 << -1;
+        QTest::newRow("no number") << "abc" << 0 << -1;
+        QTest::newRow("blanks around") << " 7 " << 7 << 7;
+        QTest::newRow("point first") << ".5" << 0 << -1;
+        QTest::newRow("exponent") << "1.5e1x" << 15 << -1;
+        QTest::newRow("above 16 bits") << "99999" << 32767 << -1;
+        QTest::newRow("far beyond a double") << "1e999" << 32767 << -1;
+        QTest::newRow("below 16 bits") << "-99999" << -32768 << -1;
+        QTest::newRow("plain") << "6" << 6 << 6;
+    }
+
+    void numberTexts() {
+        QFETCH(QString, text);
+        QFETCH(int, leading);
+        QFETCH(int, whole);
+        QCOMPARE(int(NumberText::RoundToInt16(NumberText::LeadingNumber(text))), leading);
+        QCOMPARE(NumberText::ParseInt16(text).value_or(-1), whole);
+        QCOMPARE(NumberText::Num(leading),
+                 leading < 0 ? QString::number(leading) : QStringLiteral(" %1").arg(leading));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRules)
 #include "tst_rules.moc"

@@ -34,34 +34,31 @@ QByteArray Wave(quint16 bits = 16, quint16 tag = 1, const QByteArray& extra = {}
 class TestSound : public QObject {
     Q_OBJECT
 private slots:
-    void waveFiles_data();
-    void waveFiles();
+    void waveFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("playable");
+        QTest::newRow("16-bit wave") << Wave() << true;
+        QTest::newRow("8-bit wave") << Wave(8) << true;
+        QTest::newRow("an odd-length chunk before the format")
+            << Wave(16, 1, Chunk("LIST", "INF")) << true;
+        QTest::newRow("ten seconds") << Wave(8, 1, {}, 10) << true;
+        QTest::newRow("longer than ten seconds") << Wave(8, 1, {}, 10.5) << false;
+        QTest::newRow("larger than 5 MB")
+            << Wave(8, 1, Chunk("junk", QByteArray(5 << 20, 'x'))) << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("text file") << QByteArray("not a sound") << false;
+        QTest::newRow("float samples") << Wave(32, 3) << false;
+        QTest::newRow("no data chunk") << Wave().left(36) << false;
+    }
+
+    void waveFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, playable);
+        TestWorkspace ws;
+        ws.WriteFile("cue.wav", bytes);
+        QCOMPARE(WaveFile::Inspect(ws.Path() + "/cue.wav").playable, playable);
+    }
 };
-
-void TestSound::waveFiles_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("playable");
-    QTest::newRow("16-bit wave") << Wave() << true;
-    QTest::newRow("8-bit wave") << Wave(8) << true;
-    QTest::newRow("an odd-length chunk before the format")
-        << Wave(16, 1, Chunk("LIST", "INF")) << true;
-    QTest::newRow("ten seconds") << Wave(8, 1, {}, 10) << true;
-    QTest::newRow("longer than ten seconds") << Wave(8, 1, {}, 10.5) << false;
-    QTest::newRow("larger than 5 MB")
-        << Wave(8, 1, Chunk("junk", QByteArray(5 << 20, 'x'))) << false;
-    QTest::newRow("empty file") << QByteArray() << false;
-    QTest::newRow("text file") << QByteArray("not a sound") << false;
-    QTest::newRow("float samples") << Wave(32, 3) << false;
-    QTest::newRow("no data chunk") << Wave().left(36) << false;
-}
-
-void TestSound::waveFiles() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, playable);
-    TestWorkspace ws;
-    ws.WriteFile("cue.wav", bytes);
-    QCOMPARE(WaveFile::Inspect(ws.Path() + "/cue.wav").playable, playable);
-}
 
 QTEST_MAIN(TestSound)
 #include "tst_sound.moc"

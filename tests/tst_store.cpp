@@ -43,275 +43,254 @@ void FillTable(TestWorkspace& ws, const QList<int>& scores) {
 class TestStore : public QObject {
     Q_OBJECT
 private slots:
-    void dataFolder();
-    void categoryFolders();
-    void addHighScore_data();
-    void addHighScore();
-    void storedScoreTexts();
-    void failedWritesKeepTheFile_data();
-    void failedWritesKeepTheFile();
-    void fullDisk();
-    void damagedFiles_data();
-    void damagedFiles();
-    void sameSizeRewriteIsSeen();
-    void twoRunningCopies();
-};
-
-// A working folder with its own imgs wins; anywhere else the bundled folder
-// beside the program, when there is one. The working folder never changes.
-void TestStore::dataFolder() {
-    for (const auto& [ownImgs, bundled, expected] :
-         {std::tuple{true, true, "work"}, {false, true, "prefix/share/tilewise"},
-          {false, false, "work"}}) {
-        QTemporaryDir root;
-        QDir(root.path()).mkpath("prefix/bin");
-        QDir(root.path()).mkpath(ownImgs ? "work/imgs/Mine" : "work");
-        if (bundled) {
-            QDir(root.path()).mkpath("prefix/share/tilewise");
+    // A working folder with its own imgs wins; anywhere else the bundled folder
+    // beside the program, when there is one. The working folder never changes.
+    void dataFolder() {
+        for (const auto& [ownImgs, bundled, expected] : {std::tuple{true, true, "work"},
+                                                         {false, true, "prefix/share/tilewise"},
+                                                         {false, false, "work"}}) {
+            QTemporaryDir root;
+            QDir(root.path()).mkpath("prefix/bin");
+            QDir(root.path()).mkpath(ownImgs ? "work/imgs/Mine" : "work");
+            if (bundled) {
+                QDir(root.path()).mkpath("prefix/share/tilewise");
+            }
+            const QString before = QDir::currentPath();
+            QCOMPARE(DataFolder::Resolve(root.filePath("work"), root.filePath("prefix/bin")),
+                     root.filePath(expected));
+            QCOMPARE(QDir::currentPath(), before);
         }
-        const QString before = QDir::currentPath();
-        QCOMPARE(DataFolder::Resolve(root.filePath("work"), root.filePath("prefix/bin")),
-                 root.filePath(expected));
-        QCOMPARE(QDir::currentPath(), before);
     }
-}
 
-// Folders only: no plain file, and no link that loops back into imgs or above.
-void TestStore::categoryFolders() {
-    TestWorkspace ws;
-    ws.AddEntry("Zoo");
-    ws.AddEntry("README.txt", false);
-    ws.AddEntry(".hidden");
-    QTemporaryDir outside;
-    const QString imgs = ws.Path() + "/imgs/";
-    QVERIFY(QFile::link(outside.path(), imgs + "Outside"));
-    QVERIFY(QFile::link(imgs, imgs + "Self"));
-    QVERIFY(QFile::link(ws.Path(), imgs + "Up"));
-    QVERIFY(QFile::link(imgs + "Zoo", imgs + "ZooAgain"));
-    QStringList folders = FolderListing::Folders(imgs);
-    folders.sort();
-    QCOMPARE(folders, QStringList({"Outside", "Zoo"}));
-}
-
-void TestStore::addHighScore_data() {
-    QTest::addColumn<QString>("before"); // scores of E1, E2, ...
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("score");
-    QTest::addColumn<QString>("names"); // "*" is the new, dated entry
-    QTest::addColumn<QString>("values");
-    const QString full = "90 80 80 70 60 50 40 30 20 10";
-    const QString fresh = QStringLiteral("*") + QString(9, ' '); // then nine empty names
-    QTest::newRow("first entry") << QString() << "Ann" << 50 << fresh << "50 0 0 0 0 0 0 0 0 0";
-    QTest::newRow("empty name") << QString() << QString() << 70 << fresh << "70 0 0 0 0 0 0 0 0 0";
-    QTest::newRow("equal scores go below") << full << "Ann" << 80 << "E1 E2 E3 * E4 E5 E6 E7 E8 E9"
-                                           << "90 80 80 80 70 60 50 40 30 20";
-    QTest::newRow("new best") << full << "Ann" << 95 << "* E1 E2 E3 E4 E5 E6 E7 E8 E9"
-                              << "95 90 80 80 70 60 50 40 30 20";
-    QTest::newRow("beats only rank 10") << full << "Ann" << 15 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 *"
-                                        << "90 80 80 70 60 50 40 30 20 15";
-    // Another copy may have filled the table since IsHighScore said yes.
-    QTest::newRow("beats nothing under the lock")
-        << full << "Ann" << 10 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10" << full;
-}
-
-void TestStore::addHighScore() {
-    QFETCH(QString, before);
-    QFETCH(QString, name);
-    QFETCH(int, score);
-    QFETCH(QString, names);
-    QFETCH(QString, values);
-    TestWorkspace ws;
-    QList<int> scores;
-    for (const QString& s : before.split(' ', Qt::SkipEmptyParts)) {
-        scores << s.toInt();
+    // Folders only: no plain file, and no link that loops back into imgs or above.
+    void categoryFolders() {
+        TestWorkspace ws;
+        ws.AddEntry("Zoo");
+        ws.AddEntry("README.txt", false);
+        ws.AddEntry(".hidden");
+        QTemporaryDir outside;
+        const QString imgs = ws.Path() + "/imgs/";
+        QVERIFY(QFile::link(outside.path(), imgs + "Outside"));
+        QVERIFY(QFile::link(imgs, imgs + "Self"));
+        QVERIFY(QFile::link(ws.Path(), imgs + "Up"));
+        QVERIFY(QFile::link(imgs + "Zoo", imgs + "ZooAgain"));
+        QStringList folders = FolderListing::Folders(imgs);
+        folders.sort();
+        QCOMPARE(folders, QStringList({"Outside", "Zoo"}));
     }
-    FillTable(ws, scores);
-    SettingsStore store(ws.SettingsFile());
-    HighScores table(store);
 
-    const HighScores::Outcome expected =
-        score > 10 ? HighScores::Outcome::Added : HighScores::Outcome::NoLongerHigh;
-    QCOMPARE(table.AddHighScore(10, 5, name, score).outcome, expected);
-
-    QStringList storedNames, storedValues;
-    for (int rank = 1; rank <= 10; ++rank) {
-        storedNames << table.GetScoreName(10, 5, rank);
-        storedValues << QString::number(table.GetScoreValue(10, 5, rank));
+    void addHighScore_data() {
+        QTest::addColumn<QString>("before"); // scores of E1, E2, ...
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("names"); // "*" is the new, dated entry
+        QTest::addColumn<QString>("values");
+        const QString full = "90 80 80 70 60 50 40 30 20 10";
+        const QString fresh = QStringLiteral("*") + QString(9, ' '); // then nine empty names
+        QTest::newRow("first entry") << QString() << "Ann" << 50 << fresh << "50 0 0 0 0 0 0 0 0 0";
+        QTest::newRow("empty name")
+            << QString() << QString() << 70 << fresh << "70 0 0 0 0 0 0 0 0 0";
+        QTest::newRow("equal scores go below")
+            << full << "Ann" << 80 << "E1 E2 E3 * E4 E5 E6 E7 E8 E9"
+            << "90 80 80 80 70 60 50 40 30 20";
+        QTest::newRow("new best") << full << "Ann" << 95 << "* E1 E2 E3 E4 E5 E6 E7 E8 E9"
+                                  << "95 90 80 80 70 60 50 40 30 20";
+        QTest::newRow("beats only rank 10") << full << "Ann" << 15 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 *"
+                                            << "90 80 80 70 60 50 40 30 20 15";
+        // Another copy may have filled the table since IsHighScore said yes.
+        QTest::newRow("beats nothing under the lock")
+            << full << "Ann" << 10 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10" << full;
     }
-    QCOMPARE(storedNames, names.split(' ').replaceInStrings(
-                              QStringLiteral("*"), name + QStringLiteral(" (") + Today() + ')'));
-    QCOMPARE(storedValues, values.split(' '));
-    QCOMPARE(ws.Stored("settings", "columns"), QStringLiteral("6")); // the rest stays
-    QCOMPARE(ws.Stored(kTable, "value10"), values.section(' ', 9));  // empty ranks written too
-}
 
-// A stored 85.5 reads as 86; a score equal to rank 10 is not a high score.
-void TestStore::storedScoreTexts() {
-    TestWorkspace ws;
-    ws.Store(kTable, "value10", "85.5");
-    SettingsStore store(ws.SettingsFile());
-    const HighScores table(store);
-    QCOMPARE(int(table.GetScoreValue(10, 5, 10)), 86);
-    QVERIFY(!table.IsHighScore(10, 5, 86));
-    QVERIFY(table.IsHighScore(10, 5, 87));
-    QVERIFY(table.IsHighScore(6, 3, 1) && !table.IsHighScore(6, 3, 0)); // a table never played
-}
-
-void TestStore::failedWritesKeepTheFile_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("said"); // part of the reason given
-    QTest::newRow("the written copy reads back short") << "short"
-                                                       << "disk may be full";
-    QTest::newRow("the lock is a folder") << "lock folder"
-                                          << "lock";
-    QTest::newRow("a fresh lock of another host") << "foreign lock"
-                                                  << "held by another";
-    QTest::newRow("the folder is read-only") << "read-only"
-                                             << "cannot be written";
-}
-
-// Every failure leaves the old file byte for byte, says why, and later reads
-// still see the old values.
-void TestStore::failedWritesKeepTheFile() {
-    QFETCH(QString, fault);
-    QFETCH(QString, said);
-    TestWorkspace ws;
-    FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
-    SettingsStore store(ws.SettingsFile());
-    const QString folder = QFileInfo(ws.SettingsFile()).path();
-    if (fault == "short") {
-        store.SetWriteHook([](const QString& written) { QFile(written).resize(20); });
-    } else if (fault == "lock folder") {
-        QVERIFY(QDir().mkpath(ws.SettingsFile() + ".lock"));
-    } else if (fault == "foreign lock") {
-        QFile lock(ws.SettingsFile() + ".lock");
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("4242\ntilewise\nsome-other-host\n");
-    } else if (fault == "folder") {
-        QVERIFY(QFile::remove(ws.SettingsFile()) && QDir().mkpath(ws.SettingsFile()));
-    } else if (fault == "read-only") {
-        if (::geteuid() == 0) {
-            QSKIP("root writes into a read-only folder anyway");
+    void addHighScore() {
+        QFETCH(QString, before);
+        QFETCH(QString, name);
+        QFETCH(int, score);
+        QFETCH(QString, names);
+        QFETCH(QString, values);
+        TestWorkspace ws;
+        QList<int> scores;
+        for (const QString& s : before.split(' ', Qt::SkipEmptyParts)) {
+            scores << s.toInt();
         }
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    }
-    const QByteArray before = ws.SettingsBytes();
-    HighScores table(store);
-    const HighScores::Result result = table.AddHighScore(10, 5, "Ann", 95);
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(result.outcome, HighScores::Outcome::NotSaved);
-    QVERIFY2(result.problem.contains(said), qPrintable(result.problem));
-    QCOMPARE(ws.SettingsBytes(), before);
-    QCOMPARE(table.GetScoreName(10, 5, 1), fault == "folder" ? QString() : QStringLiteral("E1"));
-    const QStringList left = QDir(folder).entryList(QDir::Files);
-    QCOMPARE(left.filter(QRegularExpression("^Tilewise\\.ini\\.(?!lock$)")), QStringList());
-}
+        FillTable(ws, scores);
+        SettingsStore store(ws.SettingsFile());
+        HighScores table(store);
 
-// A nearly full disk: a real 16 KB file system, where root may mount one.
-void TestStore::fullDisk() {
-    TestWorkspace ws;
-    const QString mount = ws.Path() + "/config/Tilewise";
-    QVERIFY(QDir().mkpath(mount));
-    if (::geteuid() != 0 ||
-        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mount}) != 0) {
-        QSKIP("mounting a small tmpfs needs root");
-    }
-    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mount}); });
-    FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
-    const QByteArray before = ws.SettingsBytes();
-    QFile filler(mount + "/filler");
-    QVERIFY(filler.open(QIODevice::WriteOnly));
-    while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
-    }
-    filler.close();
-    SettingsStore store(ws.SettingsFile());
-    QVERIFY(!store.Update([](SettingsValues& values) {
-        values.Set("settings", "categoryIndex", "2");
-        return true;
-    }));
-    QCOMPARE(ws.SettingsBytes(), before);
-}
+        const HighScores::Outcome expected =
+            score > 10 ? HighScores::Outcome::Added : HighScores::Outcome::NoLongerHigh;
+        QCOMPARE(table.AddHighScore(10, 5, name, score).outcome, expected);
 
-void TestStore::damagedFiles_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray table = "[10%20x%2010%20match%205]\nname1=\"Ann (1/2/26)\"\nvalue1=90\n";
-    QTest::newRow("binary garbage first") << QByteArray("\x01\x02\xff\xfe\n") + table;
-    QTest::newRow("a line without =") << QByteArray("no equals here\n") + table;
-    QTest::newRow("an unterminated quote")
-        << QByteArray("[settings]\ncolumns=\"6\ncategoryIndex=2\n") + table;
-}
+        QStringList storedNames, storedValues;
+        for (int rank = 1; rank <= 10; ++rank) {
+            storedNames << table.GetScoreName(10, 5, rank);
+            storedValues << QString::number(table.GetScoreValue(10, 5, rank));
+        }
+        QCOMPARE(storedNames,
+                 names.split(' ').replaceInStrings(QStringLiteral("*"),
+                                                   name + QStringLiteral(" (") + Today() + ')'));
+        QCOMPARE(storedValues, values.split(' '));
+        QCOMPARE(ws.Stored("settings", "columns"), QStringLiteral("6")); // the rest stays
+        QCOMPARE(ws.Stored(kTable, "value10"), values.section(' ', 9));  // empty ranks written too
+    }
 
-// The damaged file is copied aside before it is written over; then the
-// preferences are always written.
-void TestStore::damagedFiles() {
-    QFETCH(QByteArray, bytes);
-    TestWorkspace ws;
-    ws.WriteFile("config/Tilewise/Tilewise.ini", bytes);
-    SettingsStore store(ws.SettingsFile());
-    const QString copy = store.KeepDamagedCopy();
-    QVERIFY(QFileInfo(copy).fileName().startsWith("Tilewise.ini.bad-"));
-    QFile kept(copy);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), bytes);
-    QVERIFY(store.Update([](SettingsValues& values) {
+    void failedWritesKeepTheFile_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("said"); // part of the reason given
+        QTest::newRow("the written copy reads back short") << "short"
+                                                           << "disk may be full";
+        QTest::newRow("the lock is a folder") << "lock folder"
+                                              << "lock";
+        QTest::newRow("a fresh lock of another host") << "foreign lock"
+                                                      << "held by another";
+        QTest::newRow("the folder is read-only") << "read-only"
+                                                 << "cannot be written";
+    }
+
+    // Every failure leaves the old file byte for byte, says why, and later reads
+    // still see the old values.
+    void failedWritesKeepTheFile() {
+        QFETCH(QString, fault);
+        QFETCH(QString, said);
+        TestWorkspace ws;
+        FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+        SettingsStore store(ws.SettingsFile());
+        const QString folder = QFileInfo(ws.SettingsFile()).path();
+        if (fault == "short") {
+            store.SetWriteHook([](const QString& written) { QFile(written).resize(20); });
+        } else if (fault == "lock folder") {
+            QVERIFY(QDir().mkpath(ws.SettingsFile() + ".lock"));
+        } else if (fault == "foreign lock") {
+            QFile lock(ws.SettingsFile() + ".lock");
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("4242\ntilewise\nsome-other-host\n");
+        } else if (fault == "folder") {
+            QVERIFY(QFile::remove(ws.SettingsFile()) && QDir().mkpath(ws.SettingsFile()));
+        } else if (fault == "read-only") {
+            if (::geteuid() == 0) {
+                QSKIP("root writes into a read-only folder anyway");
+            }
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        const QByteArray before = ws.SettingsBytes();
+        HighScores table(store);
+        const HighScores::Result result = table.AddHighScore(10, 5, "Ann", 95);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QCOMPARE(result.outcome, HighScores::Outcome::NotSaved);
+        QVERIFY2(result.problem.contains(said), qPrintable(result.problem));
+        QCOMPARE(ws.SettingsBytes(), before);
+        QCOMPARE(table.GetScoreName(10, 5, 1),
+                 fault == "folder" ? QString() : QStringLiteral("E1"));
+        const QStringList left = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(left.filter(QRegularExpression("^Tilewise\\.ini\\.(?!lock$)")), QStringList());
+    }
+
+    // A nearly full disk: a real 16 KB file system, where root may mount one.
+    void fullDisk() {
+        TestWorkspace ws;
+        const QString mount = ws.Path() + "/config/Tilewise";
+        QVERIFY(QDir().mkpath(mount));
+        if (::geteuid() != 0 ||
+            QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mount}) != 0) {
+            QSKIP("mounting a small tmpfs needs root");
+        }
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mount}); });
+        FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+        const QByteArray before = ws.SettingsBytes();
+        QFile filler(mount + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
+        }
+        filler.close();
+        SettingsStore store(ws.SettingsFile());
+        QVERIFY(!store.Update([](SettingsValues& values) {
+            values.Set("settings", "categoryIndex", "2");
+            return true;
+        }));
+        QCOMPARE(ws.SettingsBytes(), before);
+    }
+
+    void damagedFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray table = "[10%20x%2010%20match%205]\nname1=\"Ann (1/2/26)\"\nvalue1=90\n";
+        QTest::newRow("binary garbage first") << QByteArray("\x01\x02\xff\xfe\n") + table;
+        QTest::newRow("a line without =") << QByteArray("no equals here\n") + table;
+        QTest::newRow("an unterminated quote")
+            << QByteArray("[settings]\ncolumns=\"6\ncategoryIndex=2\n") + table;
+    }
+
+    // The damaged file is copied aside before it is written over; then the
+    // preferences are always written.
+    void damagedFiles() {
+        QFETCH(QByteArray, bytes);
+        TestWorkspace ws;
+        ws.WriteFile("config/Tilewise/Tilewise.ini", bytes);
+        SettingsStore store(ws.SettingsFile());
+        const QString copy = store.KeepDamagedCopy();
+        QVERIFY(QFileInfo(copy).fileName().startsWith("Tilewise.ini.bad-"));
+        QFile kept(copy);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+        QVERIFY(store.Update([](SettingsValues& values) {
+            for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
+                values.Set("settings", key, "3");
+            }
+            return true;
+        }));
         for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
-            values.Set("settings", key, "3");
+            QCOMPARE(ws.Stored("settings", key), QStringLiteral("3"));
         }
-        return true;
-    }));
-    for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
-        QCOMPARE(ws.Stored("settings", key), QStringLiteral("3"));
+        QVERIFY(store.KeepDamagedCopy().isEmpty()); // sound again
+        QCOMPARE(QDir(QFileInfo(copy).path()).entryList({"*.bad-*"}).size(), 1);
     }
-    QVERIFY(store.KeepDamagedCopy().isEmpty()); // sound again
-    QCOMPARE(QDir(QFileInfo(copy).path()).entryList({"*.bad-*"}).size(), 1);
-}
 
-// QSettings alone would serve a cached copy of a file rewritten with the same
-// size and time of change.
-void TestStore::sameSizeRewriteIsSeen() {
-    TestWorkspace ws;
-    ws.Store(kTable, "value1", "85");
-    SettingsStore store(ws.SettingsFile());
-    QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("85"));
-    QFile file(ws.SettingsFile());
-    const QDateTime changed = QFileInfo(file).lastModified();
-    QByteArray bytes = ws.SettingsBytes();
-    bytes.replace("=85", "=86");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.setFileTime(changed, QFileDevice::FileModificationTime);
-    file.close();
-    QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("86"));
-}
+    // QSettings alone would serve a cached copy of a file rewritten with the same
+    // size and time of change.
+    void sameSizeRewriteIsSeen() {
+        TestWorkspace ws;
+        ws.Store(kTable, "value1", "85");
+        SettingsStore store(ws.SettingsFile());
+        QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("85"));
+        QFile file(ws.SettingsFile());
+        const QDateTime changed = QFileInfo(file).lastModified();
+        QByteArray bytes = ws.SettingsBytes();
+        bytes.replace("=85", "=86");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.setFileTime(changed, QFileDevice::FileModificationTime);
+        file.close();
+        QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("86"));
+    }
 
-// Two copies offering 50 scores each at once: the table ends with exactly
-// the best ten.
-void TestStore::twoRunningCopies() {
-    TestWorkspace ws;
-    std::array<QStringList, 2> scores{QStringList{ws.SettingsFile()}, {ws.SettingsFile()}};
-    for (int i = 1; i <= 100; ++i) { // scattered, so good scores reach both to the end
-        scores.at(i % 2) << QString::number(i * 37 % 101);
+    // Two copies offering 50 scores each at once: the table ends with exactly
+    // the best ten.
+    void twoRunningCopies() {
+        TestWorkspace ws;
+        std::array<QStringList, 2> scores{QStringList{ws.SettingsFile()}, {ws.SettingsFile()}};
+        for (int i = 1; i <= 100; ++i) { // scattered, so good scores reach both to the end
+            scores.at(i % 2) << QString::number(i * 37 % 101);
+        }
+        std::array<QProcess, 2> copies;
+        for (size_t i = 0; i < copies.size(); ++i) {
+            copies.at(i).start(QStringLiteral(TILEWISE_HELPER_DIR "/hs_offer"), scores.at(i));
+            QVERIFY(copies.at(i).waitForStarted());
+        }
+        for (QProcess& copy : copies) { // both begin at once on "go"
+            copy.write("go\n");
+            QVERIFY(copy.waitForBytesWritten());
+        }
+        for (QProcess& copy : copies) {
+            QVERIFY(copy.waitForFinished(240000));
+            QCOMPARE(copy.exitCode(), 0);
+        }
+        SettingsStore store(ws.SettingsFile());
+        const HighScores table(store);
+        for (int rank = 1; rank <= 10; ++rank) {
+            QCOMPARE(int(table.GetScoreValue(6, 3, rank)), 101 - rank);
+        }
     }
-    std::array<QProcess, 2> copies;
-    for (size_t i = 0; i < copies.size(); ++i) {
-        copies.at(i).start(QStringLiteral(TILEWISE_HELPER_DIR "/hs_offer"), scores.at(i));
-        QVERIFY(copies.at(i).waitForStarted());
-    }
-    for (QProcess& copy : copies) { // both begin at once on "go"
-        copy.write("go\n");
-        QVERIFY(copy.waitForBytesWritten());
-    }
-    for (QProcess& copy : copies) {
-        QVERIFY(copy.waitForFinished(240000));
-        QCOMPARE(copy.exitCode(), 0);
-    }
-    SettingsStore store(ws.SettingsFile());
-    const HighScores table(store);
-    for (int rank = 1; rank <= 10; ++rank) {
-        QCOMPARE(int(table.GetScoreValue(6, 3, rank)), 101 - rank);
-    }
-}
+};
 
 QTEST_GUILESS_MAIN(TestStore)
 #include "tst_store.moc"

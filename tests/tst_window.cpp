@@ -26,7 +26,7 @@ int Px(const QWidget* w, int twips) {
 struct Win {
     explicit Win(int side = 4, int setSize = 2) {
         ws.AddCategory("Animals");
-        ws.AddFreePicture();
+        ws.WriteJpeg("free.jpg", Qt::white);
         ws.Store("settings", "columns", QString::number(side));
         ws.Store("settings", "numTilesToMatch", QString::number(setSize));
         t = ws.Open();
@@ -82,457 +82,436 @@ struct Win {
     FakeWindow t;
 };
 
-QStringList TileFonts(const frmTilewise& w) {
-    QStringList fonts;
-    for (int i = 0; i < w.TileControls(); ++i) {
-        fonts << w.btns(i)->font().toString();
-    }
-    return fonts;
-}
-
 } // namespace
 
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void layout_data();
-    void layout();
-    void wholeGame_data();
-    void wholeGame();
-    void turnOnScreen();
-    void storedPreferences_data();
-    void storedPreferences();
-    void savedAtExit_data();
-    void savedAtExit();
-    void notices();
-    void startUpNews();
-    void newGames();
-    void pictures();
-    void font();
-    void realDialogs();
-};
-
-void TestWindow::layout_data() {
-    QTest::addColumn<int>("side");
-    QTest::addColumn<int>("W");
-    QTest::addColumn<int>("H");
-    QTest::addColumn<int>("F");
-    QTest::newRow("4x4") << 4 << 1703 << 1377 << 46;
-    QTest::newRow("5x5") << 5 << 1363 << 1102 << 37;
-    QTest::newRow("6x6") << 6 << 1136 << 918 << 31;
-    QTest::newRow("7x7") << 7 << 973 << 787 << 26;
-    QTest::newRow("8x8") << 8 << 852 << 688 << 23;
-    QTest::newRow("9x9") << 9 << 757 << 612 << 20;
-    QTest::newRow("10x10") << 10 << 681 << 551 << 18;
-}
-
-// Tiles abut from a 72-twip margin; each edge is rounded once, so neighbours
-// share it. Free tiles lie face up on the free picture.
-void TestWindow::layout() {
-    QFETCH(int, side);
-    QFETCH(int, W);
-    QFETCH(int, H);
-    QFETCH(int, F);
-    const BoardGeometry g = ComputeBoardGeometry(6885, 5580, side, side);
-    QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
-
-    Win win(side, 3);
-    frmTilewise& w = win.w();
-    w.FinishPictures();
-    QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
-    QCOMPARE(w.TileControls(), side * side);
-    for (int i = 0; i < side * side; ++i) {
-        const int left = 72 + (i % side) * W;
-        const int top = 72 + (i / side) * H;
-        const QRect expected(Px(&w, left), Px(&w, top), Px(&w, left + W) - Px(&w, left),
-                             Px(&w, top + H) - Px(&w, top));
-        QCOMPARE(w.btns(i)->geometry(), expected);
-        QCOMPARE(w.imgs(i)->geometry(), expected);
-        QCOMPARE(w.btns(i)->text(), QString::number(i + 1));
-        QCOMPARE(w.btns(i)->font().pointSize(), F);
-        QVERIFY(!w.btns(i)->font().bold());
-        QCOMPARE(w.btns(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
-        const bool free = w.Game().TileImage(i) == -1;
-        QCOMPARE(w.btns(i)->isHidden(), free);
-        const QColor shown = w.imgs(i)->Picture().toImage().pixelColor(3, 3);
-        QCOMPARE(shown == QColor(Qt::white), free);
+    void layout_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("W");
+        QTest::addColumn<int>("H");
+        QTest::addColumn<int>("F");
+        QTest::newRow("4x4") << 4 << 1703 << 1377 << 46;
+        QTest::newRow("5x5") << 5 << 1363 << 1102 << 37;
+        QTest::newRow("6x6") << 6 << 1136 << 918 << 31;
+        QTest::newRow("7x7") << 7 << 973 << 787 << 26;
+        QTest::newRow("8x8") << 8 << 852 << 688 << 23;
+        QTest::newRow("9x9") << 9 << 757 << 612 << 20;
+        QTest::newRow("10x10") << 10 << 681 << 551 << 18;
     }
-    QCOMPARE(w.Panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
-    QCOMPARE(w.Panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
-}
 
-void TestWindow::wholeGame_data() {
-    QTest::addColumn<int>("side");
-    QTest::addColumn<int>("setSize");
-    QTest::addColumn<int>("mismatches");
-    QTest::addColumn<int>("score");
-    QTest::addColumn<QString>("name");    // typed at the prompt; "write" and "better": trouble
-    QTest::addColumn<QString>("lastBox"); // the start of the box after the prompt, if any
-    QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100 << "Ada"
-                                                   << "";
-    QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73 << ""
-                                            << "";
-    QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada"
-                                                 << "";
-    QTest::newRow("the file cannot be written") << 4 << 2 << 0 << 100 << "write"
-                                                << "The high score could not be saved. The file ";
-    QTest::newRow("another copy entered better scores meanwhile")
-        << 4 << 2 << 0 << 100 << "better"
-        << "Your score no longer makes the top ten for this board: better scores";
-}
+    // Tiles abut from a 72-twip margin; each edge is rounded once, so neighbours
+    // share it. Free tiles lie face up on the free picture.
+    void layout() {
+        QFETCH(int, side);
+        QFETCH(int, W);
+        QFETCH(int, H);
+        QFETCH(int, F);
+        const BoardGeometry g = ComputeBoardGeometry(6885, 5580, side, side);
+        QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
 
-// The cues in order, the last status, the result box, the prompt and the
-// high score; the name typed is offered at the next prompt ("No Name" for
-// none).
-void TestWindow::wholeGame() {
-    QFETCH(int, side);
-    QFETCH(int, setSize);
-    QFETCH(int, mismatches);
-    QFETCH(int, score);
-    QFETCH(QString, name);
-    QFETCH(QString, lastBox);
-    Win win(side, setSize);
-    const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
-    win.t.dialogs->inputAnswers = QStringList{name};
-    if (name == "write") {
-        win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
-    } else if (name == "better") {
-        win.t.dialogs->onInput = [&] {
+        Win win(side, 3);
+        frmTilewise& w = win.w();
+        w.FinishPictures();
+        QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
+        QCOMPARE(w.TileControls(), side * side);
+        for (int i = 0; i < side * side; ++i) {
+            const int left = 72 + (i % side) * W;
+            const int top = 72 + (i / side) * H;
+            const QRect expected(Px(&w, left), Px(&w, top), Px(&w, left + W) - Px(&w, left),
+                                 Px(&w, top + H) - Px(&w, top));
+            QCOMPARE(w.btns(i)->geometry(), expected);
+            QCOMPARE(w.imgs(i)->geometry(), expected);
+            QCOMPARE(w.btns(i)->text(), QString::number(i + 1));
+            QCOMPARE(w.btns(i)->font().pointSize(), F);
+            QVERIFY(!w.btns(i)->font().bold());
+            QCOMPARE(w.btns(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
+            const bool free = w.Game().TileImage(i) == -1;
+            QCOMPARE(w.btns(i)->isHidden(), free);
+            const QColor shown = w.imgs(i)->Picture().toImage().pixelColor(3, 3);
+            QCOMPARE(shown == QColor(Qt::white), free);
+        }
+        QCOMPARE(w.Panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
+        QCOMPARE(w.Panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
+    }
+
+    void wholeGame_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("setSize");
+        QTest::addColumn<int>("mismatches");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("name");    // typed at the prompt; "write" and "better": trouble
+        QTest::addColumn<QString>("lastBox"); // the start of the box after the prompt, if any
+        QTest::newRow("perfect 4x4 pairs, 8 out of 8") << 4 << 2 << 0 << 100 << "Ada"
+                                                       << "";
+        QTest::newRow("4x4 pairs, 8 out of 11") << 4 << 2 << 3 << 73 << ""
+                                                << "";
+        QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada"
+                                                     << "";
+        QTest::newRow("a table of ten perfect scores") << 4 << 2 << 0 << 100 << "full"
+                                                       << "";
+        QTest::newRow("the file cannot be written")
+            << 4 << 2 << 0 << 100 << "write"
+            << "The high score could not be saved. The file ";
+        QTest::newRow("another copy entered better scores meanwhile")
+            << 4 << 2 << 0 << 100 << "better"
+            << "Your score no longer makes the top ten for this board: better scores";
+    }
+
+    // The cues in order, the last status, the result box, the prompt and the
+    // high score; the name typed is offered at the next prompt ("No Name" for
+    // none).
+    void wholeGame() {
+        QFETCH(int, side);
+        QFETCH(int, setSize);
+        QFETCH(int, mismatches);
+        QFETCH(int, score);
+        QFETCH(QString, name); // "full": no place in the table
+        QFETCH(QString, lastBox);
+        Win win(side, setSize);
+        const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
+        win.t.dialogs->inputAnswers = QStringList{name};
+        const auto fillTable = [&] {
             for (int rank = 1; rank <= 10; ++rank) {
                 win.ws.Store(section, QStringLiteral("value%1").arg(rank), "100");
             }
         };
+        if (name == "full") {
+            fillTable();
+        } else if (name == "write") {
+            win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
+        } else if (name == "better") {
+            win.t.dialogs->onInput = fillTable;
+        }
+        const QStringList cues = win.PlayGame(mismatches);
+        QCOMPARE(win.t.sound->Played(), QStringList{"letsplay.wav"} + cues);
+        const int sets = side * side / setSize;
+        const int turns = sets + mismatches;
+        QCOMPARE(win.Panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
+        QCOMPARE(win.Panel(2), QString("Uncovered: 0 / %1").arg(setSize));
+        const auto& asked = win.t.dialogs->asked;
+        QCOMPARE(asked.size(), name == "full" ? 1 : lastBox.isEmpty() ? 2 : 3);
+        QCOMPARE(asked.at(0).title + asked.at(0).text,
+                 QString("Congratulations!You Finished.  You matched %1 out of %2, or  %3%")
+                     .arg(sets)
+                     .arg(turns)
+                     .arg(score));
+        if (name == "full") {
+            return; // a score that earns no place asks for no name
+        }
+        QCOMPARE(asked.at(1).title + asked.at(1).text,
+                 QString("New High ScoreYour score of %1% is one of the all-time best scores.  "
+                         "Please enter your name")
+                     .arg(score));
+        if (!lastBox.isEmpty()) {
+            QVERIFY2(asked.at(2).text.startsWith(lastBox), qPrintable(asked.at(2).text));
+            return;
+        }
+        const QString stored = name.isEmpty() ? QStringLiteral("No Name") : name;
+        QVERIFY(win.ws.Stored(section, "name1").startsWith(stored + " ("));
+        QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
+        win.w().mnuGameNew_Click();
+        win.PlayGame(0);
+        QCOMPARE(asked.last().defaultText, stored);
     }
-    const QStringList cues = win.PlayGame(mismatches);
-    QCOMPARE(win.t.sound->Played(), QStringList{"letsplay.wav"} + cues);
-    const int sets = side * side / setSize;
-    const int turns = sets + mismatches;
-    QCOMPARE(win.Panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
-    QCOMPARE(win.Panel(2), QString("Uncovered: 0 / %1").arg(setSize));
-    const auto& asked = win.t.dialogs->asked;
-    QCOMPARE(asked.size(), lastBox.isEmpty() ? 2 : 3);
-    QCOMPARE(asked.at(0).title + asked.at(0).text,
-             QString("Congratulations!You Finished.  You matched %1 out of %2, or  %3%")
-                 .arg(sets)
-                 .arg(turns)
-                 .arg(score));
-    QCOMPARE(asked.at(1).title + asked.at(1).text,
-             QString("New High ScoreYour score of %1% is one of the all-time best scores.  "
-                     "Please enter your name")
-                 .arg(score));
-    if (!lastBox.isEmpty()) {
-        QVERIFY2(asked.at(2).text.startsWith(lastBox), qPrintable(asked.at(2).text));
-        return;
+
+    // What one turn shows: the cue at the click, the fifth tick covering, the
+    // hint, the tool tips, Reveal All and a new game's fresh count.
+    void turnOnScreen() {
+        Win win(6, 2);
+        QCOMPARE(win.Panel(3), QStringLiteral("Start matching tiles."));
+        const QList<int> turn = win.Mismatch(0);
+        win.Click(turn);
+        QCOMPARE(win.Panel(3), QStringLiteral("Concentrate!"));
+        QCOMPARE(win.t.sound->Played(), QStringList({"letsplay.wav", "mismatch.wav"}));
+        win.Tick(4);
+        QVERIFY(win.FaceUp(turn));
+        QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 2 / 2"));
+        win.Tick(1);
+        QVERIFY(win.FaceUp(turn, false));
+        QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 0 / 2"));
+        QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 1,  0% "));
+        QCOMPARE(win.t.sound->Played().size(), 2); // nothing more at the cover
+
+        win.Click(turn); // the second uncovering of both
+        win.Tick(5);
+        win.Click({turn.at(0)});
+        QCOMPARE(win.Panel(3), QStringLiteral("You've clicked this 2 times already."));
+        QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 3 times before"));
+        QCOMPARE(win.w().btns(turn.at(1))->toolTip(), QStringLiteral("Uncovered 2 times before"));
+
+        const QString panels = win.Panel(1) + win.Panel(2);
+        win.w().mnuGameRevealAll_Click();
+        win.Tick(6);
+        QList<int> all(36);
+        std::iota(all.begin(), all.end(), 0);
+        QVERIFY(win.FaceUp(all));
+        QCOMPARE(win.Panel(1) + win.Panel(2), panels);
+        QCOMPARE(win.t.sound->Played().size(), 3);
+
+        win.w().mnuGameNew_Click();
+        QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
+        QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 0 time before"));
     }
-    const QString stored = name.isEmpty() ? QStringLiteral("No Name") : name;
-    QVERIFY(win.ws.Stored(section, "name1").startsWith(stored + " ("));
-    QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
-    win.w().mnuGameNew_Click();
-    win.PlayGame(0);
-    QCOMPARE(asked.last().defaultText, stored);
-}
 
-// What one turn shows: the cue at the click, the fifth tick covering, the
-// hint, the tool tips, Reveal All and a new game's fresh count.
-void TestWindow::turnOnScreen() {
-    Win win(6, 2);
-    QCOMPARE(win.Panel(3), QStringLiteral("Start matching tiles."));
-    const QList<int> turn = win.Mismatch(0);
-    win.Click(turn);
-    QCOMPARE(win.Panel(3), QStringLiteral("Concentrate!"));
-    QCOMPARE(win.t.sound->Played(), QStringList({"letsplay.wav", "mismatch.wav"}));
-    win.Tick(4);
-    QVERIFY(win.FaceUp(turn));
-    QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 2 / 2"));
-    win.Tick(1);
-    QVERIFY(win.FaceUp(turn, false));
-    QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 0 / 2"));
-    QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 1,  0% "));
-    QCOMPARE(win.t.sound->Played().size(), 2); // nothing more at the cover
-
-    win.Click(turn); // the second uncovering of both
-    win.Tick(5);
-    win.Click({turn.at(0)});
-    QCOMPARE(win.Panel(3), QStringLiteral("You've clicked this 2 times already."));
-    QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 3 times before"));
-    QCOMPARE(win.w().btns(turn.at(1))->toolTip(), QStringLiteral("Uncovered 2 times before"));
-
-    const QString panels = win.Panel(1) + win.Panel(2);
-    win.w().mnuGameRevealAll_Click();
-    win.Tick(6);
-    QList<int> all(36);
-    std::iota(all.begin(), all.end(), 0);
-    QVERIFY(win.FaceUp(all));
-    QCOMPARE(win.Panel(1) + win.Panel(2), panels);
-    QCOMPARE(win.t.sound->Played().size(), 3);
-
-    win.w().mnuGameNew_Click();
-    QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
-    QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 0 time before"));
-}
-
-void TestWindow::storedPreferences_data() {
-    // Stored columns, tiles per set and category; then what the game uses.
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QList<int>>("used");
-    QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
-    QTest::newRow("as stored") << QStringList{"8", "4", "3"} << QList<int>{8, 4, 3};
-    QTest::newRow("the limits") << QStringList{"10", "5", "1"} << QList<int>{10, 5, 1};
-    QTest::newRow("out of range") << QStringList{"11", "1", "4"} << QList<int>{5, 2, 1};
-    QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
-}
-
-void TestWindow::storedPreferences() {
-    QFETCH(QStringList, stored);
-    QFETCH(QList<int>, used);
-    TestWorkspace ws;
-    for (const char* name : {"A", "B", "C"}) {
-        ws.AddEntry(QLatin1String(name));
+    void storedPreferences_data() {
+        // Stored columns, tiles per set and category; then what the game uses.
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QList<int>>("used");
+        QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
+        QTest::newRow("as stored") << QStringList{"8", "4", "3"} << QList<int>{8, 4, 3};
+        QTest::newRow("the limits") << QStringList{"10", "5", "1"} << QList<int>{10, 5, 1};
+        QTest::newRow("out of range") << QStringList{"11", "1", "4"} << QList<int>{5, 2, 1};
+        QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
     }
-    const char* keys[] = {"columns", "numTilesToMatch", "categoryIndex"};
-    for (int k = 0; k < stored.size(); ++k) {
-        ws.Store("settings", keys[k], stored.at(k));
-    }
-    FakeWindow t = ws.Open();
-    const GameState& game = t.window->Game();
-    const BoardConfig& c = game.Current();
-    QCOMPARE(QList<int>({c.iNumColumns, c.iNumTilesToMatch, c.iCategoryIndex}), used);
-    QCOMPARE(c.iNumRows, c.iNumColumns);
-    QCOMPARE(game.Next(), c);
-    QCOMPARE(t.window->TileControls(), c.Tiles());
-    QVERIFY(t.dialogs->asked.isEmpty()); // quietly
-    QCOMPARE(t.sound->calls.mid(0, 4), (QStringList{"Close", "file:letsplay.wav", "Open", "Play"}));
-}
 
-void TestWindow::savedAtExit_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Game > Exit") << "menu";
-    QTest::newRow("close button") << "close";
-    QTest::newRow("a write that fails") << "fail";
-}
+    void storedPreferences() {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, used);
+        TestWorkspace ws;
+        for (const char* name : {"A", "B", "C"}) {
+            ws.AddEntry(QLatin1String(name));
+        }
+        const char* keys[] = {"columns", "numTilesToMatch", "categoryIndex"};
+        for (int k = 0; k < stored.size(); ++k) {
+            ws.Store("settings", keys[k], stored.at(k));
+        }
+        FakeWindow t = ws.Open();
+        const GameState& game = t.window->Game();
+        const BoardConfig& c = game.Current();
+        QCOMPARE(QList<int>({c.iNumColumns, c.iNumTilesToMatch, c.iCategoryIndex}), used);
+        QCOMPARE(c.iNumRows, c.iNumColumns);
+        QCOMPARE(game.Next(), c);
+        QCOMPARE(t.window->TileControls(), c.Tiles());
+        QVERIFY(t.dialogs->asked.isEmpty()); // quietly
+        QCOMPARE(t.sound->calls.mid(0, 4),
+                 (QStringList{"Close", "file:letsplay.wav", "Open", "Play"}));
+    }
 
-// The game in progress is saved, not the next game's choice; a failed save
-// leaves the file as it was and says so.
-void TestWindow::savedAtExit() {
-    QFETCH(QString, how);
-    Win win;
-    win.ws.AddCategory("Birds", 0);
-    frmTilewise& w = win.w();
-    w.show();
-    BoardConfig next = w.Game().Current();
-    next.iNumColumns = next.iNumRows = 6;
-    next.iNumTilesToMatch = 3;
-    next.iCategoryIndex = 2;
-    w.SetNextGame(next);
-    w.mnuGameNew_Click();
-    next.iNumColumns = next.iNumRows = 9;
-    w.SetNextGame(next);
-    const QByteArray before = win.ws.SettingsBytes();
-    if (how == "fail") {
-        w.Settings().SetWriteHook([](const QString& file) { QFile(file).resize(3); });
+    void savedAtExit_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Game > Exit") << "menu";
+        QTest::newRow("close button") << "close";
+        QTest::newRow("a write that fails") << "fail";
     }
-    how == "close" ? void(w.close()) : w.mnuGameExit_Click();
-    QVERIFY(!w.isVisible());
-    QCOMPARE(win.t.sound->calls.last(), QStringLiteral("Close"));
-    if (how == "fail") {
-        QCOMPARE(win.ws.SettingsBytes(), before);
-        QCOMPARE(win.t.dialogs->asked.size(), 1);
-        QVERIFY(
-            win.t.dialogs->asked.first().text.startsWith("Your preferences could not be saved."));
-        return;
-    }
-    // Plain decimal text, as a fresh run reads it back.
-    QVERIFY2(win.ws.SettingsBytes().contains(
-                 "[settings]\ncategoryIndex=2\ncolumns=6\nnumTilesToMatch=3\n"),
-             win.ws.SettingsBytes().constData());
-    QVERIFY(win.t.dialogs->asked.isEmpty());
-}
 
-// Pictures the board cannot show get stand-ins that still tell sets apart;
-// the notice stays readable until the first click and names the file, with
-// the full path in the tool tip.
-void TestWindow::notices() {
-    TestWorkspace ws;
-    ws.AddCategory("Zoo%1", 10); // img010 onwards missing
-    ws.WriteFile("imgs/Zoo%1/img003.jpg", "not a picture");
-    ws.WriteFile("imgs/Zoo%1/img005.jpg", "");
-    ws.WriteJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
-    ws.AddFreePicture();
-    ws.Store("settings", "columns", "10"); // all 50 pictures dealt
-    FakeWindow t = ws.Open();
-    frmTilewise& w = *t.window;
-    w.FinishPictures();
-    QHash<int, QColor> byPicture;
-    for (int i = 0; i < 100; ++i) {
-        const QImage image = w.imgs(i)->Picture().toImage();
-        const QColor colour = image.pixelColor(image.width() / 2, 4);
-        const int picture = w.Game().TileImage(i);
-        QVERIFY(!byPicture.contains(picture) || byPicture.value(picture) == colour);
-        byPicture.insert(picture, colour);
+    // The game in progress is saved, not the next game's choice; a failed save
+    // leaves the file as it was and says so.
+    void savedAtExit() {
+        QFETCH(QString, how);
+        Win win;
+        win.ws.AddCategory("Birds", 0);
+        frmTilewise& w = win.w();
+        w.show();
+        BoardConfig next = w.Game().Current();
+        next.iNumColumns = next.iNumRows = 6;
+        next.iNumTilesToMatch = 3;
+        next.iCategoryIndex = 2;
+        w.SetNextGame(next);
+        w.mnuGameNew_Click();
+        next.iNumColumns = next.iNumRows = 9;
+        w.SetNextGame(next);
+        const QByteArray before = win.ws.SettingsBytes();
+        if (how == "fail") {
+            w.Settings().SetWriteHook([](const QString& file) { QFile(file).resize(3); });
+        }
+        how == "close" ? void(w.close()) : w.mnuGameExit_Click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(win.t.sound->calls.last(), QStringLiteral("Close"));
+        if (how == "fail") {
+            QCOMPARE(win.ws.SettingsBytes(), before);
+            QCOMPARE(win.t.dialogs->asked.size(), 1);
+            QVERIFY(win.t.dialogs->asked.first().text.startsWith(
+                "Your preferences could not be saved."));
+            return;
+        }
+        // Plain decimal text, as a fresh run reads it back.
+        QVERIFY2(win.ws.SettingsBytes().contains(
+                     "[settings]\ncategoryIndex=2\ncolumns=6\nnumTilesToMatch=3\n"),
+                 win.ws.SettingsBytes().constData());
+        QVERIFY(win.t.dialogs->asked.isEmpty());
     }
-    QVERIFY(byPicture.value(3) != byPicture.value(11) && byPicture.value(4) != Qt::red);
-    for (int board = 0; board < 2; ++board) {
+
+    // Pictures the board cannot show get stand-ins that still tell sets apart;
+    // the notice stays readable until the first click and names the file, with
+    // the full path in the tool tip.
+    void notices() {
+        TestWorkspace ws;
+        ws.AddCategory("Zoo%1", 10); // img010 onwards missing
+        ws.WriteFile("imgs/Zoo%1/img003.jpg", "not a picture");
+        ws.WriteFile("imgs/Zoo%1/img005.jpg", "");
+        ws.WriteJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
+        ws.WriteJpeg("free.jpg", Qt::white);
+        ws.Store("settings", "columns", "10"); // all 50 pictures dealt
+        FakeWindow t = ws.Open();
+        frmTilewise& w = *t.window;
+        w.FinishPictures();
+        QHash<int, QColor> byPicture;
+        for (int i = 0; i < 100; ++i) {
+            const QImage image = w.imgs(i)->Picture().toImage();
+            const QColor colour = image.pixelColor(image.width() / 2, 4);
+            const int picture = w.Game().TileImage(i);
+            QVERIFY(!byPicture.contains(picture) || byPicture.value(picture) == colour);
+            byPicture.insert(picture, colour);
+        }
+        QVERIFY(byPicture.value(3) != byPicture.value(11) && byPicture.value(4) != Qt::red);
+        for (int board = 0; board < 2; ++board) {
+            const QString panel = w.Panel(3)->text();
+            QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
+                         panel.endsWith(".jpg and 42 more"),
+                     qPrintable(panel));
+            QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
+            w.mnuGameNew_Click();
+            w.FinishPictures();
+        }
+        w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
+        QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
+        QVERIFY(t.dialogs->asked.isEmpty());
+    }
+
+    // Told once in panel 3 at start-up: categories left out, a damaged settings
+    // file copied aside. No category at all is told in a box, once.
+    void startUpNews() {
+        TestWorkspace ws;
+        for (int n = 0; n < 33; ++n) {
+            ws.AddEntry(QStringLiteral("C%1").arg(n, 2, 10, QLatin1Char('0')));
+        }
+        ws.WriteFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
+        FakeWindow t = ws.Open();
+        frmTilewise& w = *t.window;
+        QCOMPARE(w.Game().Current().iNumColumns, 4);
         const QString panel = w.Panel(3)->text();
-        QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
-                     panel.endsWith(".jpg and 42 more"),
-                 qPrintable(panel));
-        QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
+        QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
+        QVERIFY(w.Panel(3)->toolTip().contains(ws.SettingsFile() + ".bad-"));
+        w.btns(0)->click();
+        w.mnuGameNew_Click();
+        QVERIFY(!w.Panel(3)->text().contains("32 categories"));
+
+        TestWorkspace none; // no imgs folder at all: told once, not per board
+        FakeWindow u = none.Open();
+        u.window->mnuGameNew_Click();
+        QTRY_COMPARE(u.dialogs->asked.size(), 1);
+        QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
+        QCOMPARE(u.window->Game().Current().iCategoryIndex, 1);
+    }
+
+    // A new game that cannot be dealt leaves the game in progress, its board and
+    // the cursor as they were, and says so once. One that can be dealt replaces
+    // the tiles beyond the first; element 0 lives on.
+    void newGames() {
+        Win win(10);
+        frmTilewise& w = win.w();
+        win.Click(win.Mismatch(0));
+        const QList<int> deal = win.Deal();
+        const QString panels = win.Panel(1) + win.Panel(2);
+        QPointer<QPushButton> tile0 = w.btns(0);
+        QPointer<QPushButton> tile15 = w.btns(15);
+        QPointer<ImageControl> image99 = w.imgs(99);
+        BoardConfig next = w.Game().Current();
+        next.iNumColumns = next.iNumRows = 11;
+        w.SetNextGame(next);
+        w.mnuGameNew_Click();
+        QCOMPARE(win.t.dialogs->asked.size(), 1);
+        QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
+        QCOMPARE(win.Deal(), deal);
+        QVERIFY(tile15 && win.FaceUp(win.Mismatch(0)));
+        QCOMPARE(win.Panel(1) + win.Panel(2), panels);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        next.iNumColumns = next.iNumRows = 4;
+        w.SetNextGame(next);
+        w.mnuGameNew_Click();
+        QCOMPARE(w.TileControls(), 16);
+        QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
+        QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
+        QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // A GIF wins over a JPEG of the same number; decoded pictures are kept for
+    // the next board, and a file that changes, even to the same size, is decoded
+    // afresh.
+    void pictures() {
+        Win win(10);
+        frmTilewise& w = win.w();
+        w.FinishPictures();
+        const int decodes = w.Pictures().Decodes();
         w.mnuGameNew_Click();
         w.FinishPictures();
+        QCOMPARE(w.Pictures().Decodes(), decodes);
+
+        QTest::qWait(20);
+        win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
+        win.ws.WriteGif("imgs/Animals/img008.gif");
+        w.mnuGameNew_Click();
+        w.FinishPictures();
+        QCOMPARE(w.Pictures().Decodes(), decodes + 2);
+        const auto colourOf = [&](int picture) {
+            return w.imgs(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
+        };
+        QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16,
+                 qPrintable(colourOf(7).name()));
+        QCOMPARE(colourOf(8), QColor(Qt::red));
+        QTest::qWait(20);
+        win.ws.WriteGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
+        w.mnuGameNew_Click();
+        w.FinishPictures();
+        QCOMPARE(colourOf(8), QColor(Qt::green));
     }
-    w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
-    QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
-    QVERIFY(t.dialogs->asked.isEmpty());
-}
 
-// Told once in panel 3 at start-up: categories left out, a damaged settings
-// file copied aside. No category at all is told in a box, once.
-void TestWindow::startUpNews() {
-    TestWorkspace ws;
-    for (int n = 0; n < 33; ++n) {
-        ws.AddEntry(QStringLiteral("C%1").arg(n, 2, 10, QLatin1Char('0')));
-    }
-    ws.WriteFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
-    FakeWindow t = ws.Open();
-    frmTilewise& w = *t.window;
-    QCOMPARE(w.Game().Current().iNumColumns, 4);
-    const QString panel = w.Panel(3)->text();
-    QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
-    QVERIFY(w.Panel(3)->toolTip().contains(ws.SettingsFile() + ".bad-"));
-    w.btns(0)->click();
-    w.mnuGameNew_Click();
-    QVERIFY(!w.Panel(3)->text().contains("32 categories"));
-
-    TestWorkspace none; // no imgs folder at all: told once, not per board
-    FakeWindow u = none.Open();
-    u.window->mnuGameNew_Click();
-    QTRY_COMPARE(u.dialogs->asked.size(), 1);
-    QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
-    QCOMPARE(u.window->Game().Current().iCategoryIndex, 1);
-}
-
-// A new game that cannot be dealt leaves the game in progress, its board and
-// the cursor as they were, and says so once. One that can be dealt replaces
-// the tiles beyond the first; element 0 lives on.
-void TestWindow::newGames() {
-    Win win(10);
-    frmTilewise& w = win.w();
-    win.Click(win.Mismatch(0));
-    const QList<int> deal = win.Deal();
-    const QString panels = win.Panel(1) + win.Panel(2);
-    QPointer<QPushButton> tile0 = w.btns(0);
-    QPointer<QPushButton> tile15 = w.btns(15);
-    QPointer<ImageControl> image99 = w.imgs(99);
-    BoardConfig next = w.Game().Current();
-    next.iNumColumns = next.iNumRows = 11;
-    w.SetNextGame(next);
-    w.mnuGameNew_Click();
-    QCOMPARE(win.t.dialogs->asked.size(), 1);
-    QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
-    QCOMPARE(win.Deal(), deal);
-    QVERIFY(tile15 && win.FaceUp(win.Mismatch(0)));
-    QCOMPARE(win.Panel(1) + win.Panel(2), panels);
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-
-    next.iNumColumns = next.iNumRows = 4;
-    w.SetNextGame(next);
-    w.mnuGameNew_Click();
-    QCOMPARE(w.TileControls(), 16);
-    QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
-    QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
-    QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-}
-
-// A GIF wins over a JPEG of the same number; decoded pictures are kept for
-// the next board, and a file that changes, even at the same size, is decoded
-// afresh.
-void TestWindow::pictures() {
-    Win win(10);
-    frmTilewise& w = win.w();
-    w.FinishPictures();
-    const int decodes = w.Pictures().Decodes();
-    w.mnuGameNew_Click();
-    w.FinishPictures();
-    QCOMPARE(w.Pictures().Decodes(), decodes);
-
-    QTest::qWait(20);
-    win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
-    win.ws.WriteGif("imgs/Animals/img008.gif");
-    w.mnuGameNew_Click();
-    w.FinishPictures();
-    QCOMPARE(w.Pictures().Decodes(), decodes + 2);
-    const auto colourOf = [&](int picture) {
-        return w.imgs(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
-    };
-    QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16, qPrintable(colourOf(7).name()));
-    QCOMPARE(colourOf(8), QColor(Qt::red));
-}
-
-// The chosen font goes on every tile; a new board sets size and boldness
-// anew. The dialog opens on the family the tiles are really drawn in.
-void TestWindow::font() {
-    Win win(5);
-    frmTilewise& w = win.w();
-    const QStringList before = TileFonts(w);
-    w.mnuEditFont_Click(); // cancelled
-    QCOMPARE(win.t.dialogs->fontOffered.family(), QFontInfo(w.btns(0)->font()).family());
-    QCOMPARE(TileFonts(w), before);
-
-    QFont chosen(QStringLiteral("Courier New"), 12, QFont::Bold, true);
-    chosen.setUnderline(true);
-    chosen.setStrikeOut(true);
-    win.t.dialogs->fontAnswer = chosen;
-    w.mnuEditFont_Click();
-    QCOMPARE(TileFonts(w), QStringList(25, chosen.toString()));
-    BoardConfig next = w.Game().Current();
-    next.iNumColumns = next.iNumRows = 6;
-    w.SetNextGame(next);
-    w.mnuGameNew_Click();
-    QFont expected = chosen;
-    expected.setPointSizeF(w.btns(0)->font().pointSizeF());
-    expected.setBold(false);
-    QVERIFY(expected.pointSizeF() != chosen.pointSizeF());
-    QCOMPARE(TileFonts(w), QStringList(36, expected.toString()));
-}
-
-// The real boxes, once each: OK and Cancel.
-void TestWindow::realDialogs() {
-    TestWorkspace ws;
-    ws.AddEntry("Animals");
-    frmTilewise::Services services;
-    services.dataFolder = ws.Path();
-    services.settingsFile = ws.SettingsFile();
-    services.sound = std::make_unique<FakeSound>();
-    frmTilewise w(std::move(services));
-    const QString drawnIn = QFontInfo(w.btns(0)->font()).family();
-    QtDialogs dialogs;
-    for (const bool ok : {true, false}) {
-        QVERIFY(WithModal([&] { w.mnuEditFont_Click(); },
-                          [&](QDialog& d) {
-                              QFont other = qobject_cast<QFontDialog*>(&d)->currentFont();
-                              other.setItalic(
-                                  !ok); // OK keeps the font unchanged; Cancel drops a change
-                              qobject_cast<QFontDialog*>(&d)->setCurrentFont(other);
-                              ok ? d.accept() : d.reject();
+    // The real boxes, once each: Cancel and OK. The font dialog opens on the
+    // family the tiles are really drawn in, and what it gives goes on every
+    // tile; the next board keeps family and italic, and sets size and
+    // boldness anew.
+    void realDialogs() {
+        TestWorkspace ws;
+        ws.AddEntry("Animals"); // a category: no box about its absence
+        frmTilewise::Services services{ws.Path(), ws.SettingsFile(), nullptr, nullptr,
+                                       std::make_unique<FakeSound>()};
+        frmTilewise w(std::move(services));
+        const QString drawnIn = QFontInfo(w.btns(0)->font()).family();
+        QtDialogs dialogs;
+        for (const bool ok : {false, true}) {
+            QFont picked;
+            QVERIFY(WithModal([&] { w.mnuEditFont_Click(); },
+                              [&](QDialog& d) {
+                                  picked = qobject_cast<QFontDialog*>(&d)->currentFont();
+                                  picked.setStyleName(QStringLiteral("Italic"));
+                                  qobject_cast<QFontDialog*>(&d)->setCurrentFont(picked);
+                                  picked = qobject_cast<QFontDialog*>(&d)->currentFont();
+                                  ok ? d.accept() : d.reject();
+                              }));
+            for (int i = 0; i < 25; ++i) {
+                QCOMPARE(QFontInfo(w.btns(i)->font()).family(), drawnIn);
+                QCOMPARE(w.btns(i)->font().italic(), ok);
+                QCOMPARE(w.btns(i)->font().pointSize(), ok ? picked.pointSize() : 37);
+            }
+            QString typed = "unset";
+            QVERIFY(WithModal([&] { typed = dialogs.InputBox(nullptr, "Name?", "Score", "Grace"); },
+                              [&](QDialog& d) {
+                                  QCOMPARE(qobject_cast<QInputDialog*>(&d)->labelText(), "Name?");
+                                  ok ? d.accept() : d.reject();
+                              }));
+            QCOMPARE(typed, ok ? QString("Grace") : QString());
+        }
+        BoardConfig next = w.Game().Current();
+        next.iNumColumns = next.iNumRows = 6;
+        w.SetNextGame(next);
+        w.mnuGameNew_Click();
+        for (int i = 0; i < 36; ++i) {
+            QVERIFY(w.btns(i)->font().italic() && !w.btns(i)->font().bold());
+            QCOMPARE(w.btns(i)->font().pointSize(), 31);
+            QCOMPARE(QFontInfo(w.btns(i)->font()).family(), drawnIn);
+        }
+        QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
+                          [](QDialog& d) {
+                              auto* box = qobject_cast<QMessageBox*>(&d);
+                              QCOMPARE(box->text(), QString("You Finished."));
+                              box->button(QMessageBox::Ok)->click();
                           }));
-        QCOMPARE(QFontInfo(w.btns(0)->font()).family(), drawnIn);
-        QVERIFY(!w.btns(0)->font().italic());
-        QString typed = "unset";
-        QVERIFY(WithModal([&] { typed = dialogs.InputBox(nullptr, "Name?", "Score", "Grace"); },
-                          [&](QDialog& d) {
-                              QCOMPARE(qobject_cast<QInputDialog*>(&d)->labelText(), "Name?");
-                              ok ? d.accept() : d.reject();
-                          }));
-        QCOMPARE(typed, ok ? QString("Grace") : QString());
     }
-    QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
-                      [](QDialog& d) {
-                          auto* box = qobject_cast<QMessageBox*>(&d);
-                          QCOMPARE(box->text(), QString("You Finished."));
-                          box->button(QMessageBox::Ok)->click();
-                      }));
-}
+};
 
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"

@@ -41,23 +41,12 @@ QStringList FakeSound::Played() const {
     return played;
 }
 
-FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile,
-                      std::unique_ptr<ScriptedRandom> random) {
-    FakeWindow t;
+FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile) {
     auto dialogs = std::make_unique<FakeDialogs>();
     auto sound = std::make_unique<FakeSound>();
-    if (!random) {
-        random = std::make_unique<ScriptedRandom>(12345u);
-    }
-    t.dialogs = dialogs.get();
-    t.sound = sound.get();
-    t.random = random.get();
-    frmTilewise::Services services;
-    services.dataFolder = dataFolder;
-    services.settingsFile = settingsFile;
-    services.dialogs = std::move(dialogs);
-    services.sound = std::move(sound);
-    services.random = std::move(random);
-    t.window = std::make_unique<frmTilewise>(std::move(services));
+    auto random = std::make_unique<ScriptedRandom>(12345u);
+    FakeWindow t{dialogs.get(), sound.get(), random.get(), nullptr};
+    t.window = std::make_unique<frmTilewise>(frmTilewise::Services{
+        dataFolder, settingsFile, std::move(dialogs), std::move(random), std::move(sound)});
     return t;
 }

@@ -55,7 +55,5 @@ struct FakeWindow {
     std::unique_ptr<frmTilewise> window;
 };
 
-// The window on a data folder and a settings file. Without a script the
-// deal comes from a fixed seed.
-FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile,
-                      std::unique_ptr<ScriptedRandom> random = nullptr);
+// The window on a data folder and a settings file, dealt from a fixed seed.
+FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile);

@@ -44,12 +44,13 @@ void TestWorkspace::WriteJpeg(const QString& relativePath, QColor colour, int si
     image.save(dir_.filePath(relativePath), "JPEG", 95);
 }
 
-void TestWorkspace::WriteGif(const QString& relativePath) {
-    static const unsigned char gif[] = {'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01,
-                                        0x00, 0x80, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00,
-                                        0x00, ',',  0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01,
-                                        0x00, 0x00, 0x02, 0x02, 'D',  0x01, 0x00, ';'};
-    WriteFile(relativePath, QByteArray(reinterpret_cast<const char*>(gif), sizeof gif));
+void TestWorkspace::WriteGif(const QString& relativePath, QColor colour) {
+    QByteArray gif = QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001"
+                                         "000002024401003b");
+    gif[13] = char(colour.red());
+    gif[14] = char(colour.green());
+    gif[15] = char(colour.blue());
+    WriteFile(relativePath, gif);
 }
 
 void TestWorkspace::WriteFile(const QString& relativePath, const QByteArray& bytes) {
@@ -58,10 +59,6 @@ void TestWorkspace::WriteFile(const QString& relativePath, const QByteArray& byt
     if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes);
     }
-}
-
-void TestWorkspace::AddFreePicture() {
-    WriteJpeg(QStringLiteral("free.jpg"), Qt::white);
 }
 
 void TestWorkspace::Store(const QString& section, const QString& key, const QString& value) {
@@ -81,8 +78,8 @@ QByteArray TestWorkspace::SettingsBytes() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-FakeWindow TestWorkspace::Open(std::unique_ptr<ScriptedRandom> random) const {
-    return MakeWindow(Path(), SettingsFile(), std::move(random));
+FakeWindow TestWorkspace::Open() const {
+    return MakeWindow(Path(), SettingsFile());
 }
 
 bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {

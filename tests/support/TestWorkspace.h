@@ -24,9 +24,8 @@ public:
     // A folder under imgs, or an ordinary file when `folder` is false.
     void AddEntry(const QString& name, bool folder = true);
     void WriteJpeg(const QString& relativePath, QColor colour, int side = 24);
-    void WriteGif(const QString& relativePath); // a 1 x 1 red GIF
+    void WriteGif(const QString& relativePath, QColor colour = Qt::red); // 1 x 1, 35 bytes
     void WriteFile(const QString& relativePath, const QByteArray& bytes);
-    void AddFreePicture();
 
     // Writes a value into the settings file, as a player's earlier run would.
     void Store(const QString& section, const QString& key, const QString& value);
@@ -34,7 +33,7 @@ public:
     QByteArray SettingsBytes() const;
 
     // The window on this folder, with fakes.
-    FakeWindow Open(std::unique_ptr<ScriptedRandom> random = nullptr) const;
+    FakeWindow Open() const;
 
     // The colour that picture n of a category gets from AddCategory.
     static QColor PictureColour(int n);
