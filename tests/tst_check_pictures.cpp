@@ -56,7 +56,6 @@ private slots:
             ws.AddCategory(QStringLiteral("Zoo"), 49);
             ws.AddEntry(QStringLiteral("notes.txt"), false);
         }) << "imgs" << 1 << QStringList{"Zoo", "img049", "birds: complete"};
-        QTest::newRow("no category") << 0 << none << "" << 1 << QStringList();
         QTest::newRow("no folder") << 0 << none << "nowhere" << 1 << QStringList{"nowhere"};
     }
 

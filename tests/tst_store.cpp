@@ -1,6 +1,5 @@
-// The settings file and the high-score tables in it: what is kept when a
-// write cannot finish, damaged files, two running copies; and where the game
-// finds its pictures.
+// The settings file and its high-score tables: what is kept when a write
+// fails, damaged files, two copies at once; and where the pictures are found.
 #include "DataFolder.h"
 #include "FolderListing.h"
 #include "HighScores.h"
@@ -274,15 +273,12 @@ private slots:
         std::array<QProcess, 2> copies;
         for (size_t i = 0; i < copies.size(); ++i) {
             copies.at(i).start(QStringLiteral(TILEWISE_HELPER_DIR "/hs_offer"), scores.at(i));
-            QVERIFY(copies.at(i).waitForStarted());
         }
         for (QProcess& copy : copies) { // both begin at once on "go"
-            copy.write("go\n");
-            QVERIFY(copy.waitForBytesWritten());
+            QVERIFY(copy.waitForStarted() && copy.write("go\n") == 3 && copy.waitForBytesWritten());
         }
         for (QProcess& copy : copies) {
-            QVERIFY(copy.waitForFinished(240000));
-            QCOMPARE(copy.exitCode(), 0);
+            QVERIFY(copy.waitForFinished(240000) && copy.exitCode() == 0);
         }
         SettingsStore store(ws.SettingsFile());
         const HighScores table(store);

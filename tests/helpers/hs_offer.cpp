@@ -14,13 +14,13 @@ int main(int argc, char* argv[]) {
     HighScores scores(store);
     std::string go;
     std::getline(std::cin, go);
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const int score = args.at(i).toInt();
-        if (scores.IsHighScore(6, 3, score) &&
-            scores.AddHighScore(6, 3, QStringLiteral("Player %1").arg(score), score).outcome ==
-                HighScores::Outcome::NotSaved) {
-            return 1;
-        }
+    bool saved = true;
+    for (const QString& text : args.mid(2)) {
+        const int score = text.toInt();
+        saved = saved &&
+                (!scores.IsHighScore(6, 3, score) ||
+                 scores.AddHighScore(6, 3, QStringLiteral("Player %1").arg(score), score).outcome !=
+                     HighScores::Outcome::NotSaved);
     }
-    return 0;
+    return saved ? 0 : 1;
 }

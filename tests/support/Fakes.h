@@ -25,13 +25,12 @@ public:
     void MsgBox(QWidget* parent, const QString& text, const QString& title) override;
     QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    // The player cancels: the real font dialog is tested instead.
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 
     QList<Asked> asked;
-    QStringList inputAnswers;        // taken in order; an empty list answers ""
-    std::function<void()> onInput;   // runs as the input box is asked
-    std::optional<QFont> fontAnswer; // nothing: the player cancels
-    QFont fontOffered;
+    QStringList inputAnswers;      // taken in order; an empty list answers ""
+    std::function<void()> onInput; // runs as the input box is asked
 };
 
 // Records every file name and command given to the sound device.

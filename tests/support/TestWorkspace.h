@@ -18,8 +18,7 @@ public:
     QString Path() const { return dir_.path(); }
     QString SettingsFile() const;
 
-    // A category folder under imgs holding img000 to img(count-1) as JPEGs,
-    // each a plain colour that tells its number.
+    // imgs/name holding img000 to img(count-1), JPEGs of PictureColour(n).
     void AddCategory(const QString& name, int count = 50);
     // A folder under imgs, or an ordinary file when `folder` is false.
     void AddEntry(const QString& name, bool folder = true);
@@ -42,7 +41,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// Calls `open`, which shows a modal dialog, and runs `inspect` on the dialog
-// while it is up. When a check fails inside, the dialog is rejected so that
-// `open` returns. Returns false when no modal dialog came up.
+// Calls `open`, which shows a modal dialog, and runs `inspect` on it while it
+// is up; a failed check rejects it. False when no modal dialog came up.
 bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect);
