@@ -20,8 +20,7 @@ QList<QAccessibleInterface*> Descendants(QAccessibleInterface* root) {
     return all;
 }
 
-// The tiles as the accessibility tree shows them: face-down buttons by
-// number, face-up pictures by number and name.
+// The tiles in the accessibility tree: face-down buttons, face-up pictures.
 struct Board {
     explicit Board(QAccessibleInterface* window) {
         for (QAccessibleInterface* node : Descendants(window)) {
@@ -44,8 +43,7 @@ struct Board {
     QMap<int, QString> faceUp;
 };
 
-// What the screen reader is told without a change of focus. Offscreen, Qt has
-// no bridge to send events through, so the notification is read instead.
+// What is told without a change of focus (offscreen, no bridge sends events).
 QString Heard(QAccessibleInterface* window) {
     for (QAccessibleInterface* node : Descendants(window)) {
         if (node->role() == QAccessible::Notification) {
@@ -74,6 +72,10 @@ private slots:
         FakeWindow t = ws.Open();
         t.window->show();
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
+        for (QAccessibleInterface* node : Descendants(window)) { // no face-down picture tells
+            QVERIFY(node->role() != QAccessible::Graphic ||
+                    (node->state().invisible && node->text(QAccessible::Name).isEmpty()));
+        }
         QMap<int, QString> known;
         const auto press = [&](int number) {
             Board(window).faceDown.value(number)->actionInterface()->doAction(

@@ -17,9 +17,8 @@ BoardConfig Config(int side, int setSize, int category = 1) {
     return c;
 }
 
-// A dealt game, played by a script of words: a capital letter turns over the
-// first face-down tile of that set (A is the set of the lowest picture), "t"
-// is a 500 ms tick, "reveal" is Reveal All.
+// A dealt game played by a script: a capital turns the first face-down tile of
+// that set (A: the lowest picture), "t" ticks 500 ms, "reveal" reveals all.
 struct Game {
     Game(int side, int setSize, unsigned seed = 7) : random(seed) {
         state.Configure(Config(side, setSize));

@@ -23,7 +23,7 @@ QString Today() {
 
 const QString kTable = QStringLiteral("10 x 10 match 5");
 
-// A full table under kTable (E1 90 ... E10 0) and the three preferences.
+// A table under kTable: E1, E2... with the scores given.
 void FillTable(TestWorkspace& ws, const QList<int>& scores) {
     SettingsStore store(ws.SettingsFile());
     QVERIFY(store.Update([&](SettingsValues& values) {
@@ -66,7 +66,6 @@ private slots:
         TestWorkspace ws;
         ws.AddEntry("Zoo");
         ws.AddEntry("README.txt", false);
-        ws.AddEntry(".hidden");
         QTemporaryDir outside;
         const QString imgs = ws.Path() + "/imgs/";
         QVERIFY(QFile::link(outside.path(), imgs + "Outside"));
