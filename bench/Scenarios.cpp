@@ -2,6 +2,7 @@
 
 #include "BareWindow.h"
 #include "BenchApplication.h"
+#include "DataFolder.h"
 #include "Fakes.h"
 #include "HighScores.h"
 #include "ImageControl.h"
@@ -35,10 +36,7 @@ public:
             throw std::runtime_error("no bundled pictures in " + Data().toStdString());
         }
     }
-    static QString Data() {
-        return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/../share/tilewise"));
-    }
+    static QString Data() { return DataFolder::Bundled(QCoreApplication::applicationDirPath()); }
     QString SettingsFile() const { return settings_.filePath(QStringLiteral("Tilewise.ini")); }
 
     void StoreColumns(int columns) const {

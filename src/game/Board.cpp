@@ -3,7 +3,6 @@
 #include "BoardGeometry.h"
 #include "FolderListing.h"
 #include "ImageControl.h"
-#include "NumberText.h"
 #include "TileButton.h"
 #include "Twips.h"
 
@@ -45,13 +44,11 @@ QStringList PictureNames(const QString& category) {
 } // namespace
 
 QString frmTilewise::PictureFile(int pictureNumber) const {
-    const QString base =
+    return FolderListing::ShownFile(
         dataFolder_ + (pictureNumber == -1
                            ? QStringLiteral("/free")
-                           : QStringLiteral("/imgs/") + game_.CategoryName() +
-                                 QStringLiteral("/img") + NumberText::ThreeDigits(pictureNumber));
-    const QString gif = base + QStringLiteral(".gif");
-    return FolderListing::FileExists(gif) ? gif : base + QStringLiteral(".jpg");
+                           : QStringLiteral("/imgs/") + game_.CategoryName() + QLatin1Char('/') +
+                                 FolderListing::PictureBase(pictureNumber)));
 }
 
 void frmTilewise::LoadImages() {
@@ -109,6 +106,7 @@ void frmTilewise::LoadImages() {
         picture->setGeometry(place);
         picture->setVisible(true);
         button->raise();
+        NameForScreenReaders(i);
         ShowFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
         // once for a tile clicked before its turn came.
@@ -136,8 +134,10 @@ void frmTilewise::LoadImages() {
 }
 
 void frmTilewise::ShowFace(int tile) {
-    const bool up = game_.IsFaceUp(tile);
-    btns(tile)->setVisible(!up);
+    btns(tile)->setVisible(!game_.IsFaceUp(tile));
+}
+
+void frmTilewise::NameForScreenReaders(int tile) {
     const int columns = game_.Current().iNumColumns;
     const QString where =
         QStringLiteral("row %1, column %2").arg(tile / columns + 1).arg(tile % columns + 1);
@@ -154,7 +154,7 @@ QString frmTilewise::PictureName(int tile) const {
         return QStringLiteral("free");
     }
     const QString name = pictureNames_.value(picture);
-    return name.isEmpty() ? QStringLiteral("img") + NumberText::ThreeDigits(picture) : name;
+    return name.isEmpty() ? FolderListing::PictureBase(picture) : name;
 }
 
 void frmTilewise::UnloadImages() {

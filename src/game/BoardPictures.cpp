@@ -43,8 +43,8 @@ void frmTilewise::ShowPicture(int tile) {
     const PendingPicture picture = *found;
     pending_.erase(found);
     const qreal ratio = devicePixelRatioF();
-    // Decoded once at the nominal size; a tile a pixel off it gets its
-    // stretched copy from the cache, so painting never scales.
+    // Decoded once at the nominal size and kept; a tile a pixel off gets a
+    // stretched copy, so painting never scales.
     QPixmap pixmap = pictures_.Load(picture.file, picture.pixels, picture.shown);
     if (pixmap.isNull()) {
         if (!missing_.contains(picture.file)) {

@@ -1,6 +1,5 @@
 #include "frmTilewise.h"
 
-#include "HighScores.h"
 #include "frmAbout.h"
 #include "frmHighScores.h"
 #include "frmPreferences.h"
@@ -12,8 +11,7 @@
 // over this window, which also centres it, and gone when the call returns.
 
 void frmTilewise::mnuGameHighScores_Click() {
-    HighScores scores(store_);
-    frmHighScores dialog(game_.Current(), scores, this);
+    frmHighScores dialog(game_.Current(), store_.Read(), this);
     dialog.exec();
 }
 

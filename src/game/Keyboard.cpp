@@ -16,12 +16,7 @@ void frmTilewise::keyPressEvent(QKeyEvent* event) {
 }
 
 int frmTilewise::FocusedTile() const {
-    for (int i = 0; i < game_.TileCount(); ++i) {
-        if (btns(i)->hasFocus()) {
-            return i;
-        }
-    }
-    return -1;
+    return static_cast<int>(btns_.indexOf(qobject_cast<QPushButton*>(focusWidget())));
 }
 
 void frmTilewise::FocusTile(int tile) {

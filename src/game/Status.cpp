@@ -7,7 +7,7 @@
 using NumberText::Num;
 
 void frmTilewise::ShowStatus(const QString& message) {
-    QList<Notice> notices = news_ + boardNotices_;
+    const QList<Notice> notices = news_ + boardNotices_;
     const bool showNotices = message.isEmpty() || (noticesHold_ && !notices.isEmpty());
     QStringList texts;
     QStringList details;

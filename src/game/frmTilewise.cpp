@@ -200,7 +200,8 @@ QLabel* frmTilewise::Panel(int panel) const {
 
 void frmTilewise::Form_Load() {
     game_.ScanCategories(FolderListing::Folders(dataFolder_ + QStringLiteral("/imgs")));
-    if (const QString copy = store_.KeepDamagedCopy(); !copy.isEmpty()) {
+    SettingsValues stored;
+    if (const QString copy = store_.KeepDamagedCopy(&stored); !copy.isEmpty()) {
         news_.append({QStringLiteral("Settings file damaged; a copy was kept."),
                       QStringLiteral("The settings file could not be read whole. It was copied "
                                      "to %1 before Tilewise writes it again.")
@@ -212,7 +213,7 @@ void frmTilewise::Form_Load() {
                                      "lists the first 32 by name.")
                           .arg(QDir::toNativeSeparators(dataFolder_ + QStringLiteral("/imgs")))});
     }
-    game_.Configure(StoredConfig());
+    game_.Configure(StoredConfig(stored));
     game_.Initialize();
     game_.RandomizeArray(*random_);
     LoadImages();
@@ -234,8 +235,7 @@ void frmTilewise::Form_Load() {
     }
 }
 
-BoardConfig frmTilewise::StoredConfig() const {
-    const SettingsValues stored = store_.Read();
+BoardConfig frmTilewise::StoredConfig(const SettingsValues& stored) const {
     BoardConfig config;
     config.iCategoryIndex =
         InRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.NumCategories());

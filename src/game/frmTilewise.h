@@ -100,7 +100,7 @@ private:
     void BuildStatusBar();
     void Form_Load();
     void Form_Unload();
-    BoardConfig StoredConfig() const;
+    BoardConfig StoredConfig(const SettingsValues& stored) const;
 
     void LoadImages();
     void UnloadImages();
@@ -110,9 +110,11 @@ private:
     void ShowNextPicture();
 
     void SetBoardNotices(QList<Notice> notices);
-    // Shows tile's face as the rules have it, to the eye and to the screen
-    // reader alike.
+    // Shows a tile's face as the rules have it: a face-up tile's button hides,
+    // and with it, for the screen reader, the picture's name comes forward.
     void ShowFace(int tile);
+    // The tile's names and place for the screen reader, fixed for the board.
+    void NameForScreenReaders(int tile);
     QString PictureName(int tile) const;
     void Announce(int tile, const ClickResult& turn);
 

@@ -10,17 +10,6 @@ namespace {
 
 constexpr int kRanks = 10;
 
-QString GetScoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
-    return table.Get(HighScores::GetBoardKey(columns, tilesPerSet),
-                     HighScores::GetEntryKey(rank, true));
-}
-
-std::int16_t GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
-    const QString text = table.Get(HighScores::GetBoardKey(columns, tilesPerSet),
-                                   HighScores::GetEntryKey(rank, false));
-    return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
-}
-
 void SaveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
                    const QString& name) {
     table.Set(HighScores::GetBoardKey(columns, tilesPerSet), HighScores::GetEntryKey(rank, true),
@@ -46,12 +35,23 @@ QString HighScores::GetEntryKey(int rank, bool nameFlag) {
     return (nameFlag ? QStringLiteral("name") : QStringLiteral("value")) + QString::number(rank);
 }
 
+QString HighScores::GetScoreName(const SettingsValues& table, int columns, int tilesPerSet,
+                                 int rank) {
+    return table.Get(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true));
+}
+
+std::int16_t HighScores::GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet,
+                                       int rank) {
+    const QString text = table.Get(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, false));
+    return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
+}
+
 QString HighScores::GetScoreName(int columns, int tilesPerSet, int rank) const {
-    return ::GetScoreName(store_.Read(), columns, tilesPerSet, rank);
+    return GetScoreName(store_.Read(), columns, tilesPerSet, rank);
 }
 
 std::int16_t HighScores::GetScoreValue(int columns, int tilesPerSet, int rank) const {
-    return ::GetScoreValue(store_.Read(), columns, tilesPerSet, rank);
+    return GetScoreValue(store_.Read(), columns, tilesPerSet, rank);
 }
 
 bool HighScores::IsHighScore(int columns, int tilesPerSet, int score) const {
@@ -64,7 +64,7 @@ HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const 
     const bool saved = store_.Update([&](SettingsValues& table) {
         int place = 0;
         for (int rank = 1; rank <= kRanks; ++rank) {
-            if (::GetScoreValue(table, columns, tilesPerSet, rank) < score) {
+            if (GetScoreValue(table, columns, tilesPerSet, rank) < score) {
                 place = rank;
                 break;
             }
@@ -77,9 +77,9 @@ HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const 
         // empty entry moves down as name "" and score "0".
         for (int rank = kRanks; rank > place; --rank) {
             SaveScoreValue(table, columns, tilesPerSet, rank,
-                           ::GetScoreValue(table, columns, tilesPerSet, rank - 1));
+                           GetScoreValue(table, columns, tilesPerSet, rank - 1));
             SaveScoreName(table, columns, tilesPerSet, rank,
-                          ::GetScoreName(table, columns, tilesPerSet, rank - 1));
+                          GetScoreName(table, columns, tilesPerSet, rank - 1));
         }
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         SaveScoreName(table, columns, tilesPerSet, place,

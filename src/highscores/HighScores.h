@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class SettingsStore;
+class SettingsValues;
 
 // The all-time best scores: ten ranked entries per board configuration, kept
 // only in the settings store. Nothing is cached; every call reads or writes
@@ -19,8 +20,14 @@ public:
     // "name3" or "value3".
     static QString GetEntryKey(int rank, bool nameFlag);
 
+    // An entry as the store holds it now, or as a copy of its values read
+    // once holds it (a dialog showing ten ranks reads the file once).
     QString GetScoreName(int columns, int tilesPerSet, int rank) const;
     std::int16_t GetScoreValue(int columns, int tilesPerSet, int rank) const;
+    static QString GetScoreName(const SettingsValues& table, int columns, int tilesPerSet,
+                                int rank);
+    static std::int16_t GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet,
+                                      int rank);
 
     // True when the score beats the tenth entry of the configuration's table.
     bool IsHighScore(int columns, int tilesPerSet, int score) const;

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmHighScores::frmHighScores(const BoardConfig& game, const HighScores& scores, QWidget* parent)
-    : FixedDialog(parent), game_(game), scores_(scores) {
+frmHighScores::frmHighScores(const BoardConfig& game, SettingsValues table, QWidget* parent)
+    : FixedDialog(parent), game_(game), table_(std::move(table)) {
     setObjectName(QStringLiteral("frmHighScores"));
     setWindowTitle(QStringLiteral("High Scores"));
     SetClientSize(5055, 3480);
@@ -36,8 +36,10 @@ void frmHighScores::Form_Load() {
 }
 
 QString frmHighScores::GetRowText(int rank) const {
-    const QString name = scores_.GetScoreName(game_.iNumColumns, game_.iNumTilesToMatch, rank);
-    const int score = scores_.GetScoreValue(game_.iNumColumns, game_.iNumTilesToMatch, rank);
+    const QString name =
+        HighScores::GetScoreName(table_, game_.iNumColumns, game_.iNumTilesToMatch, rank);
+    const int score =
+        HighScores::GetScoreValue(table_, game_.iNumColumns, game_.iNumTilesToMatch, rank);
     if (name.isEmpty()) {
         return QString();
     }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FixedDialog.h"
+#include "SettingsStore.h"
 
 #include <QString>
 #include <array>
 
-class HighScores;
 class QLabel;
 struct BoardConfig;
 
@@ -14,7 +14,8 @@ struct BoardConfig;
 class frmHighScores final : public FixedDialog {
     Q_OBJECT
 public:
-    frmHighScores(const BoardConfig& game, const HighScores& scores, QWidget* parent = nullptr);
+    // `table`: the settings file's values, read as the dialog opens.
+    frmHighScores(const BoardConfig& game, SettingsValues table, QWidget* parent = nullptr);
 
 private:
     void Form_Load();
@@ -23,7 +24,7 @@ private:
     QString GetRowText(int rank) const;
 
     const BoardConfig& game_;
-    const HighScores& scores_;
+    const SettingsValues table_;
     QLabel* lblBoardSize_ = nullptr;
     std::array<QLabel*, 10> rows_{}; // lbl1 to lbl10
 };

@@ -4,9 +4,13 @@
 
 namespace DataFolder {
 
+QString Bundled(const QString& applicationDir) {
+    return QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
+}
+
 QString Resolve(const QString& workingFolder, const QString& applicationDir) {
     const QDir working(workingFolder);
-    const QString bundled = QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
+    const QString bundled = Bundled(applicationDir);
     if (!working.exists(QStringLiteral("imgs")) && QDir(bundled).exists()) {
         return bundled;
     }

@@ -1,5 +1,7 @@
 #include "FolderListing.h"
 
+#include "NumberText.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,6 +36,15 @@ QStringList Folders(const QString& folder) {
 
 bool FileExists(const QString& path) {
     return QFileInfo(path).isFile();
+}
+
+QString PictureBase(int n) {
+    return QStringLiteral("img") + NumberText::ThreeDigits(n);
+}
+
+QString ShownFile(const QString& base) {
+    const QString gif = base + QStringLiteral(".gif");
+    return FileExists(gif) ? gif : base + QStringLiteral(".jpg");
 }
 
 } // namespace FolderListing

@@ -14,4 +14,11 @@ QStringList Folders(const QString& folder);
 // True when an ordinary file of that name exists.
 bool FileExists(const QString& path);
 
+// "img007": the base name of picture 7 in a category folder.
+QString PictureBase(int n);
+
+// The picture file a base name stands for: the GIF when there is one,
+// otherwise the JPEG, which may not exist either.
+QString ShownFile(const QString& base);
+
 } // namespace FolderListing

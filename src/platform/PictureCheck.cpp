@@ -1,7 +1,6 @@
 #include "PictureCheck.h"
 
 #include "FolderListing.h"
-#include "NumberText.h"
 #include "PictureCache.h"
 
 #include <QCryptographicHash>
@@ -16,10 +15,6 @@ namespace {
 
 constexpr int kPictures = 50;
 
-QString PictureName(int n) {
-    return QStringLiteral("img") + NumberText::ThreeDigits(n);
-}
-
 // Runs of numbers as "img003, img010-img049"; `numbers` ascends.
 QString Ranges(const QList<int>& numbers) {
     QStringList parts;
@@ -28,8 +23,10 @@ QString Ranges(const QList<int>& numbers) {
         while (last + 1 < numbers.size() && numbers.at(last + 1) == numbers.at(last) + 1) {
             ++last;
         }
-        const QString first = PictureName(numbers.at(i));
-        parts.append(last == i ? first : first + QLatin1Char('-') + PictureName(numbers.at(last)));
+        const QString first = FolderListing::PictureBase(numbers.at(i));
+        parts.append(last == i
+                         ? first
+                         : first + QLatin1Char('-') + FolderListing::PictureBase(numbers.at(last)));
         i = last + 1;
     }
     return parts.join(QStringLiteral(", "));
@@ -74,10 +71,9 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
     for (int n = 0; n < kPictures; ++n) {
-        const QString gif = PictureName(n) + QStringLiteral(".gif");
-        const QString file = FolderListing::FileExists(dir.filePath(gif))
-                                 ? gif
-                                 : PictureName(n) + QStringLiteral(".jpg");
+        const QString file =
+            QFileInfo(FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n))))
+                .fileName();
         if (!FolderListing::FileExists(dir.filePath(file))) {
             missing.append(n);
             continue;

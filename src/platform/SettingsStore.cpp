@@ -130,7 +130,8 @@ bool SettingsStore::Update(const std::function<bool(SettingsValues&)>& change) {
     if (!current.readable) {
         return Fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
     }
-    if (current.malformed && damagedCopyKept_ != current.bytes && KeepDamagedCopy().isEmpty()) {
+    if (current.malformed && damagedCopyKept_ != current.bytes &&
+        KeepCopy(current.bytes).isEmpty()) {
         return Fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
                         .arg(fileName_));
     }
@@ -184,9 +185,16 @@ bool SettingsStore::Write(const SettingsValues& values) {
     return true;
 }
 
-QString SettingsStore::KeepDamagedCopy() {
+QString SettingsStore::KeepDamagedCopy(SettingsValues* values) {
     const Content current = Load(fileName_);
-    if (!current.malformed || current.bytes == damagedCopyKept_) {
+    if (values != nullptr) {
+        *values = SettingsValues(current.values);
+    }
+    return current.malformed ? KeepCopy(current.bytes) : QString();
+}
+
+QString SettingsStore::KeepCopy(const QByteArray& bytes) {
+    if (bytes == damagedCopyKept_) {
         return QString();
     }
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -197,9 +205,8 @@ QString SettingsStore::KeepDamagedCopy() {
             continue;
         }
         QFile file(copy);
-        if (file.open(QIODevice::WriteOnly) && file.write(current.bytes) == current.bytes.size() &&
-            file.flush()) {
-            damagedCopyKept_ = current.bytes;
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
+            damagedCopyKept_ = bytes;
             return copy;
         }
         file.remove();

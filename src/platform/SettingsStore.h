@@ -49,8 +49,9 @@ public:
     // When the file is damaged (text QSettings cannot read whole), copies it
     // to "<file>.bad-YYYYMMDD-HHMMSS" beside it, once per damaged content,
     // so that writing over it loses nothing. Returns the copy's path when
-    // one was made.
-    QString KeepDamagedCopy();
+    // one was made. `values`, when given, receives what the file holds: the
+    // start-up reads the file once.
+    QString KeepDamagedCopy(SettingsValues* values = nullptr);
 
     // For tests: runs on each new copy of the file once it is written and
     // before it is checked, to leave it as a failing disk would.
@@ -60,6 +61,7 @@ public:
 
 private:
     bool Write(const SettingsValues& values);
+    QString KeepCopy(const QByteArray& bytes);
     bool Fail(const QString& error);
 
     QString fileName_;
