@@ -4,14 +4,17 @@
 #include "MessageFilter.h"
 #include "PictureCheck.h"
 #include "QuietStyle.h"
+#include "WarmUp.h"
 #include "frmTilewise.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -57,7 +60,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Two pieces of start-up work run on threads of their own while Qt
+    // connects to the display, as the window needs both before it shows:
+    // - fontconfig's configuration. The first text measured makes Qt's font
+    //   database ask for it, and fontconfig then parses some fifty XML files.
+    // - the session bus. The first text set on a widget makes Qt's
+    //   accessibility bridge connect to it. Where no bus is running, D-Bus
+    //   starts one through dbus-launch, which takes longer than building the
+    //   window.
+    WarmUp fonts([] { FcInit(); });
+    const WarmUp bus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
+    fonts.Wait();
     QApplication::setStyle(new QuietStyle);
     // Every window, the standard boxes included, carries the program's icon.
     QApplication::setWindowIcon(AppIcon());
