@@ -69,6 +69,7 @@ void frmTilewise::LoadImages() {
     const int tiles = game_.TileCount();
     pending_.clear();
     missing_.clear();
+    standIns_.clear();
     pictureNames_ = PictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.CategoryName());
 
     client_->setUpdatesEnabled(false);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -50,7 +51,12 @@ void frmTilewise::ShowPicture(int tile) {
         if (!missing_.contains(picture.file)) {
             missing_.append(picture.file);
         }
-        pixmap = DrawPlaceholder(game_.TileImage(tile), picture.shown, ratio);
+        const int number = game_.TileImage(tile);
+        QPixmap& standIn = standIns_[{number, picture.shown.width(), picture.shown.height()}];
+        if (standIn.isNull()) {
+            standIn = DrawPlaceholder(number, picture.shown, ratio, btns(tile)->font());
+        }
+        pixmap = standIn;
     }
     pixmap.setDevicePixelRatio(ratio);
     imgs(tile)->SetPicture(pixmap);

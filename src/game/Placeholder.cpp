@@ -1,10 +1,9 @@
 #include "Placeholder.h"
 
 #include <QColor>
-#include <QFont>
 #include <QPainter>
 
-QPixmap DrawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio) {
+QPixmap DrawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio, QFont font) {
     QPixmap pixmap(pixelSize.expandedTo(QSize(1, 1)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     const QSizeF logical = QSizeF(pixmap.size()) / devicePixelRatio;
@@ -25,8 +24,6 @@ QPixmap DrawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRat
     painter.setPen(QPen(fill.darker(170), 2));
     painter.drawRect(area.adjusted(1, 1, -2, -2));
 
-    QFont font;
-    font.setBold(true);
     font.setPixelSize(qMax(8, int(logical.height() * 0.55)));
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -10,7 +10,9 @@
 #include <QList>
 #include <QMainWindow>
 #include <array>
+#include <map>
 #include <memory>
+#include <tuple>
 
 class Announcer;
 class ImageControl;
@@ -150,6 +152,9 @@ private:
     };
     QList<PendingPicture> pending_; // in tile order
     QStringList missing_;           // files this board could not show
+    // Stand-ins drawn for this board by picture number and size, so that the
+    // tiles of a set share one, as they share a decoded picture.
+    std::map<std::tuple<int, int, int>, QPixmap> standIns_;
     QTimer* decodeTimer_ = nullptr;
     QList<Notice> news_;
     QList<Notice> boardNotices_;
