@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
@@ -68,6 +69,9 @@ int main(int argc, char* argv[]) {
     //   accessibility bridge connect to it. Where no bus is running, D-Bus
     //   starts one through dbus-launch, which takes longer than building the
     //   window.
+    // Qt takes the first thread that asks for its thread data for its main
+    // thread, so this one asks before the session-bus thread can.
+    QThread::currentThread();
     WarmUp fonts([] { FcInit(); });
     const WarmUp bus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
