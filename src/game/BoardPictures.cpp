@@ -62,8 +62,10 @@ void frmTilewise::ShowPicture(int tile) {
     imgs(tile)->SetPicture(pixmap);
     if (pending_.isEmpty()) {
         decodeTimer_->stop();
-        SetBoardNotices(MissingNotice(missing_));
-        if (noticesHold_) {
+        // Told once every picture has been tried, and held until the next
+        // click; a board with all its pictures leaves the panel as it is.
+        if (const QList<Notice> notices = MissingNotice(missing_); !notices.isEmpty()) {
+            SetBoardNotices(notices);
             ShowStatus(QString());
         }
         emit PicturesShown();

@@ -111,6 +111,7 @@ private:
     void ShowPicture(int tile);
     void ShowNextPicture();
 
+    // This board's notices, held in panel 3 until the next click.
     void SetBoardNotices(QList<Notice> notices);
     // Shows a tile's face as the rules have it: a face-up tile's button hides,
     // and with it, for the screen reader, the picture's name comes forward.
