@@ -249,7 +249,7 @@ private slots:
         TestWorkspace ws;
         ws.Store(kTable, "value1", "85");
         SettingsStore store(ws.SettingsFile());
-        QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("85"));
+        QCOMPARE(store.Read().Get(kTable, "value1", QString()), QStringLiteral("85"));
         QFile file(ws.SettingsFile());
         const QDateTime changed = QFileInfo(file).lastModified();
         QByteArray bytes = ws.SettingsBytes();
@@ -258,7 +258,7 @@ private slots:
         file.write(bytes);
         file.setFileTime(changed, QFileDevice::FileModificationTime);
         file.close();
-        QCOMPARE(store.GetSetting(kTable, "value1", QString()), QStringLiteral("86"));
+        QCOMPARE(store.Read().Get(kTable, "value1", QString()), QStringLiteral("86"));
     }
 
     // Two copies offering 50 scores each at once: the table ends with exactly

@@ -4,16 +4,15 @@
 #include "MessageFilter.h"
 #include "PictureCheck.h"
 #include "QuietStyle.h"
+#include "SettingsStore.h"
 #include "WarmUp.h"
 #include "frmTilewise.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
-#include <QSettings>
 #include <QTextStream>
 #include <QThread>
-#include <QTimer>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
 
@@ -82,9 +81,7 @@ int main(int argc, char* argv[]) {
     frmTilewise::Services services;
     services.dataFolder =
         DataFolder::Resolve(QDir::currentPath(), QApplication::applicationDirPath());
-    services.settingsFile = QSettings(QSettings::IniFormat, QSettings::UserScope,
-                                      QStringLiteral("Tilewise"), QStringLiteral("Tilewise"))
-                                .fileName();
+    services.settingsFile = SettingsStore::UserFile();
     frmTilewise window(std::move(services));
     if (!line.screenshot.isEmpty()) {
         SaveScreenshotWhenShown(window, line.screenshot);

@@ -6,9 +6,7 @@
 #include "TileButton.h"
 #include "Twips.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -72,12 +70,16 @@ void frmTilewise::LoadImages() {
     standIns_.clear();
     pictureNames_ = PictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.CategoryName());
 
+    // The tiles' numbers: the chosen font at the board's size, not bold.
+    QFont font = btns_.front()->font();
+    font.setPointSize(g.F);
+    font.setBold(false);
+
     client_->setUpdatesEnabled(false);
     for (int i = 0; i < tiles; ++i) {
         if (i >= 1) {
             auto* button = new TileButton(client_);
             button->setObjectName(QStringLiteral("btns"));
-            button->setFont(btns_.front()->font());
             button->hide();
             connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
             btns_.append(button);
@@ -87,8 +89,6 @@ void frmTilewise::LoadImages() {
             picture->hide();
             imgs_.append(picture);
         }
-        const int pictureNumber = game_.TileImage(i);
-        const QString file = PictureFile(pictureNumber);
 
         const Span across = ToPixels(x, g.W, dpi);
         const Span down = ToPixels(y, g.H, dpi);
@@ -97,9 +97,6 @@ void frmTilewise::LoadImages() {
         QPushButton* button = btns_.at(i);
         button->setGeometry(place);
         button->setText(QString::number(i + 1));
-        QFont font = button->font();
-        font.setPointSize(g.F);
-        font.setBold(false);
         button->setFont(font);
         button->setToolTip(GetTileToolTip(i));
 
@@ -111,7 +108,7 @@ void frmTilewise::LoadImages() {
         ShowFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
         // once for a tile clicked before its turn came.
-        pending_.append({i, file, pixels, (QSizeF(place.size()) * ratio).toSize()});
+        pending_.append({i, pixels, (QSizeF(place.size()) * ratio).toSize()});
         picture->SetPicture(QPixmap());
 
         if (i % columns == columns - 1) {
@@ -161,8 +158,7 @@ QString frmTilewise::PictureName(int tile) const {
 void frmTilewise::UnloadImages() {
     pending_.clear();
     decodeTimer_->stop();
-    const int tiles = game_.TileCount();
-    for (int i = 1; i < tiles && i < TileControls(); ++i) {
+    for (int i = 1; i < TileControls(); ++i) {
         delete btns_.at(i);
         delete imgs_.at(i);
     }

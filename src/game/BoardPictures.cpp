@@ -46,12 +46,14 @@ void frmTilewise::ShowPicture(int tile) {
     const qreal ratio = devicePixelRatioF();
     // Decoded once at the nominal size and kept; a tile a pixel off gets a
     // stretched copy, so painting never scales.
-    QPixmap pixmap = pictures_.Load(picture.file, picture.pixels, picture.shown);
+    // The file is looked for here, in idle time, not while the board is made.
+    const int number = game_.TileImage(tile);
+    const QString file = PictureFile(number);
+    QPixmap pixmap = pictures_.Load(file, picture.pixels, picture.shown, ratio);
     if (pixmap.isNull()) {
-        if (!missing_.contains(picture.file)) {
-            missing_.append(picture.file);
+        if (!missing_.contains(file)) {
+            missing_.append(file);
         }
-        const int number = game_.TileImage(tile);
         QPixmap& standIn = standIns_[{number, picture.shown.width(), picture.shown.height()}];
         if (standIn.isNull()) {
             standIn = DrawPlaceholder(number, picture.shown, ratio, btns(tile)->font());

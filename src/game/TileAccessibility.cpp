@@ -33,8 +33,6 @@ private:
     bool Covered() const { return static_cast<ImageControl*>(widget())->IsCovered(); }
 };
 
-} // namespace
-
 QAccessibleInterface* TileAccessibility(const QString& className, QObject* object) {
     if (className == QLatin1String("Announcer")) {
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
@@ -44,6 +42,8 @@ QAccessibleInterface* TileAccessibility(const QString& className, QObject* objec
     }
     return nullptr;
 }
+
+} // namespace
 
 void InstallTileAccessibility() {
     // Once per process, however many windows are made.

@@ -1,6 +1,7 @@
 #include "frmTilewise.h"
 
 #include "Announcer.h"
+#include "ImageControl.h"
 #include "Misc.h"
 #include "NumberText.h"
 
@@ -67,7 +68,7 @@ void frmTilewise::Announce(int tile, const ClickResult& turn) {
         }
         announcer_->Announce(text);
     } else {
-        announcer_->Announce(QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
+        announcer_->Announce(imgs(tile)->accessibleName()); // "Tile 3: cat face"
     }
 }
 

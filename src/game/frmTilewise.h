@@ -147,7 +147,6 @@ private:
     PictureCache pictures_;
     struct PendingPicture {
         int tile;
-        QString file;
         QSize pixels; // decoded at the board's nominal tile size
         QSize shown;  // this tile's own size, a pixel off at most
     };

@@ -7,8 +7,8 @@ class SettingsStore;
 class SettingsValues;
 
 // The all-time best scores: ten ranked entries per board configuration, kept
-// only in the settings store. Nothing is cached; every call reads or writes
-// the store at once.
+// only in the settings store. Nothing is cached: a call reads or writes the
+// store at once, or reads the copy of its values that it is handed.
 class HighScores {
 public:
     explicit HighScores(SettingsStore& store) : store_(store) {}

@@ -24,10 +24,16 @@ QStringList Folders(const QString& folder) {
     if (home.isEmpty()) {
         return names;
     }
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo& entry : entries) {
+        // Only a link can lead back; a plain folder needs no resolving.
+        if (!entry.isSymLink()) {
+            names.append(entry.fileName());
+            continue;
+        }
         const QString target = entry.canonicalFilePath();
-        if (!entry.isSymLink() || !(Within(home, target) || Within(target, home))) {
+        if (!(Within(home, target) || Within(target, home))) {
             names.append(entry.fileName());
         }
     }

@@ -6,19 +6,21 @@
 
 PictureCache::PictureCache(qsizetype maxBytes) : pixmaps_(maxBytes) {}
 
-QPixmap PictureCache::Load(const QString& path, QSize pixelSize, QSize shownSize) {
+QPixmap PictureCache::Load(const QString& path, QSize pixelSize, QSize shownSize,
+                           qreal devicePixelRatio) {
     const QFileInfo file(path);
     if (!file.isFile()) {
         return {};
     }
     // The file's time and length are part of the key, so a changed file
     // misses the cache.
-    const QString key = QStringLiteral("%1|%2|%3|%4x%5")
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5@%6")
                             .arg(file.absoluteFilePath())
                             .arg(file.lastModified().toMSecsSinceEpoch())
                             .arg(file.size())
                             .arg(pixelSize.width())
-                            .arg(pixelSize.height());
+                            .arg(pixelSize.height())
+                            .arg(devicePixelRatio);
     QPixmap decoded;
     if (const QPixmap* cached = pixmaps_.object(key)) {
         decoded = *cached;
@@ -35,6 +37,7 @@ QPixmap PictureCache::Load(const QString& path, QSize pixelSize, QSize shownSize
         if (decoded.isNull()) {
             return {};
         }
+        decoded.setDevicePixelRatio(devicePixelRatio);
         const qsizetype cost = qsizetype(decoded.width()) * decoded.height() * 4;
         pixmaps_.insert(key, new QPixmap(decoded), std::max<qsizetype>(cost, 1));
     }

@@ -23,8 +23,9 @@ public:
     // picture is kept: which tile is a pixel off changes with every deal,
     // and keeping the stretched copies too made memory grow game by game.
     // A null pixmap when the file is missing, can't be read as a picture, or
-    // is beyond the limits.
-    QPixmap Load(const QString& path, QSize pixelSize, QSize shownSize);
+    // is beyond the limits. The picture carries `devicePixelRatio` as it is
+    // kept, so the tiles of a set share it on any screen.
+    QPixmap Load(const QString& path, QSize pixelSize, QSize shownSize, qreal devicePixelRatio);
 
     int Decodes() const { return decodes_; }
 

@@ -1,6 +1,7 @@
 #include "PictureCheck.h"
 
 #include "FolderListing.h"
+#include "GameState.h"
 #include "PictureCache.h"
 
 #include <QCryptographicHash>
@@ -12,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kPictures = 50;
 
 // Runs of numbers as "img003, img010-img049"; `numbers` ascends.
 QString Ranges(const QList<int>& numbers) {
@@ -70,7 +69,7 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     int unreadable = 0;
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
-    for (int n = 0; n < kPictures; ++n) {
+    for (int n = 0; n < GameState::iNumImages; ++n) {
         const QString file =
             QFileInfo(FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n))))
                 .fileName();

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -94,13 +94,13 @@ void SettingsValues::Set(const QString& section, const QString& key, const QStri
 
 SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
 
-SettingsValues SettingsStore::Read() const {
-    return SettingsValues(Load(fileName_).values);
+QString SettingsStore::UserFile() {
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QStringLiteral("/Tilewise/Tilewise.ini"));
 }
 
-QString SettingsStore::GetSetting(const QString& section, const QString& key,
-                                  const QString& defaultValue) const {
-    return Read().Get(section, key, defaultValue);
+SettingsValues SettingsStore::Read() const {
+    return SettingsValues(Load(fileName_).values);
 }
 
 bool SettingsStore::Fail(const QString& error) {

@@ -32,12 +32,15 @@ class SettingsStore {
 public:
     explicit SettingsStore(QString fileName);
 
+    // The player's file, $XDG_CONFIG_HOME/Tilewise/Tilewise.ini: where
+    // QSettings keeps the INI file of the organisation and application
+    // "Tilewise". Named without a QSettings object, which would read it.
+    static QString UserFile();
+
     QString FileName() const { return fileName_; }
 
     // The file's values as they are on disk now.
     SettingsValues Read() const;
-    QString GetSetting(const QString& section, const QString& key,
-                       const QString& defaultValue) const;
 
     // Under the lock beside the file (waited for a few seconds at most),
     // reads the values afresh, lets `change` edit them and writes them back;

@@ -39,7 +39,7 @@ std::optional<std::int16_t> ParseInt16(const QString& text) {
 double LeadingNumber(const QString& text) {
     // Blanks, a sign, digits with an optional fraction (either side of the
     // point may be empty, not both), an optional exponent: "85.5", "-.5e2".
-    const QRegularExpression number(
+    static const QRegularExpression number(
         QStringLiteral("^\\s*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch()) {

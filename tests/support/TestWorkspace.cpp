@@ -70,7 +70,7 @@ void TestWorkspace::Store(const QString& section, const QString& key, const QStr
 }
 
 QString TestWorkspace::Stored(const QString& section, const QString& key) const {
-    return SettingsStore(SettingsFile()).GetSetting(section, key, QString());
+    return SettingsStore(SettingsFile()).Read().Get(section, key, QString());
 }
 
 QByteArray TestWorkspace::SettingsBytes() const {
