@@ -11,6 +11,7 @@
 #include <QHostInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QSettings>
 #include <QtTest>
 #include <array>
 #include <unistd.h>
@@ -44,7 +45,11 @@ class TestStore : public QObject {
 private slots:
     // A working folder with its own imgs wins; anywhere else the bundled folder
     // beside the program, when there is one. The working folder never changes.
+    // The settings file is where QSettings keeps Tilewise's.
     void dataFolder() {
+        QCOMPARE(SettingsStore::UserFile(),
+                 QSettings(QSettings::IniFormat, QSettings::UserScope, "Tilewise", "Tilewise")
+                     .fileName());
         for (const auto& [ownImgs, bundled, expected] : {std::tuple{true, true, "work"},
                                                          {false, true, "prefix/share/tilewise"},
                                                          {false, false, "work"}}) {
