@@ -78,16 +78,16 @@ void frmTilewise::LoadImages() {
     client_->setUpdatesEnabled(false);
     for (int i = 0; i < tiles; ++i) {
         if (i >= 1) {
-            auto* button = new TileButton(client_);
-            button->setObjectName(QStringLiteral("btns"));
-            button->hide();
-            connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
-            btns_.append(button);
+            // Made after its picture, the button lies over it. Both stay
+            // hidden until shown below, at their place.
             auto* picture = new ImageControl(client_);
             picture->setObjectName(QStringLiteral("imgs"));
-            picture->SetCover(button);
-            picture->hide();
             imgs_.append(picture);
+            auto* button = new TileButton(client_);
+            button->setObjectName(QStringLiteral("btns"));
+            connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
+            btns_.append(button);
+            picture->SetCover(button);
         }
 
         const Span across = ToPixels(x, g.W, dpi);
@@ -103,7 +103,6 @@ void frmTilewise::LoadImages() {
         ImageControl* picture = imgs_.at(i);
         picture->setGeometry(place);
         picture->setVisible(true);
-        button->raise();
         NameForScreenReaders(i);
         ShowFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
@@ -136,14 +135,15 @@ void frmTilewise::ShowFace(int tile) {
 }
 
 void frmTilewise::NameForScreenReaders(int tile) {
+    // Joined piece by piece: arg() would parse a pattern for every tile.
     const int columns = game_.Current().iNumColumns;
-    const QString where =
-        QStringLiteral("row %1, column %2").arg(tile / columns + 1).arg(tile % columns + 1);
-    btns(tile)->setAccessibleName(QStringLiteral("Tile %1").arg(tile + 1));
-    btns(tile)->setAccessibleDescription(QStringLiteral("Face down, ") + where);
-    imgs(tile)->setAccessibleName(
-        QStringLiteral("Tile %1: %2").arg(tile + 1).arg(PictureName(tile)));
-    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up, ") + where);
+    const QString where = QStringLiteral(", row ") + QString::number(tile / columns + 1) +
+                          QStringLiteral(", column ") + QString::number(tile % columns + 1);
+    const QString name = QStringLiteral("Tile ") + QString::number(tile + 1);
+    btns(tile)->setAccessibleName(name);
+    btns(tile)->setAccessibleDescription(QStringLiteral("Face down") + where);
+    imgs(tile)->setAccessibleName(name + QStringLiteral(": ") + PictureName(tile));
+    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up") + where);
 }
 
 QString frmTilewise::PictureName(int tile) const {
