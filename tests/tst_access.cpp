@@ -71,6 +71,7 @@ private slots:
         ws.Store("settings", "columns", "4");
         FakeWindow t = ws.Open();
         t.window->show();
+        t.window->FinishPictures(); // face-down pictures made too
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
         for (QAccessibleInterface* node : Descendants(window)) { // no face-down picture tells
             QVERIFY(node->role() != QAccessible::Graphic ||

@@ -400,6 +400,7 @@ private slots:
         Win win(10);
         frmTilewise& w = win.w();
         win.Click(win.Mismatch(0));
+        w.FinishPictures(); // every tile's picture control made
         const QList<int> deal = win.Deal();
         const QString panels = win.Panel(1) + win.Panel(2);
         QPointer<QPushButton> tile0 = w.btns(0);
@@ -421,6 +422,7 @@ private slots:
         w.mnuGameNew_Click();
         QCOMPARE(w.TileControls(), 16);
         QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
+        w.FinishPictures();
         QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
         QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
         QCOMPARE(QApplication::overrideCursor(), nullptr);

@@ -78,16 +78,11 @@ void frmTilewise::LoadImages() {
     client_->setUpdatesEnabled(false);
     for (int i = 0; i < tiles; ++i) {
         if (i >= 1) {
-            // Made after its picture, the button lies over it. Both stay
-            // hidden until shown below, at their place.
-            auto* picture = new ImageControl(client_);
-            picture->setObjectName(QStringLiteral("imgs"));
-            imgs_.append(picture);
             auto* button = new TileButton(client_);
             button->setObjectName(QStringLiteral("btns"));
             connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
             btns_.append(button);
-            picture->SetCover(button);
+            imgs_.append(nullptr);
         }
 
         const Span across = ToPixels(x, g.W, dpi);
@@ -100,15 +95,16 @@ void frmTilewise::LoadImages() {
         button->setFont(font);
         button->setToolTip(GetTileToolTip(i));
 
-        ImageControl* picture = imgs_.at(i);
-        picture->setGeometry(place);
-        picture->setVisible(true);
+        if (ImageControl* picture = imgs(i)) { // element 0, kept from board to board
+            picture->setGeometry(place);
+            picture->setVisible(true);
+            picture->SetPicture(QPixmap());
+        }
         NameForScreenReaders(i);
         ShowFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
         // once for a tile clicked before its turn came.
         pending_.append({i, pixels, (QSizeF(place.size()) * ratio).toSize()});
-        picture->SetPicture(QPixmap());
 
         if (i % columns == columns - 1) {
             y += g.H;
@@ -134,16 +130,36 @@ void frmTilewise::ShowFace(int tile) {
     btns(tile)->setVisible(!game_.IsFaceUp(tile));
 }
 
-void frmTilewise::NameForScreenReaders(int tile) {
-    // Joined piece by piece: arg() would parse a pattern for every tile.
+void frmTilewise::MakePicture(int tile) {
+    auto* picture = new ImageControl(client_);
+    picture->setObjectName(QStringLiteral("imgs"));
+    picture->setGeometry(btns(tile)->geometry());
+    picture->SetCover(btns(tile));
+    picture->stackUnder(btns(tile));
+    imgs_.replace(tile, picture);
+    NamePicture(tile);
+    picture->show();
+}
+
+// Joined piece by piece: arg() would parse a pattern for every tile.
+QString frmTilewise::TilePlace(int tile) const {
     const int columns = game_.Current().iNumColumns;
-    const QString where = QStringLiteral(", row ") + QString::number(tile / columns + 1) +
-                          QStringLiteral(", column ") + QString::number(tile % columns + 1);
-    const QString name = QStringLiteral("Tile ") + QString::number(tile + 1);
-    btns(tile)->setAccessibleName(name);
-    btns(tile)->setAccessibleDescription(QStringLiteral("Face down") + where);
-    imgs(tile)->setAccessibleName(name + QStringLiteral(": ") + PictureName(tile));
-    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up") + where);
+    return QStringLiteral(", row ") + QString::number(tile / columns + 1) +
+           QStringLiteral(", column ") + QString::number(tile % columns + 1);
+}
+
+void frmTilewise::NameForScreenReaders(int tile) {
+    btns(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
+    btns(tile)->setAccessibleDescription(QStringLiteral("Face down") + TilePlace(tile));
+    if (imgs(tile) != nullptr) {
+        NamePicture(tile);
+    }
+}
+
+void frmTilewise::NamePicture(int tile) {
+    imgs(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1) +
+                                  QStringLiteral(": ") + PictureName(tile));
+    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up") + TilePlace(tile));
 }
 
 QString frmTilewise::PictureName(int tile) const {

@@ -61,6 +61,9 @@ void frmTilewise::ShowPicture(int tile) {
         pixmap = standIn;
     }
     pixmap.setDevicePixelRatio(ratio);
+    if (imgs(tile) == nullptr) {
+        MakePicture(tile);
+    }
     imgs(tile)->SetPicture(pixmap);
     if (pending_.isEmpty()) {
         decodeTimer_->stop();

@@ -71,6 +71,7 @@ public:
 
     // The controls, by their names.
     QPushButton* btns(int index) const { return btns_.at(index); }
+    // Null until the tile's picture is first shown; element 0 always exists.
     ImageControl* imgs(int index) const { return imgs_.at(index); }
     int TileControls() const { return static_cast<int>(btns_.size()); }
     QStatusBar* sbMain() const { return sbMain_; }
@@ -116,8 +117,16 @@ private:
     // Shows a tile's face as the rules have it: a face-up tile's button hides,
     // and with it, for the screen reader, the picture's name comes forward.
     void ShowFace(int tile);
-    // The tile's names and place for the screen reader, fixed for the board.
+    // A tile's picture control is made when its picture is first shown: in
+    // idle time after the first frame, or at the tile's first click. Until
+    // then the button covers its place, and a board of 100 tiles reaches the
+    // screen with half its widgets.
+    void MakePicture(int tile);
+    // The tile's names and place for the screen reader, fixed for the board:
+    // the button's, and the picture's once it is made.
     void NameForScreenReaders(int tile);
+    void NamePicture(int tile);
+    QString TilePlace(int tile) const;
     QString PictureName(int tile) const;
     void Announce(int tile, const ClickResult& turn);
 
