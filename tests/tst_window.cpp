@@ -422,6 +422,7 @@ private slots:
         w.mnuGameNew_Click();
         QCOMPARE(w.TileControls(), 16);
         QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
+        QVERIFY(w.imgs(0)->Picture().isNull()); // not the last board's
         w.FinishPictures();
         QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
         QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
