@@ -70,21 +70,20 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
     for (int n = 0; n < GameState::iNumImages; ++n) {
-        const QString file =
-            QFileInfo(FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n))))
-                .fileName();
-        if (!FolderListing::FileExists(dir.filePath(file))) {
+        const QString shown = FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n)));
+        if (!FolderListing::FileExists(shown)) {
             missing.append(n);
             continue;
         }
+        const QString file = QFileInfo(shown).fileName();
         QString why;
-        const Verdict verdict = Examine(dir.filePath(file), why);
+        const Verdict verdict = Examine(shown, why);
         unreadable += verdict == Verdict::Unreadable ? 1 : 0;
         tooLarge += verdict == Verdict::TooLarge ? 1 : 0;
         if (verdict != Verdict::Fine) {
             faults.append(file + QLatin1Char(' ') + why);
         }
-        QFile bytes(dir.filePath(file));
+        QFile bytes(shown);
         QCryptographicHash hash(QCryptographicHash::Sha1);
         if (bytes.open(QIODevice::ReadOnly) && hash.addData(&bytes)) {
             byHash[hash.result()].append(file);
