@@ -5,10 +5,10 @@
 #include "DataFolder.h"
 #include "Fakes.h"
 #include "HighScores.h"
-#include "ImageControl.h"
 #include "Machine.h"
+#include "MainWindow.h"
 #include "SettingsStore.h"
-#include "frmTilewise.h"
+#include "TilePicture.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -51,7 +51,7 @@ public:
     }
 
     // The window as a player meets it, with no sound and no boxes that wait.
-    std::unique_ptr<frmTilewise> Window() const {
+    std::unique_ptr<MainWindow> Window() const {
         return std::move(MakeWindow(Data(), SettingsFile()).window);
     }
 
@@ -59,21 +59,21 @@ private:
     QTemporaryDir settings_;
 };
 
-std::unique_ptr<frmTilewise> ShownWindow(BenchApplication& app, const BenchFolder& folder) {
+std::unique_ptr<MainWindow> ShownWindow(BenchApplication& app, const BenchFolder& folder) {
     app.StartWatch();
-    std::unique_ptr<frmTilewise> window = folder.Window();
+    std::unique_ptr<MainWindow> window = folder.Window();
     window->show();
     app.WaitForPaint(VisibleLeaves(*window));
     return window;
 }
 
 // The board's tiles that show: each picture, and each button over one.
-QList<QWidget*> ShownTiles(const frmTilewise& w) {
+QList<QWidget*> ShownTiles(const MainWindow& w) {
     QList<QWidget*> tiles;
     for (int i = 0; i < w.Game().TileCount(); ++i) {
-        tiles << w.imgs(i);
-        if (!w.btns(i)->isHidden()) {
-            tiles << w.btns(i);
+        tiles << w.tilePicture(i);
+        if (!w.tileButton(i)->isHidden()) {
+            tiles << w.tileButton(i);
         }
     }
     return tiles;
@@ -81,15 +81,15 @@ QList<QWidget*> ShownTiles(const frmTilewise& w) {
 
 // From the menu command to the end of the paint of the new board with all
 // its pictures.
-double TimedNewGame(BenchApplication& app, frmTilewise& w, int columns, int category) {
+double TimedNewGame(BenchApplication& app, MainWindow& w, int columns, int category) {
     BoardConfig next = w.Game().Current();
-    next.iNumColumns = next.iNumRows = static_cast<std::int16_t>(columns);
-    next.iNumTilesToMatch = 2;
-    next.iCategoryIndex = static_cast<std::int16_t>(category);
+    next.columns = next.rows = static_cast<std::int16_t>(columns);
+    next.tilesPerSet = 2;
+    next.categoryIndex = static_cast<std::int16_t>(category);
     w.SetNextGame(next);
     app.StartWatch();
     const Clock::time_point start = Clock::now();
-    w.mnuGameNew_Click();
+    w.newGame();
     w.FinishPictures(); // what idle time does after the first frame, counted here too
     return Milliseconds(start, app.WaitForPaint(ShownTiles(w)));
 }
@@ -120,38 +120,38 @@ double StartUp(BenchApplication& app, const QString& kind, int columns) {
 
 NewGames NewGame(BenchApplication& app, int category) {
     const BenchFolder folder;
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
-    if (category < 1 || window->Game().GetCategory(category).isEmpty() ||
-        category == window->Game().Current().iCategoryIndex) {
+    const std::unique_ptr<MainWindow> window = ShownWindow(app, folder);
+    if (category < 1 || window->Game().category(category).isEmpty() ||
+        category == window->Game().Current().categoryIndex) {
         throw std::runtime_error("category " + std::to_string(category) +
                                  " is not another bundled category");
     }
     NewGames result;
-    int decodes = window->Pictures().Decodes();
+    int decodes = window->pictureCache().Decodes();
     result.coldMs = TimedNewGame(app, *window, 10, category);
-    result.coldDecodes = window->Pictures().Decodes() - decodes;
-    decodes = window->Pictures().Decodes();
+    result.coldDecodes = window->pictureCache().Decodes() - decodes;
+    decodes = window->pictureCache().Decodes();
     result.warmMs = TimedNewGame(app, *window, 10, category);
-    result.warmDecodes = window->Pictures().Decodes() - decodes;
+    result.warmDecodes = window->pictureCache().Decodes() - decodes;
     return result;
 }
 
 double FirstClick(BenchApplication& app, int columns) {
     const BenchFolder folder;
     folder.StoreColumns(columns);
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
+    const std::unique_ptr<MainWindow> window = ShownWindow(app, folder);
     const int tile = window->Game().LastFaceDown(); // decoded last of all
     app.StartWatch();
     const Clock::time_point start = Clock::now();
-    window->btns_Click(tile);
-    return Milliseconds(start, app.WaitForPaint({window->imgs(tile)}));
+    window->clickTile(tile);
+    return Milliseconds(start, app.WaitForPaint({window->tilePicture(tile)}));
 }
 
 QList<double> Clicks(BenchApplication& app, int columns, int count) {
     const BenchFolder folder;
     folder.StoreColumns(columns);
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
-    frmTilewise& w = *window;
+    const std::unique_ptr<MainWindow> window = ShownWindow(app, folder);
+    MainWindow& w = *window;
     // A fresh board every 20 clicks: at most 10 matches, so no game ends
     // (its boxes are not what is measured here).
     constexpr int kClicksPerBoard = 20;
@@ -159,16 +159,16 @@ QList<double> Clicks(BenchApplication& app, int columns, int count) {
     int next = 0;
     for (int c = 0; c < count; ++c) {
         if (c % kClicksPerBoard == 0) {
-            TimedNewGame(app, w, columns, w.Game().Current().iCategoryIndex);
+            TimedNewGame(app, w, columns, w.Game().Current().categoryIndex);
             next = 0;
         }
-        while (w.btns(next)->isHidden()) {
+        while (w.tileButton(next)->isHidden()) {
             ++next;
         }
         app.StartWatch();
         const Clock::time_point start = Clock::now();
-        w.btns_Click(next);
-        times << Milliseconds(start, app.WaitForPaint({w.imgs(next)}));
+        w.clickTile(next);
+        times << Milliseconds(start, app.WaitForPaint({w.tilePicture(next)}));
         ++next;
     }
     return times;
@@ -206,11 +206,11 @@ QList<double> HighScoreEntries(int count) {
 
 Memory NewGamesMemory(BenchApplication& app, int checkpoint, int games) {
     const BenchFolder folder;
-    const std::unique_ptr<frmTilewise> window = ShownWindow(app, folder);
+    const std::unique_ptr<MainWindow> window = ShownWindow(app, folder);
     Memory result;
     result.startKiB = Machine::ResidentKiB();
     int categories = 0;
-    while (!window->Game().GetCategory(categories + 1).isEmpty()) {
+    while (!window->Game().category(categories + 1).isEmpty()) {
         ++categories;
     }
     // Every category in turn, so each one's pictures are decoded and kept.

@@ -1,7 +1,7 @@
 // Playing without a mouse: the keyboard, and a whole game won through the
 // accessibility interface alone, as a screen reader sees it.
+#include "MainWindow.h"
 #include "TestWorkspace.h"
-#include "frmTilewise.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -158,20 +158,20 @@ private slots:
         ws.AddCategory("Animals");
         ws.Store("settings", "columns", "4");
         FakeWindow t = ws.Open();
-        frmTilewise& w = *t.window;
+        MainWindow& w = *t.window;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         if (keys.startsWith("Up")) {
-            w.btns(5)->click(); // a face-up tile on the way
+            w.tileButton(5)->click(); // a face-up tile on the way
         }
-        w.btns(from)->setFocus();
+        w.tileButton(from)->setFocus();
         for (const QString& key : keys.split(' ')) {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         }
-        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.btns(focused));
+        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.tileButton(focused));
         QList<int> up;
         for (int i = 0; i < 16; ++i) {
-            if (w.btns(i)->isHidden()) {
+            if (w.tileButton(i)->isHidden()) {
                 up << i;
             }
         }
@@ -190,12 +190,12 @@ private slots:
         t.window->show();
         QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
         int tile = t.window->Game().FirstFaceDown();
-        QPushButton* first = t.window->btns(tile);
+        QPushButton* first = t.window->tileButton(tile);
         QCOMPARE(QApplication::focusWidget(), first);
         for (int press = 0; press < 30; ++press) { // Tab passes over face-up tiles only
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             tile = t.window->Game().NextFaceDown(tile);
-            QCOMPARE(QApplication::focusWidget(), t.window->btns(tile));
+            QCOMPARE(QApplication::focusWidget(), t.window->tileButton(tile));
         }
         first->setFocus();
         const QImage image = first->grab().toImage();

@@ -1,10 +1,10 @@
 // The dialogs: Preferences and High Scores.
+#include "AboutDialog.h"
 #include "HighScores.h"
+#include "HighScoresDialog.h"
+#include "MainWindow.h"
+#include "PreferencesDialog.h"
 #include "TestWorkspace.h"
-#include "frmAbout.h"
-#include "frmHighScores.h"
-#include "frmPreferences.h"
-#include "frmTilewise.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -77,16 +77,15 @@ private slots:
         }
         FakeWindow t = ws.Open();
         BoardConfig stale = t.window->Game().Current(); // replaced on opening
-        stale.iNumColumns = stale.iNumPlayers = 3;
+        stale.columns = stale.players = 3;
         t.window->SetNextGame(stale);
         const auto inPlay = [&] {
             const BoardConfig& c = t.window->Game().Current();
-            return QList<int>{c.iNumColumns, c.iNumRows, c.iNumTilesToMatch, c.iCategoryIndex,
-                              c.iNumPlayers};
+            return QList<int>{c.columns, c.rows, c.tilesPerSet, c.categoryIndex, c.players};
         };
         const QList<int> before = inPlay();
         const int draws = t.random->draws;
-        const auto open = [&] { t.window->mnuEditPreferences_Click(); };
+        const auto open = [&] { t.window->editPreferences(); };
         QVERIFY(WithModal(open, [&](QDialog& d) {
             QCOMPARE(Find(d, "cmboCategory")->count(), 3);
             Find(d, "cmboCategory")->setCurrentIndex(category);
@@ -140,14 +139,14 @@ private slots:
         ws.Store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
         FakeWindow t = ws.Open();
         BoardConfig next = t.window->Game().Current(); // the next game's table is not shown
-        next.iNumColumns = next.iNumRows = 8;
+        next.columns = next.rows = 8;
         t.window->SetNextGame(next);
         QStringList labels{"lblBoardSize"};
         for (int n = 1; n <= 10; ++n) {
             labels << QStringLiteral("lbl%1").arg(n);
         }
         const auto shown = [&] {
-            return Shown([&] { t.window->mnuGameHighScores_Click(); }, labels, "cmdOK");
+            return Shown([&] { t.window->showHighScores(); }, labels, "cmdOK");
         };
         QCOMPARE(shown(),
                  (QStringList{"High Scores", expected.at(0)} + QStringList(10, QString())));

@@ -11,9 +11,9 @@ namespace {
 
 BoardConfig Config(int side, int setSize, int category = 1) {
     BoardConfig c;
-    c.iNumColumns = c.iNumRows = static_cast<std::int16_t>(side);
-    c.iNumTilesToMatch = static_cast<std::int16_t>(setSize);
-    c.iCategoryIndex = static_cast<std::int16_t>(category);
+    c.columns = c.rows = static_cast<std::int16_t>(side);
+    c.tilesPerSet = static_cast<std::int16_t>(setSize);
+    c.categoryIndex = static_cast<std::int16_t>(category);
     return c;
 }
 
@@ -23,7 +23,7 @@ struct Game {
     Game(int side, int setSize, unsigned seed = 7) : random(seed) {
         state.Configure(Config(side, setSize));
         state.Initialize();
-        state.RandomizeArray(random);
+        state.deal(random);
     }
     QList<QList<int>> Sets() const { return SetsOf(state); }
     std::optional<ClickResult> Play(const QString& script) {
@@ -94,13 +94,13 @@ private slots:
         GameState state;
         state.ScanCategories(folders);
         QStringList got;
-        for (int i = 1; !state.GetCategory(i).isEmpty(); ++i) {
-            got << state.GetCategory(i);
+        for (int i = 1; !state.category(i).isEmpty(); ++i) {
+            got << state.category(i);
         }
         QCOMPARE(got, listed);
-        QCOMPARE(state.NumCategories(), listed.size());
+        QCOMPARE(state.categoryCount(), listed.size());
         QCOMPARE(state.CategoriesLeftOut(), folders.size() > 32);
-        QVERIFY(state.GetCategory(0).isEmpty() && state.GetCategory(33).isEmpty());
+        QVERIFY(state.category(0).isEmpty() && state.category(33).isEmpty());
     }
 
     void deal_data() {
@@ -123,13 +123,13 @@ private slots:
         GameState state = big.state;
         state.Initialize();
         state.Configure(Config(side, setSize));
-        QVERIFY(state.RandomizeArray(big.random));
+        QVERIFY(state.deal(big.random));
 
         const int tiles = side * side;
         QHash<int, int> perPicture;
         for (int t = 0; t < GameState::kMaxTiles; ++t) {
             const int picture = state.TileImage(t);
-            QVERIFY(picture >= -1 && picture < GameState::iNumImages);
+            QVERIFY(picture >= -1 && picture < GameState::kPictures);
             QVERIFY(t < tiles || picture == -1);
             QCOMPARE(state.TileClicks(t), 0);
             QCOMPARE(state.IsFaceUp(t), t < tiles && picture == -1);
@@ -151,10 +151,10 @@ private slots:
             Game game(4, 2);
             const int before = game.state.TileImage(0);
             BoardConfig config = Config(bad.at(0), bad.at(2), bad.at(3));
-            config.iNumRows = static_cast<std::int16_t>(bad.at(1));
+            config.rows = static_cast<std::int16_t>(bad.at(1));
             game.state.Configure(config);
             const int draws = game.random.draws;
-            QVERIFY(!game.state.RandomizeArray(game.random));
+            QVERIFY(!game.state.deal(game.random));
             QCOMPARE(game.random.draws, draws);
             QCOMPARE(game.state.TileImage(0), before);
         }
@@ -165,12 +165,12 @@ private slots:
     void dealIsUniform() {
         constexpr int kDeals = 20000;
         Game game(4, 2, 2024u);
-        QList<double> chosen(GameState::iNumImages, 0.0);
+        QList<double> chosen(GameState::kPictures, 0.0);
         QList<double> placed(16, 0.0); // where the set of the lowest picture lands
         for (int d = 0; d < kDeals; ++d) {
             game.state.Initialize();
-            game.state.RandomizeArray(game.random);
-            int lowest = GameState::iNumImages;
+            game.state.deal(game.random);
+            int lowest = GameState::kPictures;
             for (int t = 0; t < 16; ++t) {
                 chosen[game.state.TileImage(t)] += 0.5;
                 lowest = std::min(lowest, game.state.TileImage(t));

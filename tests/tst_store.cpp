@@ -126,8 +126,8 @@ private slots:
 
         QStringList storedNames, storedValues;
         for (int rank = 1; rank <= 10; ++rank) {
-            storedNames << table.GetScoreName(10, 5, rank);
-            storedValues << QString::number(table.GetScoreValue(10, 5, rank));
+            storedNames << table.scoreName(10, 5, rank);
+            storedValues << QString::number(table.scoreValue(10, 5, rank));
         }
         QCOMPARE(storedNames,
                  names.split(' ').replaceInStrings(QStringLiteral("*"),
@@ -183,8 +183,7 @@ private slots:
         QCOMPARE(result.outcome, HighScores::Outcome::NotSaved);
         QVERIFY2(result.problem.contains(said), qPrintable(result.problem));
         QCOMPARE(ws.SettingsBytes(), before);
-        QCOMPARE(table.GetScoreName(10, 5, 1),
-                 fault == "folder" ? QString() : QStringLiteral("E1"));
+        QCOMPARE(table.scoreName(10, 5, 1), fault == "folder" ? QString() : QStringLiteral("E1"));
         const QStringList left = QDir(folder).entryList(QDir::Files);
         QCOMPARE(left.filter(QRegularExpression("^Tilewise\\.ini\\.(?!lock$)")), QStringList());
     }
@@ -287,7 +286,7 @@ private slots:
         SettingsStore store(ws.SettingsFile());
         const HighScores table(store);
         for (int rank = 1; rank <= 10; ++rank) {
-            QCOMPARE(int(table.GetScoreValue(6, 3, rank)), 101 - rank);
+            QCOMPARE(int(table.scoreValue(6, 3, rank)), 101 - rank);
         }
     }
 };

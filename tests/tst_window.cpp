@@ -1,11 +1,11 @@
 // The main window, offscreen: the board it draws, what a player sees and
 // hears in a game, the boxes, the preferences file and the notices.
 #include "BoardGeometry.h"
-#include "ImageControl.h"
+#include "MainWindow.h"
 #include "Sets.h"
 #include "TestWorkspace.h"
+#include "TilePicture.h"
 #include "Twips.h"
-#include "frmTilewise.h"
 
 #include <QFontDialog>
 #include <QInputDialog>
@@ -30,9 +30,9 @@ struct Win {
         ws.Store("settings", "columns", QString::number(side));
         ws.Store("settings", "numTilesToMatch", QString::number(setSize));
         t = ws.Open();
-        w().tmrTimer()->stop();
+        w().turnTimer()->stop();
     }
-    frmTilewise& w() { return *t.window; }
+    MainWindow& w() { return *t.window; }
     QString Panel(int panel) { return w().Panel(panel)->text(); }
     QList<QList<int>> Sets() { return SetsOf(w().Game()); }
     QList<int> Deal() {
@@ -44,18 +44,18 @@ struct Win {
     }
     void Click(const QList<int>& tiles) {
         for (int tile : tiles) {
-            w().btns(tile)->click();
+            w().tileButton(tile)->click();
         }
     }
     void Tick(int times) {
         for (int k = 0; k < times; ++k) {
-            w().tmrTimer_Timer();
+            w().tick();
         }
     }
     // Face up: the button over the picture is hidden.
     bool FaceUp(const QList<int>& tiles, bool up = true) {
         return std::all_of(tiles.begin(), tiles.end(),
-                           [&](int tile) { return w().btns(tile)->isHidden() == up; });
+                           [&](int tile) { return w().tileButton(tile)->isHidden() == up; });
     }
     // All but the first tile of set i, and a stranger from the next set.
     QList<int> Mismatch(int i) {
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
 
         Win win(side, 3);
-        frmTilewise& w = win.w();
+        MainWindow& w = win.w();
         w.FinishPictures();
         QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
         QCOMPARE(w.TileControls(), side * side);
@@ -121,15 +121,15 @@ private slots:
             const int top = 72 + (i / side) * H;
             const QRect expected(Px(&w, left), Px(&w, top), Px(&w, left + W) - Px(&w, left),
                                  Px(&w, top + H) - Px(&w, top));
-            QCOMPARE(w.btns(i)->geometry(), expected);
-            QCOMPARE(w.imgs(i)->geometry(), expected);
-            QCOMPARE(w.btns(i)->text(), QString::number(i + 1));
-            QCOMPARE(w.btns(i)->font().pointSize(), F);
-            QVERIFY(!w.btns(i)->font().bold());
-            QCOMPARE(w.btns(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
+            QCOMPARE(w.tileButton(i)->geometry(), expected);
+            QCOMPARE(w.tilePicture(i)->geometry(), expected);
+            QCOMPARE(w.tileButton(i)->text(), QString::number(i + 1));
+            QCOMPARE(w.tileButton(i)->font().pointSize(), F);
+            QVERIFY(!w.tileButton(i)->font().bold());
+            QCOMPARE(w.tileButton(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
             const bool free = w.Game().TileImage(i) == -1;
-            QCOMPARE(w.btns(i)->isHidden(), free);
-            const QColor shown = w.imgs(i)->Picture().toImage().pixelColor(3, 3);
+            QCOMPARE(w.tileButton(i)->isHidden(), free);
+            const QColor shown = w.tilePicture(i)->Picture().toImage().pixelColor(3, 3);
             QCOMPARE(shown == QColor(Qt::white), free);
         }
         QCOMPARE(w.Panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
@@ -210,7 +210,7 @@ private slots:
         const QString stored = name.isEmpty() ? QStringLiteral("No Name") : name;
         QVERIFY(win.ws.Stored(section, "name1").startsWith(stored + " ("));
         QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
-        win.w().mnuGameNew_Click();
+        win.w().newGame();
         win.PlayGame(0);
         QCOMPARE(asked.last().defaultText, stored);
     }
@@ -238,11 +238,13 @@ private slots:
         win.Tick(5);
         win.Click({turn.at(0)});
         QCOMPARE(win.Panel(3), QStringLiteral("You've clicked this 2 times already."));
-        QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 3 times before"));
-        QCOMPARE(win.w().btns(turn.at(1))->toolTip(), QStringLiteral("Uncovered 2 times before"));
+        QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
+                 QStringLiteral("Uncovered 3 times before"));
+        QCOMPARE(win.w().tileButton(turn.at(1))->toolTip(),
+                 QStringLiteral("Uncovered 2 times before"));
 
         const QString panels = win.Panel(1) + win.Panel(2);
-        win.w().mnuGameRevealAll_Click();
+        win.w().revealAll();
         win.Tick(6);
         QList<int> all(36);
         std::iota(all.begin(), all.end(), 0);
@@ -250,9 +252,10 @@ private slots:
         QCOMPARE(win.Panel(1) + win.Panel(2), panels);
         QCOMPARE(win.t.sound->Played().size(), 3);
 
-        win.w().mnuGameNew_Click();
+        win.w().newGame();
         QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
-        QCOMPARE(win.w().btns(turn.at(0))->toolTip(), QStringLiteral("Uncovered 0 time before"));
+        QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
+                 QStringLiteral("Uncovered 0 time before"));
     }
 
     void storedPreferences_data() {
@@ -279,8 +282,8 @@ private slots:
         FakeWindow t = ws.Open();
         const GameState& game = t.window->Game();
         const BoardConfig& c = game.Current();
-        QCOMPARE(QList<int>({c.iNumColumns, c.iNumTilesToMatch, c.iCategoryIndex}), used);
-        QCOMPARE(c.iNumRows, c.iNumColumns);
+        QCOMPARE(QList<int>({c.columns, c.tilesPerSet, c.categoryIndex}), used);
+        QCOMPARE(c.rows, c.columns);
         QCOMPARE(game.Next(), c);
         QCOMPARE(t.window->TileControls(), c.Tiles());
         QVERIFY(t.dialogs->asked.isEmpty()); // quietly
@@ -301,18 +304,18 @@ private slots:
         QFETCH(QString, how);
         Win win;
         win.ws.AddCategory("Birds", 0);
-        frmTilewise& w = win.w();
+        MainWindow& w = win.w();
         w.show();
         BoardConfig next{6, 6, 3, 2, 0};
         w.SetNextGame(next);
-        w.mnuGameNew_Click();
-        next.iNumColumns = next.iNumRows = 9;
+        w.newGame();
+        next.columns = next.rows = 9;
         w.SetNextGame(next);
         const QByteArray before = win.ws.SettingsBytes();
         if (how == "fail") {
             w.Settings().SetWriteHook([](const QString& file) { QFile(file).resize(3); });
         }
-        how == "close" ? void(w.close()) : w.mnuGameExit_Click();
+        how == "close" ? void(w.close()) : w.exitGame();
         QVERIFY(!w.isVisible());
         QCOMPARE(win.t.sound->calls.last(), QStringLiteral("Close"));
         const auto& told = win.t.dialogs->asked;
@@ -338,12 +341,12 @@ private slots:
         ws.WriteJpeg("free.jpg", Qt::white);
         ws.Store("settings", "columns", "10"); // all 50 pictures dealt
         FakeWindow t = ws.Open();
-        frmTilewise& w = *t.window;
+        MainWindow& w = *t.window;
         w.FinishPictures();
         QHash<int, QPixmap> byPicture; // the tiles of a set share one stand-in
         for (int i = 0; i < 100; ++i) {
             const int picture = w.Game().TileImage(i);
-            const QPixmap shown = w.imgs(i)->Picture();
+            const QPixmap shown = w.tilePicture(i)->Picture();
             const QPixmap seen = byPicture.value(picture, shown);
             QVERIFY(picture < 10 || seen.size() != shown.size() ||
                     seen.cacheKey() == shown.cacheKey());
@@ -360,10 +363,10 @@ private slots:
                          panel.endsWith(".jpg and 42 more"),
                      qPrintable(panel));
             QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
-            w.mnuGameNew_Click();
+            w.newGame();
             w.FinishPictures();
         }
-        w.btns(w.Game().IsFaceDown(0) ? 0 : 1)->click();
+        w.tileButton(w.Game().IsFaceDown(0) ? 0 : 1)->click();
         QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
         QVERIFY(t.dialogs->asked.isEmpty());
     }
@@ -377,39 +380,39 @@ private slots:
         }
         ws.WriteFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
         FakeWindow t = ws.Open();
-        frmTilewise& w = *t.window;
-        QCOMPARE(w.Game().Current().iNumColumns, 4);
+        MainWindow& w = *t.window;
+        QCOMPARE(w.Game().Current().columns, 4);
         const QString panel = w.Panel(3)->text();
         QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
         QVERIFY(w.Panel(3)->toolTip().contains(ws.SettingsFile() + ".bad-"));
-        w.btns(0)->click();
-        w.mnuGameNew_Click();
+        w.tileButton(0)->click();
+        w.newGame();
         QVERIFY(!w.Panel(3)->text().contains("32 categories"));
 
         TestWorkspace none; // no imgs folder at all: told once, not per board
         FakeWindow u = none.Open();
-        u.window->mnuGameNew_Click();
+        u.window->newGame();
         QTRY_COMPARE(u.dialogs->asked.size(), 1);
         QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
-        QCOMPARE(u.window->Game().Current().iCategoryIndex, 1);
+        QCOMPARE(u.window->Game().Current().categoryIndex, 1);
     }
 
     // A new game that cannot be dealt leaves game, board and cursor as they
     // were, and says so once; one that can replaces all tiles but element 0.
     void newGames() {
         Win win(10);
-        frmTilewise& w = win.w();
+        MainWindow& w = win.w();
         win.Click(win.Mismatch(0));
         w.FinishPictures(); // every tile's picture control made
         const QList<int> deal = win.Deal();
         const QString panels = win.Panel(1) + win.Panel(2);
-        QPointer<QPushButton> tile0 = w.btns(0);
-        QPointer<QPushButton> tile15 = w.btns(15);
-        QPointer<ImageControl> image99 = w.imgs(99);
+        QPointer<QPushButton> tile0 = w.tileButton(0);
+        QPointer<QPushButton> tile15 = w.tileButton(15);
+        QPointer<TilePicture> image99 = w.tilePicture(99);
         BoardConfig next = w.Game().Current();
-        next.iNumColumns = next.iNumRows = 11;
+        next.columns = next.rows = 11;
         w.SetNextGame(next);
-        w.mnuGameNew_Click();
+        w.newGame();
         QCOMPARE(win.t.dialogs->asked.size(), 1);
         QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
         QCOMPARE(win.Deal(), deal);
@@ -417,15 +420,15 @@ private slots:
         QCOMPARE(win.Panel(1) + win.Panel(2), panels);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-        next.iNumColumns = next.iNumRows = 4;
+        next.columns = next.rows = 4;
         w.SetNextGame(next);
-        w.mnuGameNew_Click();
+        w.newGame();
         QCOMPARE(w.TileControls(), 16);
-        QVERIFY(tile0 && tile0 == w.btns(0) && !tile15 && !image99);
-        QVERIFY(w.imgs(0)->Picture().isNull()); // not the last board's
+        QVERIFY(tile0 && tile0 == w.tileButton(0) && !tile15 && !image99);
+        QVERIFY(w.tilePicture(0)->Picture().isNull()); // not the last board's
         w.FinishPictures();
         QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
-        QCOMPARE(w.centralWidget()->findChildren<ImageControl*>().size(), 16);
+        QCOMPARE(w.centralWidget()->findChildren<TilePicture*>().size(), 16);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -433,28 +436,28 @@ private slots:
     // a file that changes, even to the same size, is decoded afresh.
     void pictures() {
         Win win(10);
-        frmTilewise& w = win.w();
+        MainWindow& w = win.w();
         w.FinishPictures();
-        const int decodes = w.Pictures().Decodes();
-        w.mnuGameNew_Click();
+        const int decodes = w.pictureCache().Decodes();
+        w.newGame();
         w.FinishPictures();
-        QCOMPARE(w.Pictures().Decodes(), decodes);
+        QCOMPARE(w.pictureCache().Decodes(), decodes);
 
         QTest::qWait(20);
         win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
         win.ws.WriteGif("imgs/Animals/img008.gif");
-        w.mnuGameNew_Click();
+        w.newGame();
         w.FinishPictures();
-        QCOMPARE(w.Pictures().Decodes(), decodes + 2);
+        QCOMPARE(w.pictureCache().Decodes(), decodes + 2);
         const auto colourOf = [&](int picture) {
-            return w.imgs(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
+            return w.tilePicture(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
         };
         QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16,
                  qPrintable(colourOf(7).name()));
         QCOMPARE(colourOf(8), QColor(Qt::red));
         QTest::qWait(20);
         win.ws.WriteGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
-        w.mnuGameNew_Click();
+        w.newGame();
         w.FinishPictures();
         QCOMPARE(colourOf(8), QColor(Qt::green));
     }
@@ -464,14 +467,14 @@ private slots:
     void realDialogs() {
         TestWorkspace ws;
         ws.AddEntry("Animals"); // a category: no box about its absence
-        frmTilewise::Services services{ws.Path(), ws.SettingsFile(), nullptr, nullptr,
-                                       std::make_unique<FakeSound>()};
-        frmTilewise w(std::move(services));
-        const QString drawnIn = QFontInfo(w.btns(0)->font()).family();
+        MainWindow::Services services{ws.Path(), ws.SettingsFile(), nullptr, nullptr,
+                                      std::make_unique<FakeSound>()};
+        MainWindow w(std::move(services));
+        const QString drawnIn = QFontInfo(w.tileButton(0)->font()).family();
         QtDialogs dialogs;
         for (const bool ok : {false, true}) {
             QFont picked;
-            QVERIFY(WithModal([&] { w.mnuEditFont_Click(); },
+            QVERIFY(WithModal([&] { w.chooseTileFont(); },
                               [&](QDialog& d) {
                                   picked = qobject_cast<QFontDialog*>(&d)->currentFont();
                                   picked.setStyleName(QStringLiteral("Italic"));
@@ -480,12 +483,12 @@ private slots:
                                   ok ? d.accept() : d.reject();
                               }));
             for (int i = 0; i < 25; ++i) {
-                QCOMPARE(QFontInfo(w.btns(i)->font()).family(), drawnIn);
-                QCOMPARE(w.btns(i)->font().italic(), ok);
-                QCOMPARE(w.btns(i)->font().pointSize(), ok ? picked.pointSize() : 37);
+                QCOMPARE(QFontInfo(w.tileButton(i)->font()).family(), drawnIn);
+                QCOMPARE(w.tileButton(i)->font().italic(), ok);
+                QCOMPARE(w.tileButton(i)->font().pointSize(), ok ? picked.pointSize() : 37);
             }
             QString typed = "unset";
-            QVERIFY(WithModal([&] { typed = dialogs.InputBox(nullptr, "Name?", "Score", "Grace"); },
+            QVERIFY(WithModal([&] { typed = dialogs.inputBox(nullptr, "Name?", "Score", "Grace"); },
                               [&](QDialog& d) {
                                   QCOMPARE(qobject_cast<QInputDialog*>(&d)->labelText(), "Name?");
                                   ok ? d.accept() : d.reject();
@@ -493,15 +496,15 @@ private slots:
             QCOMPARE(typed, ok ? QString("Grace") : QString());
         }
         BoardConfig next = w.Game().Current();
-        next.iNumColumns = next.iNumRows = 6;
+        next.columns = next.rows = 6;
         w.SetNextGame(next);
-        w.mnuGameNew_Click();
+        w.newGame();
         for (int i = 0; i < 36; ++i) {
-            QVERIFY(w.btns(i)->font().italic() && !w.btns(i)->font().bold());
-            QCOMPARE(w.btns(i)->font().pointSize(), 31);
-            QCOMPARE(QFontInfo(w.btns(i)->font()).family(), drawnIn);
+            QVERIFY(w.tileButton(i)->font().italic() && !w.tileButton(i)->font().bold());
+            QCOMPARE(w.tileButton(i)->font().pointSize(), 31);
+            QCOMPARE(QFontInfo(w.tileButton(i)->font()).family(), drawnIn);
         }
-        QVERIFY(WithModal([&] { dialogs.MsgBox(nullptr, "You Finished.", "Congratulations!"); },
+        QVERIFY(WithModal([&] { dialogs.messageBox(nullptr, "You Finished.", "Congratulations!"); },
                           [](QDialog& d) {
                               auto* box = qobject_cast<QMessageBox*>(&d);
                               QCOMPARE(box->text(), QString("You Finished."));

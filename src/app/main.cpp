@@ -1,12 +1,12 @@
 #include "AppIcon.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
+#include "MainWindow.h"
 #include "MessageFilter.h"
 #include "PictureCheck.h"
 #include "QuietStyle.h"
 #include "SettingsStore.h"
 #include "WarmUp.h"
-#include "frmTilewise.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -20,8 +20,8 @@ namespace {
 
 // Saves a picture of the window once its first board shows all it can, and
 // ends the program: 0 when every picture could be shown.
-void SaveScreenshotWhenShown(frmTilewise& window, const QString& file) {
-    QObject::connect(&window, &frmTilewise::PicturesShown, &window, [&window, file] {
+void SaveScreenshotWhenShown(MainWindow& window, const QString& file) {
+    QObject::connect(&window, &MainWindow::PicturesShown, &window, [&window, file] {
         const bool saved = window.grab().save(file, "PNG");
         const QStringList missing = window.MissingPictures();
         if (!saved) {
@@ -78,11 +78,11 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new QuietStyle);
     // Every window, the standard boxes included, carries the program's icon.
     QApplication::setWindowIcon(AppIcon());
-    frmTilewise::Services services;
+    MainWindow::Services services;
     services.dataFolder =
         DataFolder::Resolve(QDir::currentPath(), QApplication::applicationDirPath());
     services.settingsFile = SettingsStore::UserFile();
-    frmTilewise window(std::move(services));
+    MainWindow window(std::move(services));
     if (!line.screenshot.isEmpty()) {
         SaveScreenshotWhenShown(window, line.screenshot);
     }

@@ -1,9 +1,9 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "BoardGeometry.h"
 #include "FolderListing.h"
-#include "ImageControl.h"
 #include "TileButton.h"
+#include "TilePicture.h"
 #include "Twips.h"
 
 #include <QFile>
@@ -41,7 +41,7 @@ QStringList PictureNames(const QString& category) {
 
 } // namespace
 
-QString frmTilewise::PictureFile(int pictureNumber) const {
+QString MainWindow::PictureFile(int pictureNumber) const {
     return FolderListing::ShownFile(
         dataFolder_ + (pictureNumber == -1
                            ? QStringLiteral("/free")
@@ -49,10 +49,10 @@ QString frmTilewise::PictureFile(int pictureNumber) const {
                                  FolderListing::PictureBase(pictureNumber)));
 }
 
-void frmTilewise::LoadImages() {
+void MainWindow::LoadImages() {
     const double dpi = Twips::LogicalDpi(this);
     const qreal ratio = devicePixelRatioF();
-    const int columns = game_.Current().iNumColumns;
+    const int columns = game_.Current().columns;
     // The client area starts below the menu bar and ends at the status bar.
     const BoardGeometry g =
         ComputeBoardGeometry(Twips::FromPixels(client_->width(), dpi),
@@ -71,7 +71,7 @@ void frmTilewise::LoadImages() {
     pictureNames_ = PictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.CategoryName());
 
     // The tiles' numbers: the chosen font at the board's size, not bold.
-    QFont font = btns_.front()->font();
+    QFont font = buttons_.front()->font();
     font.setPointSize(g.F);
     font.setBold(false);
 
@@ -80,22 +80,22 @@ void frmTilewise::LoadImages() {
         if (i >= 1) {
             auto* button = new TileButton(client_);
             button->setObjectName(QStringLiteral("btns"));
-            connect(button, &QPushButton::clicked, this, [this, i] { btns_Click(i); });
-            btns_.append(button);
-            imgs_.append(nullptr);
+            connect(button, &QPushButton::clicked, this, [this, i] { clickTile(i); });
+            buttons_.append(button);
+            tilePictures_.append(nullptr);
         }
 
         const Span across = ToPixels(x, g.W, dpi);
         const Span down = ToPixels(y, g.H, dpi);
         const QRect place(across.start, down.start, across.length, down.length);
 
-        QPushButton* button = btns_.at(i);
+        QPushButton* button = buttons_.at(i);
         button->setGeometry(place);
         button->setText(QString::number(i + 1));
         button->setFont(font);
-        button->setToolTip(GetTileToolTip(i));
+        button->setToolTip(tileToolTip(i));
 
-        if (ImageControl* picture = imgs(i)) { // element 0, kept from board to board
+        if (TilePicture* picture = tilePicture(i)) { // element 0, kept from board to board
             picture->setGeometry(place);
             picture->setVisible(true);
             picture->SetPicture(QPixmap());
@@ -126,43 +126,43 @@ void frmTilewise::LoadImages() {
     UpdateStatusBar();
 }
 
-void frmTilewise::ShowFace(int tile) {
-    btns(tile)->setVisible(!game_.IsFaceUp(tile));
+void MainWindow::ShowFace(int tile) {
+    tileButton(tile)->setVisible(!game_.IsFaceUp(tile));
 }
 
-void frmTilewise::MakePicture(int tile) {
-    auto* picture = new ImageControl(client_);
+void MainWindow::MakePicture(int tile) {
+    auto* picture = new TilePicture(client_);
     picture->setObjectName(QStringLiteral("imgs"));
-    picture->setGeometry(btns(tile)->geometry());
-    picture->SetCover(btns(tile));
-    picture->stackUnder(btns(tile));
-    imgs_.replace(tile, picture);
+    picture->setGeometry(tileButton(tile)->geometry());
+    picture->SetCover(tileButton(tile));
+    picture->stackUnder(tileButton(tile));
+    tilePictures_.replace(tile, picture);
     NamePicture(tile);
     picture->show();
 }
 
 // Joined piece by piece: arg() would parse a pattern for every tile.
-QString frmTilewise::TilePlace(int tile) const {
-    const int columns = game_.Current().iNumColumns;
+QString MainWindow::TilePlace(int tile) const {
+    const int columns = game_.Current().columns;
     return QStringLiteral(", row ") + QString::number(tile / columns + 1) +
            QStringLiteral(", column ") + QString::number(tile % columns + 1);
 }
 
-void frmTilewise::NameForScreenReaders(int tile) {
-    btns(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
-    btns(tile)->setAccessibleDescription(QStringLiteral("Face down") + TilePlace(tile));
-    if (imgs(tile) != nullptr) {
+void MainWindow::NameForScreenReaders(int tile) {
+    tileButton(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
+    tileButton(tile)->setAccessibleDescription(QStringLiteral("Face down") + TilePlace(tile));
+    if (tilePicture(tile) != nullptr) {
         NamePicture(tile);
     }
 }
 
-void frmTilewise::NamePicture(int tile) {
-    imgs(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1) +
-                                  QStringLiteral(": ") + PictureName(tile));
-    imgs(tile)->setAccessibleDescription(QStringLiteral("Face up") + TilePlace(tile));
+void MainWindow::NamePicture(int tile) {
+    tilePicture(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1) +
+                                         QStringLiteral(": ") + PictureName(tile));
+    tilePicture(tile)->setAccessibleDescription(QStringLiteral("Face up") + TilePlace(tile));
 }
 
-QString frmTilewise::PictureName(int tile) const {
+QString MainWindow::PictureName(int tile) const {
     const int picture = game_.TileImage(tile);
     if (picture < 0) {
         return QStringLiteral("free");
@@ -171,13 +171,13 @@ QString frmTilewise::PictureName(int tile) const {
     return name.isEmpty() ? FolderListing::PictureBase(picture) : name;
 }
 
-void frmTilewise::UnloadImages() {
+void MainWindow::UnloadImages() {
     pending_.clear();
     decodeTimer_->stop();
     for (int i = 1; i < TileControls(); ++i) {
-        delete btns_.at(i);
-        delete imgs_.at(i);
+        delete buttons_.at(i);
+        delete tilePictures_.at(i);
     }
-    btns_.resize(1);
-    imgs_.resize(1);
+    buttons_.resize(1);
+    tilePictures_.resize(1);
 }

@@ -1,7 +1,7 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
-#include "ImageControl.h"
 #include "Placeholder.h"
+#include "TilePicture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,7 @@ namespace {
 // The notice for pictures a board could not show: the first file's name in
 // the panel, the paths in full (the first ten) in its tool tip. Built in one
 // step, so that a name holding "%1" stays as it is.
-QList<frmTilewise::Notice> MissingNotice(const QStringList& files) {
+QList<MainWindow::Notice> MissingNotice(const QStringList& files) {
     if (files.isEmpty()) {
         return {};
     }
@@ -35,7 +35,7 @@ QList<frmTilewise::Notice> MissingNotice(const QStringList& files) {
 
 } // namespace
 
-void frmTilewise::ShowPicture(int tile) {
+void MainWindow::ShowPicture(int tile) {
     const auto found = std::find_if(pending_.begin(), pending_.end(),
                                     [tile](const PendingPicture& p) { return p.tile == tile; });
     if (found == pending_.end()) {
@@ -49,22 +49,22 @@ void frmTilewise::ShowPicture(int tile) {
     // The file is looked for here, in idle time, not while the board is made.
     const int number = game_.TileImage(tile);
     const QString file = PictureFile(number);
-    QPixmap pixmap = pictures_.Load(file, picture.pixels, picture.shown, ratio);
+    QPixmap pixmap = pictureCache_.Load(file, picture.pixels, picture.shown, ratio);
     if (pixmap.isNull()) {
         if (!missing_.contains(file)) {
             missing_.append(file);
         }
         QPixmap& standIn = standIns_[{number, picture.shown.width(), picture.shown.height()}];
         if (standIn.isNull()) {
-            standIn = DrawPlaceholder(number, picture.shown, ratio, btns(tile)->font());
+            standIn = DrawPlaceholder(number, picture.shown, ratio, tileButton(tile)->font());
         }
         pixmap = standIn;
     }
     pixmap.setDevicePixelRatio(ratio);
-    if (imgs(tile) == nullptr) {
+    if (tilePicture(tile) == nullptr) {
         MakePicture(tile);
     }
-    imgs(tile)->SetPicture(pixmap);
+    tilePicture(tile)->SetPicture(pixmap);
     if (pending_.isEmpty()) {
         decodeTimer_->stop();
         // Told once every picture has been tried, and held until the next
@@ -77,13 +77,13 @@ void frmTilewise::ShowPicture(int tile) {
     }
 }
 
-void frmTilewise::ShowNextPicture() {
+void MainWindow::ShowNextPicture() {
     if (!pending_.isEmpty()) {
         ShowPicture(pending_.front().tile);
     }
 }
 
-void frmTilewise::FinishPictures() {
+void MainWindow::FinishPictures() {
     while (!pending_.isEmpty()) {
         ShowNextPicture();
     }

@@ -1,8 +1,8 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
-#include "frmAbout.h"
-#include "frmHighScores.h"
-#include "frmPreferences.h"
+#include "AboutDialog.h"
+#include "HighScoresDialog.h"
+#include "PreferencesDialog.h"
 
 #include <QFontInfo>
 #include <QPushButton>
@@ -10,34 +10,34 @@
 // Each dialog lives for one opening: built (and filled) here, shown modally
 // over this window, which also centres it, and gone when the call returns.
 
-void frmTilewise::mnuGameHighScores_Click() {
-    frmHighScores dialog(game_.Current(), store_.Read(), this);
+void MainWindow::showHighScores() {
+    HighScoresDialog dialog(game_.Current(), store_.Read(), this);
     dialog.exec();
 }
 
-void frmTilewise::mnuEditPreferences_Click() {
+void MainWindow::editPreferences() {
     game_.OfferCurrentAsNext();
     {
-        frmPreferences dialog(game_, this);
+        PreferencesDialog dialog(game_, this);
         dialog.exec();
     }
     if (game_.NextDiffers()) {
-        mnuGameNew_Click();
+        newGame();
     }
 }
 
-void frmTilewise::mnuEditFont_Click() {
+void MainWindow::chooseTileFont() {
     // The dialog is preset with the family the tiles are really drawn in: an
     // alias such as "Arial" is not in its list, and OK would then switch the
     // tiles to the dialog's fallback.
-    QFont initial = btns(0)->font();
+    QFont initial = tileButton(0)->font();
     initial.setFamily(QFontInfo(initial).family());
     const std::optional<QFont> chosen = dialogs_->ChooseFont(this, initial);
     if (!chosen) {
         return;
     }
     for (int i = 0; i < game_.TileCount(); ++i) {
-        QPushButton* tile = btns(i);
+        QPushButton* tile = tileButton(i);
         QFont font = tile->font();
         font.setFamily(chosen->family());
         font.setPointSizeF(chosen->pointSizeF());
@@ -49,7 +49,7 @@ void frmTilewise::mnuEditFont_Click() {
     }
 }
 
-void frmTilewise::mnuHelpAbout_Click() {
-    frmAbout dialog(this);
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
     dialog.exec();
 }

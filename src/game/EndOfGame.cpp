@@ -1,13 +1,13 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
+#include "Cues.h"
 #include "HighScores.h"
-#include "Misc.h"
 #include "NumberText.h"
 
 using NumberText::Num;
 
-void frmTilewise::TilesMatched(bool gameOver) {
-    Misc::PlaySound(*mmc1_, Misc::Cue::Match);
+void MainWindow::TilesMatched(bool gameOver) {
+    playCue(*sound_, Cue::Match);
     ShowStatus(QStringLiteral("Cool. You matched."));
     UpdateStatusBar();
     if (!gameOver) {
@@ -15,13 +15,13 @@ void frmTilewise::TilesMatched(bool gameOver) {
     }
 
     const int score = game_.Score();
-    dialogs_->MsgBox(this,
-                     QStringLiteral("You Finished.  You matched") + Num(game_.NumMatches()) +
-                         QStringLiteral(" out of") + Num(game_.NumTurns()) +
-                         QStringLiteral(", or ") + Num(score) + QStringLiteral("%"),
-                     QStringLiteral("Congratulations!"));
-    const int columns = game_.Current().iNumColumns;
-    const int tilesPerSet = game_.Current().iNumTilesToMatch;
+    dialogs_->messageBox(this,
+                         QStringLiteral("You Finished.  You matched") + Num(game_.NumMatches()) +
+                             QStringLiteral(" out of") + Num(game_.NumTurns()) +
+                             QStringLiteral(", or ") + Num(score) + QStringLiteral("%"),
+                         QStringLiteral("Congratulations!"));
+    const int columns = game_.Current().columns;
+    const int tilesPerSet = game_.Current().tilesPerSet;
     HighScores scores(store_);
     if (!scores.IsHighScore(columns, tilesPerSet, score)) {
         return;
@@ -29,7 +29,7 @@ void frmTilewise::TilesMatched(bool gameOver) {
 
     const QString title = QStringLiteral("New High Score");
     game_.SetPlayerName(
-        dialogs_->InputBox(this,
+        dialogs_->inputBox(this,
                            QStringLiteral("Your score of") + Num(score) +
                                QStringLiteral("% is one of the all-time best scores.  ") +
                                QStringLiteral("Please enter your name"),
@@ -39,12 +39,13 @@ void frmTilewise::TilesMatched(bool gameOver) {
     const HighScores::Result added =
         scores.AddHighScore(columns, tilesPerSet, game_.PlayerName(), score);
     if (added.outcome == HighScores::Outcome::NotSaved) {
-        dialogs_->MsgBox(
+        dialogs_->messageBox(
             this, QStringLiteral("The high score could not be saved. ") + added.problem, title);
     } else if (added.outcome == HighScores::Outcome::NoLongerHigh) {
-        dialogs_->MsgBox(this,
-                         QStringLiteral("Your score no longer makes the top ten for this board: "
-                                        "better scores were entered meanwhile."),
-                         title);
+        dialogs_->messageBox(
+            this,
+            QStringLiteral("Your score no longer makes the top ten for this board: "
+                           "better scores were entered meanwhile."),
+            title);
     }
 }

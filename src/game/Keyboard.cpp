@@ -1,4 +1,4 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,25 +9,25 @@ constexpr int kMaxTypedDigits = 3;
 
 } // namespace
 
-void frmTilewise::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (!TileKey(*event)) {
         QMainWindow::keyPressEvent(event);
     }
 }
 
-int frmTilewise::FocusedTile() const {
-    return static_cast<int>(btns_.indexOf(qobject_cast<QPushButton*>(focusWidget())));
+int MainWindow::FocusedTile() const {
+    return static_cast<int>(buttons_.indexOf(qobject_cast<QPushButton*>(focusWidget())));
 }
 
-void frmTilewise::FocusTile(int tile) {
+void MainWindow::FocusTile(int tile) {
     if (tile >= 0) {
-        btns(tile)->setFocus(Qt::OtherFocusReason);
+        tileButton(tile)->setFocus(Qt::OtherFocusReason);
     } else {
         client_->setFocus(Qt::OtherFocusReason); // never a hidden tile
     }
 }
 
-bool frmTilewise::TileKey(const QKeyEvent& event) {
+bool MainWindow::TileKey(const QKeyEvent& event) {
     const int focused = FocusedTile();
     const auto move = [&](Direction direction) {
         const int to =
@@ -57,7 +57,7 @@ bool frmTilewise::TileKey(const QKeyEvent& event) {
         if (!typed_.isEmpty()) {
             TurnTypedTile();
         } else if (focused >= 0) {
-            btns(focused)->click();
+            tileButton(focused)->click();
         }
         return true;
     case Qt::Key_Backspace:
@@ -83,7 +83,7 @@ bool frmTilewise::TileKey(const QKeyEvent& event) {
     return false;
 }
 
-void frmTilewise::TurnTypedTile() {
+void MainWindow::TurnTypedTile() {
     const int number = typed_.toInt();
     typed_.clear();
     const int tile = number - 1;
@@ -92,5 +92,5 @@ void frmTilewise::TurnTypedTile() {
         return;
     }
     FocusTile(tile);
-    btns(tile)->click();
+    tileButton(tile)->click();
 }

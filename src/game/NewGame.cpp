@@ -1,4 +1,4 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "WaitCursor.h"
 
@@ -6,7 +6,7 @@
 
 // The new game is dealt aside first; the board in play is replaced only once
 // the deal has succeeded, so a failure leaves the game in progress as it was.
-void frmTilewise::mnuGameNew_Click() {
+void MainWindow::newGame() {
     std::optional<WaitCursor> hourglass(std::in_place);
     ShowStatus(QStringLiteral("Starting new game..."));
     GameState next = game_;
@@ -14,14 +14,15 @@ void frmTilewise::mnuGameNew_Click() {
     ShowStatus(QStringLiteral("Unloading images..."));
     next.MakeNextCurrent();
     ShowStatus(QStringLiteral("Randomizing array..."));
-    if (!next.RandomizeArray(*random_)) {
+    if (!next.deal(*random_)) {
         ShowStatus(QString());
         hourglass.reset();
-        dialogs_->MsgBox(this,
-                         QStringLiteral("A new game could not be started: Tilewise deals boards "
-                                        "of 4 x 4 to 10 x 10 tiles with sets of 2 to 5 tiles. "
-                                        "The game in progress goes on."),
-                         QStringLiteral("Tilewise"));
+        dialogs_->messageBox(
+            this,
+            QStringLiteral("A new game could not be started: Tilewise deals boards "
+                           "of 4 x 4 to 10 x 10 tiles with sets of 2 to 5 tiles. "
+                           "The game in progress goes on."),
+            QStringLiteral("Tilewise"));
         return;
     }
     ShowStatus(QStringLiteral("Loading images..."));

@@ -1,10 +1,10 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "WaitCursor.h"
 
 // Gives the game up: every tile uncovered, the turn dropped so the timer
 // covers nothing again. The status bar keeps its texts.
-void frmTilewise::mnuGameRevealAll_Click() {
+void MainWindow::revealAll() {
     const WaitCursor hourglass;
     ShowStatus(QStringLiteral("Revealing all tiles..."));
     FinishPictures();

@@ -1,4 +1,4 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "NumberText.h"
 
@@ -6,7 +6,7 @@
 
 using NumberText::Num;
 
-void frmTilewise::ShowStatus(const QString& message) {
+void MainWindow::ShowStatus(const QString& message) {
     const QList<Notice> notices = news_ + boardNotices_;
     const bool showNotices = message.isEmpty() || (noticesHold_ && !notices.isEmpty());
     QStringList texts;
@@ -20,20 +20,20 @@ void frmTilewise::ShowStatus(const QString& message) {
     panel->setToolTip(showNotices ? details.join(QLatin1Char('\n')) : QString());
 }
 
-void frmTilewise::SetBoardNotices(QList<Notice> notices) {
+void MainWindow::SetBoardNotices(QList<Notice> notices) {
     boardNotices_ = std::move(notices);
     noticesHold_ = true;
 }
 
-void frmTilewise::UpdateStatusBar() {
+void MainWindow::UpdateStatusBar() {
     panels_.at(0)->setText(QStringLiteral("Matches:") + Num(game_.NumMatches()) +
                            QStringLiteral(" /") + Num(game_.NumTurns()) + QStringLiteral(", ") +
                            Num(game_.Score()) + QStringLiteral("% "));
     panels_.at(1)->setText(QStringLiteral("Uncovered:") + Num(game_.NumUncovered()) +
-                           QStringLiteral(" /") + Num(game_.Current().iNumTilesToMatch));
+                           QStringLiteral(" /") + Num(game_.Current().tilesPerSet));
 }
 
-QString frmTilewise::GetTileToolTip(int Index) const {
+QString MainWindow::tileToolTip(int Index) const {
     const int n = game_.TileClicks(Index);
     const QString ending = n > 1 ? QStringLiteral("s") : QString();
     return QStringLiteral("Uncovered") + Num(n) + QStringLiteral(" time") + ending +

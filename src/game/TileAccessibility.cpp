@@ -1,7 +1,7 @@
 #include "TileAccessibility.h"
 
 #include "Announcer.h"
-#include "ImageControl.h"
+#include "TilePicture.h"
 
 #include <QAccessibleWidget>
 
@@ -18,7 +18,7 @@ public:
 
 class PictureAccessible final : public QAccessibleWidget {
 public:
-    explicit PictureAccessible(ImageControl* picture)
+    explicit PictureAccessible(TilePicture* picture)
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    bool Covered() const { return static_cast<ImageControl*>(widget())->IsCovered(); }
+    bool Covered() const { return static_cast<TilePicture*>(widget())->IsCovered(); }
 };
 
 QAccessibleInterface* TileAccessibility(const QString& className, QObject* object) {
@@ -38,7 +38,7 @@ QAccessibleInterface* TileAccessibility(const QString& className, QObject* objec
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
     }
     if (className == QLatin1String("ImageControl")) {
-        return new PictureAccessible(static_cast<ImageControl*>(object));
+        return new PictureAccessible(static_cast<TilePicture*>(object));
     }
     return nullptr;
 }

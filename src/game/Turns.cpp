@@ -1,16 +1,16 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "Announcer.h"
-#include "ImageControl.h"
-#include "Misc.h"
+#include "Cues.h"
 #include "NumberText.h"
+#include "TilePicture.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 using NumberText::Num;
 
-void frmTilewise::btns_Click(int Index) {
+void MainWindow::clickTile(int Index) {
     const std::optional<ClickResult> turn = game_.Click(Index);
     if (!turn) {
         return; // only a face-down tile turns over
@@ -26,7 +26,7 @@ void frmTilewise::btns_Click(int Index) {
                             QStringLiteral(" times already.")
                       : QString());
     CoverTiles(turn->covered);
-    const bool focused = btns(Index)->hasFocus();
+    const bool focused = tileButton(Index)->hasFocus();
     ShowFace(Index);
     if (focused || focusWidget() == nullptr || focusWidget()->isHidden()) {
         FocusTile(game_.NextFaceDown(Index));
@@ -39,11 +39,11 @@ void frmTilewise::btns_Click(int Index) {
         TilesMismatched();
     }
 
-    btns(Index)->setToolTip(GetTileToolTip(Index));
+    tileButton(Index)->setToolTip(tileToolTip(Index));
     UpdateStatusBar();
 }
 
-void frmTilewise::CoverTiles(const QList<int>& tiles) {
+void MainWindow::CoverTiles(const QList<int>& tiles) {
     for (int tile : tiles) {
         ShowFace(tile);
     }
@@ -51,7 +51,7 @@ void frmTilewise::CoverTiles(const QList<int>& tiles) {
 
 // Told to the screen reader without moving the focus: the picture of a tile
 // turned while the turn goes on, and how the turn ended.
-void frmTilewise::Announce(int tile, const ClickResult& turn) {
+void MainWindow::Announce(int tile, const ClickResult& turn) {
     QStringList names;
     for (int t : turn.turn) {
         names.append(PictureName(t));
@@ -68,17 +68,17 @@ void frmTilewise::Announce(int tile, const ClickResult& turn) {
         }
         announcer_->Announce(text);
     } else {
-        announcer_->Announce(imgs(tile)->accessibleName()); // "Tile 3: cat face"
+        announcer_->Announce(tilePicture(tile)->accessibleName()); // "Tile 3: cat face"
     }
 }
 
-void frmTilewise::TilesMismatched() {
-    Misc::PlaySound(*mmc1_, Misc::Cue::Mismatch);
+void MainWindow::TilesMismatched() {
+    playCue(*sound_, Cue::Mismatch);
     ShowStatus(QStringLiteral("Concentrate!"));
 }
 
-void frmTilewise::tmrTimer_Timer() {
-    const QList<int> covered = game_.Tick(tmrTimer_->interval());
+void MainWindow::tick() {
+    const QList<int> covered = game_.Tick(turnTimer_->interval());
     if (!covered.isEmpty()) {
         CoverTiles(covered);
         UpdateStatusBar();

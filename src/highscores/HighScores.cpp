@@ -12,12 +12,11 @@ constexpr int kRanks = 10;
 
 void SaveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
                    const QString& name) {
-    table.Set(HighScores::GetBoardKey(columns, tilesPerSet), HighScores::GetEntryKey(rank, true),
-              name);
+    table.Set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, true), name);
 }
 
 void SaveScoreValue(SettingsValues& table, int columns, int tilesPerSet, int rank, int score) {
-    table.Set(HighScores::GetBoardKey(columns, tilesPerSet), HighScores::GetEntryKey(rank, false),
+    table.Set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, false),
               QString::number(score));
 }
 
@@ -27,35 +26,34 @@ QString HighScores::BoardName(int columns, int rows, int tilesPerSet) {
     return QStringLiteral("%1 x %2 match %3").arg(columns).arg(rows).arg(tilesPerSet);
 }
 
-QString HighScores::GetBoardKey(int columns, int tilesPerSet) {
+QString HighScores::boardKey(int columns, int tilesPerSet) {
     return BoardName(columns, columns, tilesPerSet);
 }
 
-QString HighScores::GetEntryKey(int rank, bool nameFlag) {
+QString HighScores::entryKey(int rank, bool nameFlag) {
     return (nameFlag ? QStringLiteral("name") : QStringLiteral("value")) + QString::number(rank);
 }
 
-QString HighScores::GetScoreName(const SettingsValues& table, int columns, int tilesPerSet,
-                                 int rank) {
-    return table.Get(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, true));
+QString HighScores::scoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
+    return table.Get(boardKey(columns, tilesPerSet), entryKey(rank, true));
 }
 
-std::int16_t HighScores::GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet,
-                                       int rank) {
-    const QString text = table.Get(GetBoardKey(columns, tilesPerSet), GetEntryKey(rank, false));
+std::int16_t HighScores::scoreValue(const SettingsValues& table, int columns, int tilesPerSet,
+                                    int rank) {
+    const QString text = table.Get(boardKey(columns, tilesPerSet), entryKey(rank, false));
     return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
 }
 
-QString HighScores::GetScoreName(int columns, int tilesPerSet, int rank) const {
-    return GetScoreName(store_.Read(), columns, tilesPerSet, rank);
+QString HighScores::scoreName(int columns, int tilesPerSet, int rank) const {
+    return scoreName(store_.Read(), columns, tilesPerSet, rank);
 }
 
-std::int16_t HighScores::GetScoreValue(int columns, int tilesPerSet, int rank) const {
-    return GetScoreValue(store_.Read(), columns, tilesPerSet, rank);
+std::int16_t HighScores::scoreValue(int columns, int tilesPerSet, int rank) const {
+    return scoreValue(store_.Read(), columns, tilesPerSet, rank);
 }
 
 bool HighScores::IsHighScore(int columns, int tilesPerSet, int score) const {
-    return score > GetScoreValue(columns, tilesPerSet, kRanks);
+    return score > scoreValue(columns, tilesPerSet, kRanks);
 }
 
 HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const QString& name,
@@ -64,7 +62,7 @@ HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const 
     const bool saved = store_.Update([&](SettingsValues& table) {
         int place = 0;
         for (int rank = 1; rank <= kRanks; ++rank) {
-            if (GetScoreValue(table, columns, tilesPerSet, rank) < score) {
+            if (scoreValue(table, columns, tilesPerSet, rank) < score) {
                 place = rank;
                 break;
             }
@@ -77,9 +75,9 @@ HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const 
         // empty entry moves down as name "" and score "0".
         for (int rank = kRanks; rank > place; --rank) {
             SaveScoreValue(table, columns, tilesPerSet, rank,
-                           GetScoreValue(table, columns, tilesPerSet, rank - 1));
+                           scoreValue(table, columns, tilesPerSet, rank - 1));
             SaveScoreName(table, columns, tilesPerSet, rank,
-                          GetScoreName(table, columns, tilesPerSet, rank - 1));
+                          scoreName(table, columns, tilesPerSet, rank - 1));
         }
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         SaveScoreName(table, columns, tilesPerSet, place,

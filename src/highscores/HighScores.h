@@ -16,18 +16,17 @@ public:
     // "6 x 6 match 3": a board configuration's name, which is also the
     // section of its table.
     static QString BoardName(int columns, int rows, int tilesPerSet);
-    static QString GetBoardKey(int columns, int tilesPerSet);
+    static QString boardKey(int columns, int tilesPerSet);
     // "name3" or "value3".
-    static QString GetEntryKey(int rank, bool nameFlag);
+    static QString entryKey(int rank, bool nameFlag);
 
     // An entry as the store holds it now, or as a copy of its values read
     // once holds it (a dialog showing ten ranks reads the file once).
-    QString GetScoreName(int columns, int tilesPerSet, int rank) const;
-    std::int16_t GetScoreValue(int columns, int tilesPerSet, int rank) const;
-    static QString GetScoreName(const SettingsValues& table, int columns, int tilesPerSet,
-                                int rank);
-    static std::int16_t GetScoreValue(const SettingsValues& table, int columns, int tilesPerSet,
-                                      int rank);
+    QString scoreName(int columns, int tilesPerSet, int rank) const;
+    std::int16_t scoreValue(int columns, int tilesPerSet, int rank) const;
+    static QString scoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank);
+    static std::int16_t scoreValue(const SettingsValues& table, int columns, int tilesPerSet,
+                                   int rank);
 
     // True when the score beats the tenth entry of the configuration's table.
     bool IsHighScore(int columns, int tilesPerSet, int score) const;

@@ -4,12 +4,12 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-void QtDialogs::MsgBox(QWidget* parent, const QString& text, const QString& title) {
+void QtDialogs::messageBox(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-QString QtDialogs::InputBox(QWidget* parent, const QString& prompt, const QString& title,
+QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& title,
                             const QString& defaultText) {
     bool ok = false;
     const QString answer =

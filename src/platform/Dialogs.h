@@ -13,10 +13,10 @@ public:
     virtual ~Dialogs() = default;
 
     // A box with the text, an OK button, no icon and the title.
-    virtual void MsgBox(QWidget* parent, const QString& text, const QString& title) = 0;
+    virtual void messageBox(QWidget* parent, const QString& text, const QString& title) = 0;
 
     // A box that asks for a line of text. Cancel gives the empty text.
-    virtual QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+    virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
 
     // The font dialog, preset with `initial`. Nothing when cancelled.
@@ -26,8 +26,8 @@ public:
 // The real boxes: QMessageBox, QInputDialog and QFontDialog.
 class QtDialogs final : public Dialogs {
 public:
-    void MsgBox(QWidget* parent, const QString& text, const QString& title) override;
-    QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+    void messageBox(QWidget* parent, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };

@@ -69,7 +69,7 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     int unreadable = 0;
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
-    for (int n = 0; n < GameState::iNumImages; ++n) {
+    for (int n = 0; n < GameState::kPictures; ++n) {
         const QString shown = FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n)));
         if (!FolderListing::FileExists(shown)) {
             missing.append(n);

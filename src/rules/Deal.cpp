@@ -16,19 +16,19 @@ std::size_t DrawUpTo(RandomSource& random, int i) {
 
 } // namespace
 
-bool GameState::RandomizeArray(RandomSource& random) {
+bool GameState::deal(RandomSource& random) {
     if (!current_.IsPlayable()) {
         return false;
     }
     const int boardTiles = TileCount();
-    const int setSize = current_.iNumTilesToMatch;
+    const int setSize = current_.tilesPerSet;
 
     random.Seed();
-    for (std::size_t i = 0; i < iImagePool.size(); ++i) {
-        iImagePool.at(i) = static_cast<std::int16_t>(i);
+    for (std::size_t i = 0; i < pool_.size(); ++i) {
+        pool_.at(i) = static_cast<std::int16_t>(i);
     }
-    for (int i = 0; i < iNumImages; ++i) {
-        std::swap(iImagePool.at(static_cast<std::size_t>(i)), iImagePool.at(DrawUpTo(random, i)));
+    for (int i = 0; i < kPictures; ++i) {
+        std::swap(pool_.at(static_cast<std::size_t>(i)), pool_.at(DrawUpTo(random, i)));
     }
 
     // Sets in order, then the free tiles that make up no whole set.
@@ -37,23 +37,23 @@ bool GameState::RandomizeArray(RandomSource& random) {
     while (i < boardTiles) {
         if (setSize <= boardTiles - i) {
             for (int k = 0; k < setSize; ++k) {
-                iTileImages.at(static_cast<std::size_t>(i + k)) =
-                    iImagePool.at(static_cast<std::size_t>(m));
+                tileImages_.at(static_cast<std::size_t>(i + k)) =
+                    pool_.at(static_cast<std::size_t>(m));
             }
             i += setSize;
             ++m;
         } else {
-            iTileImages.at(static_cast<std::size_t>(i)) = -1;
+            tileImages_.at(static_cast<std::size_t>(i)) = -1;
             ++i;
         }
     }
 
     for (int t = 0; t < boardTiles; ++t) {
-        std::swap(iTileImages.at(static_cast<std::size_t>(t)), iTileImages.at(DrawUpTo(random, t)));
+        std::swap(tileImages_.at(static_cast<std::size_t>(t)), tileImages_.at(DrawUpTo(random, t)));
     }
 
-    iNumSets = static_cast<std::int16_t>(boardTiles / setSize);
-    iTileClicks.fill(0);
+    sets_ = static_cast<std::int16_t>(boardTiles / setSize);
+    tileClicks_.fill(0);
     // Free tiles show the free picture from the start and take no part in play.
     for (int t = 0; t < kMaxTiles; ++t) {
         faceUp_.at(static_cast<std::size_t>(t)) = t < boardTiles && TileImage(t) == -1;

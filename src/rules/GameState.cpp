@@ -23,39 +23,39 @@ void GameState::ScanCategories(QStringList names) {
     // small letter, as the stored positions were always counted.
     std::sort(names.begin(), names.end());
     categoriesLeftOut_ = names.size() > BoardConfig::kMaxCategories;
-    iNumCategories =
+    categoryCount_ =
         static_cast<std::int16_t>(std::min<qsizetype>(names.size(), BoardConfig::kMaxCategories));
     for (int i = 1; i <= BoardConfig::kMaxCategories; ++i) {
-        sCategories.at(At(i)) = i <= iNumCategories ? names.at(i - 1) : QString();
+        categories_.at(At(i)) = i <= categoryCount_ ? names.at(i - 1) : QString();
     }
 }
 
-QString GameState::GetCategory(int index) const {
+QString GameState::category(int index) const {
     if (index < 1 || index > BoardConfig::kMaxCategories) {
         return QString();
     }
-    return sCategories.at(At(index));
+    return categories_.at(At(index));
 }
 
 void GameState::Initialize() {
-    iNumMatches = 0;
-    iNumMismatches = 0;
-    iCoverElapsed = 0;
-    iNumUncovered = 0;
-    iUncoveredTiles.fill(-1);
-    iTileClicks.fill(0);
-    iTileImages.fill(-1);
+    matches_ = 0;
+    mismatches_ = 0;
+    coverElapsed_ = 0;
+    uncovered_ = 0;
+    turn_.fill(-1);
+    tileClicks_.fill(0);
+    tileImages_.fill(-1);
     faceUp_.fill(false);
 }
 
 bool GameState::IsMatch() const {
-    if (iNumUncovered < current_.iNumTilesToMatch) {
+    if (uncovered_ < current_.tilesPerSet) {
         return false;
     }
-    for (int k = 1; k < iNumUncovered; ++k) {
-        const int here = iUncoveredTiles.at(At(k));
-        const int before = iUncoveredTiles.at(At(k - 1));
-        if (iTileImages.at(At(here)) != iTileImages.at(At(before))) {
+    for (int k = 1; k < uncovered_; ++k) {
+        const int here = turn_.at(At(k));
+        const int before = turn_.at(At(k - 1));
+        if (tileImages_.at(At(here)) != tileImages_.at(At(before))) {
             return false;
         }
     }
@@ -67,40 +67,40 @@ std::optional<ClickResult> GameState::Click(int index) {
         return std::nullopt;
     }
     ClickResult result;
-    result.clicksBefore = iTileClicks.at(At(index));
-    if (iNumUncovered >= current_.iNumTilesToMatch) {
+    result.clicksBefore = tileClicks_.at(At(index));
+    if (uncovered_ >= current_.tilesPerSet) {
         result.covered = CoverTiles();
     }
     faceUp_.at(At(index)) = true;
-    if (iNumUncovered < kMaxTurnTiles) {
-        iUncoveredTiles.at(At(iNumUncovered)) = static_cast<std::int16_t>(index);
-        ++iNumUncovered;
+    if (uncovered_ < kMaxTurnTiles) {
+        turn_.at(At(uncovered_)) = static_cast<std::int16_t>(index);
+        ++uncovered_;
     }
-    const QList<int> turn(iUncoveredTiles.begin(), iUncoveredTiles.begin() + iNumUncovered);
+    const QList<int> turn(turn_.begin(), turn_.begin() + uncovered_);
     if (IsMatch()) {
         result.turn = turn;
-        iNumUncovered = 0;
-        ++iNumMatches;
+        uncovered_ = 0;
+        ++matches_;
         result.outcome = TurnOutcome::Matched;
-        result.gameOver = iNumMatches == iNumSets;
-    } else if (iNumUncovered >= current_.iNumTilesToMatch) {
-        ++iNumMismatches;
+        result.gameOver = matches_ == sets_;
+    } else if (uncovered_ >= current_.tilesPerSet) {
+        ++mismatches_;
         result.outcome = TurnOutcome::Mismatched;
         result.turn = turn;
     }
-    ++iTileClicks.at(At(index));
+    ++tileClicks_.at(At(index));
     return result;
 }
 
 QList<int> GameState::Tick(int intervalMs) {
-    if (iNumUncovered < current_.iNumTilesToMatch) {
-        iCoverElapsed = 0;
+    if (uncovered_ < current_.tilesPerSet) {
+        coverElapsed_ = 0;
         return {};
     }
     // Only a tick that finds no whole turn resets the count: a second
     // mismatch made before the next tick is covered that much sooner.
-    if (iCoverElapsed < kCoverDelayMs) {
-        iCoverElapsed = static_cast<std::int16_t>(iCoverElapsed + intervalMs);
+    if (coverElapsed_ < kCoverDelayMs) {
+        coverElapsed_ = static_cast<std::int16_t>(coverElapsed_ + intervalMs);
         return {};
     }
     return CoverTiles();
@@ -108,12 +108,12 @@ QList<int> GameState::Tick(int intervalMs) {
 
 QList<int> GameState::CoverTiles() {
     QList<int> covered;
-    for (int k = 0; k < iNumUncovered; ++k) {
-        const int tile = iUncoveredTiles.at(At(k));
+    for (int k = 0; k < uncovered_; ++k) {
+        const int tile = turn_.at(At(k));
         faceUp_.at(At(tile)) = false;
         covered.append(tile);
     }
-    iNumUncovered = 0;
+    uncovered_ = 0;
     return covered;
 }
 
@@ -121,15 +121,15 @@ void GameState::RevealAll() {
     for (int i = 0; i < TileCount(); ++i) {
         faceUp_.at(At(i)) = true;
     }
-    iNumUncovered = 0;
+    uncovered_ = 0;
 }
 
 int GameState::TileImage(int index) const {
-    return iTileImages.at(At(index));
+    return tileImages_.at(At(index));
 }
 
 int GameState::TileClicks(int index) const {
-    return iTileClicks.at(At(index));
+    return tileClicks_.at(At(index));
 }
 
 bool GameState::IsFaceUp(int index) const {
@@ -142,15 +142,15 @@ bool GameState::IsFaceDown(int index) const {
 
 int GameState::Score() const {
     const int turns = NumTurns();
-    return turns > 0 ? NumberText::RoundToInt16(iNumMatches * 100.0 / turns) : 0;
+    return turns > 0 ? NumberText::RoundToInt16(matches_ * 100.0 / turns) : 0;
 }
 
 void GameState::SetPlayerName(const QString& answer) {
-    sPlayerName = answer.isEmpty() ? QStringLiteral("No Name") : answer;
+    playerName_ = answer.isEmpty() ? QStringLiteral("No Name") : answer;
 }
 
 int GameState::NearestFaceDown(int from, Direction direction) const {
-    const int columns = current_.iNumColumns;
+    const int columns = current_.columns;
     const bool across = direction == Direction::Left || direction == Direction::Right;
     const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
     int best = -1;

@@ -31,7 +31,7 @@ class GameState {
 public:
     static constexpr int kMaxTiles = 100;
     static constexpr int kMaxTurnTiles = 9; // tiles a turn can record
-    static constexpr int iNumImages = 50;   // pictures every category offers
+    static constexpr int kPictures = 50;    // pictures every category offers
     static constexpr int kCoverDelayMs = 2000;
 
     // The game in progress and the next one, as chosen in Preferences.
@@ -49,10 +49,10 @@ public:
     void ScanCategories(QStringList names);
     // The name at a 1-based position; empty after the last one and outside
     // 1 to 32.
-    QString GetCategory(int index) const;
-    int NumCategories() const { return iNumCategories; }
+    QString category(int index) const;
+    int categoryCount() const { return categoryCount_; }
     bool CategoriesLeftOut() const { return categoriesLeftOut_; }
-    QString CategoryName() const { return GetCategory(current_.iCategoryIndex); }
+    QString CategoryName() const { return category(current_.categoryIndex); }
 
     // Resets the turn, the tally and the per-tile arrays for a new game.
     void Initialize();
@@ -61,7 +61,7 @@ public:
     // pictures shuffled over the board, the N mod s tiles left over free and
     // face up. Returns false, changing nothing, for a configuration the deal
     // is not built for.
-    bool RandomizeArray(RandomSource& random);
+    bool deal(RandomSource& random);
 
     // True when the turn holds a whole set of one picture.
     bool IsMatch() const;
@@ -92,17 +92,17 @@ public:
     int TileClicks(int index) const;
     bool IsFaceUp(int index) const;
     bool IsFaceDown(int index) const;
-    int NumUncovered() const { return iNumUncovered; }
-    int NumMatches() const { return iNumMatches; }
-    int NumMismatches() const { return iNumMismatches; }
-    int NumSets() const { return iNumSets; }
+    int NumUncovered() const { return uncovered_; }
+    int NumMatches() const { return matches_; }
+    int NumMismatches() const { return mismatches_; }
+    int NumSets() const { return sets_; }
     // Turns decided so far, and the share of them that were matches, in
     // whole percent: current whenever they are read.
-    int NumTurns() const { return iNumMatches + iNumMismatches; }
+    int NumTurns() const { return matches_ + mismatches_; }
     int Score() const;
 
     // The name last typed for a high score, offered the next time.
-    QString PlayerName() const { return sPlayerName; }
+    QString PlayerName() const { return playerName_; }
     // Nothing typed, or the box cancelled, gives "No Name".
     void SetPlayerName(const QString& answer);
 
@@ -112,20 +112,20 @@ private:
     BoardConfig current_;
     BoardConfig next_;
 
-    std::int16_t iNumUncovered = 0;
-    std::array<std::int16_t, kMaxTurnTiles + 1> iUncoveredTiles{};
-    std::int16_t iCoverElapsed = 0;
-    std::array<std::int16_t, iNumImages> iImagePool{};
-    std::array<std::int16_t, kMaxTiles> iTileImages{};
-    std::array<std::int16_t, kMaxTiles> iTileClicks{};
+    std::int16_t uncovered_ = 0;
+    std::array<std::int16_t, kMaxTurnTiles + 1> turn_{};
+    std::int16_t coverElapsed_ = 0;
+    std::array<std::int16_t, kPictures> pool_{};
+    std::array<std::int16_t, kMaxTiles> tileImages_{};
+    std::array<std::int16_t, kMaxTiles> tileClicks_{};
     std::array<bool, kMaxTiles> faceUp_{};
-    std::int16_t iNumMatches = 0;
-    std::int16_t iNumMismatches = 0;
-    std::int16_t iNumSets = 0;
+    std::int16_t matches_ = 0;
+    std::int16_t mismatches_ = 0;
+    std::int16_t sets_ = 0;
 
-    std::int16_t iNumCategories = 0;
-    std::array<QString, BoardConfig::kMaxCategories + 1> sCategories; // position 0 unused
+    std::int16_t categoryCount_ = 0;
+    std::array<QString, BoardConfig::kMaxCategories + 1> categories_; // position 0 unused
     bool categoriesLeftOut_ = false;
 
-    QString sPlayerName;
+    QString playerName_;
 };

@@ -1,10 +1,10 @@
 #include "Fakes.h"
 
-void FakeDialogs::MsgBox(QWidget* /*parent*/, const QString& text, const QString& title) {
+void FakeDialogs::messageBox(QWidget* /*parent*/, const QString& text, const QString& title) {
     asked.append({QStringLiteral("MsgBox"), text, title, QString()});
 }
 
-QString FakeDialogs::InputBox(QWidget* /*parent*/, const QString& prompt, const QString& title,
+QString FakeDialogs::inputBox(QWidget* /*parent*/, const QString& prompt, const QString& title,
                               const QString& defaultText) {
     asked.append({QStringLiteral("InputBox"), prompt, title, defaultText});
     if (onInput) {
@@ -45,7 +45,7 @@ FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile) {
     auto sound = std::make_unique<FakeSound>();
     auto random = std::make_unique<ScriptedRandom>(12345u);
     FakeWindow t{dialogs.get(), sound.get(), random.get(), nullptr};
-    t.window = std::make_unique<frmTilewise>(frmTilewise::Services{
+    t.window = std::make_unique<MainWindow>(MainWindow::Services{
         dataFolder, settingsFile, std::move(dialogs), std::move(random), std::move(sound)});
     return t;
 }

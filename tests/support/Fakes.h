@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "MainWindow.h"
 #include "ScriptedRandom.h"
 #include "SoundDevice.h"
-#include "frmTilewise.h"
 
 #include <QFont>
 #include <QList>
@@ -22,8 +22,8 @@ public:
         QString defaultText;
     };
 
-    void MsgBox(QWidget* parent, const QString& text, const QString& title) override;
-    QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+    void messageBox(QWidget* parent, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     // The player cancels: the real font dialog is tested instead.
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
@@ -51,7 +51,7 @@ struct FakeWindow {
     FakeDialogs* dialogs = nullptr;
     FakeSound* sound = nullptr;
     ScriptedRandom* random = nullptr;
-    std::unique_ptr<frmTilewise> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The window on a data folder and a settings file, dealt from a fixed seed.

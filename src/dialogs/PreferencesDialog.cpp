@@ -1,4 +1,4 @@
-#include "frmPreferences.h"
+#include "PreferencesDialog.h"
 
 #include "GameState.h"
 #include "Twips.h"
@@ -77,13 +77,13 @@ QComboBox* AddCombo(QWidget* parent, const char* name, bool editable, int left, 
 
 } // namespace
 
-frmPreferences::frmPreferences(GameState& game, QWidget* parent)
+PreferencesDialog::PreferencesDialog(GameState& game, QWidget* parent)
     : FixedDialog(parent), game_(game) {
     BuildDesign();
-    Form_Load();
+    load();
 }
 
-void frmPreferences::BuildDesign() {
+void PreferencesDialog::BuildDesign() {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Preferences"));
     // The players row lies below this client area, out of sight but still
@@ -91,92 +91,92 @@ void frmPreferences::BuildDesign() {
     SetClientSize(5160, 2145);
 
     QLabel* Label3 = AddLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
-    QPushButton* btnOK = AddButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
-    QPushButton* cmdCancel =
+    QPushButton* okButton = AddButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
+    QPushButton* cancelButton =
         AddButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
     QGroupBox* Frame1 = AddFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
     QGroupBox* Frame2 = AddFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
     matches_ = new QButtonGroup(this);
     const auto matchButtons = AddOptions(Frame2, matches_, kMatches);
-    cmboCategory_ = AddCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
+    categoryBox_ = AddCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
     boardSizes_ = new QButtonGroup(this);
     const auto sizeButtons = AddOptions(Frame1, boardSizes_, kBoardSizes);
-    QPushButton* cmdDefault =
+    QPushButton* defaultButton =
         AddButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
     QLabel* Label1 = AddLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
-    cmboPlayers_ = AddCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
+    playersBox_ = AddCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
 
-    Label3->setBuddy(cmboCategory_);
-    Label1->setBuddy(cmboPlayers_);
+    Label3->setBuddy(categoryBox_);
+    Label1->setBuddy(playersBox_);
 
-    QList<QWidget*> chain{btnOK, cmdCancel};
+    QList<QWidget*> chain{okButton, cancelButton};
     chain.append(QList<QWidget*>(matchButtons.begin(), matchButtons.end()));
-    chain.append(cmboCategory_);
+    chain.append(categoryBox_);
     chain.append(QList<QWidget*>(sizeButtons.begin(), sizeButtons.end()));
-    chain.append({cmdDefault, cmboPlayers_});
+    chain.append({defaultButton, playersBox_});
     for (qsizetype k = 1; k < chain.size(); ++k) {
         setTabOrder(chain.at(k - 1), chain.at(k));
     }
-    btnOK->setFocus();
+    okButton->setFocus();
 
-    connect(btnOK, &QPushButton::clicked, this, &frmPreferences::btnOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPreferences::cmdCancel_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &frmPreferences::cmdDefault_Click);
+    connect(okButton, &QPushButton::clicked, this, &PreferencesDialog::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &PreferencesDialog::cancelClicked);
+    connect(defaultButton, &QPushButton::clicked, this, &PreferencesDialog::defaultClicked);
 }
 
-void frmPreferences::Form_Load() {
+void PreferencesDialog::load() {
     const BoardConfig& next = game_.Next();
-    const int columns = next.iNumColumns;
+    const int columns = next.columns;
     boardSizes_->button(columns >= 4 && columns <= 10 ? columns : 4)->setChecked(true);
 
-    if (QAbstractButton* match = matches_->button(next.iNumTilesToMatch)) {
+    if (QAbstractButton* match = matches_->button(next.tilesPerSet)) {
         match->setChecked(true);
     }
 
     for (int index = 1; index <= BoardConfig::kMaxCategories; ++index) {
-        const QString name = game_.GetCategory(index);
+        const QString name = game_.category(index);
         if (name.isEmpty()) {
             break;
         }
-        cmboCategory_->addItem(name);
+        categoryBox_->addItem(name);
     }
-    cmboCategory_->setCurrentIndex(next.iCategoryIndex - 1);
+    categoryBox_->setCurrentIndex(next.categoryIndex - 1);
 
     for (int players = 1; players <= 4; ++players) {
-        cmboPlayers_->addItem(QString::number(players));
+        playersBox_->addItem(QString::number(players));
     }
-    cmboPlayers_->setCurrentIndex(next.iNumPlayers - 1);
+    playersBox_->setCurrentIndex(next.players - 1);
 }
 
-void frmPreferences::btnOK_Click() {
+void PreferencesDialog::okClicked() {
     BoardConfig next = game_.Next();
     if (const int size = boardSizes_->checkedId(); size != -1) {
-        next.iNumColumns = static_cast<std::int16_t>(size);
+        next.columns = static_cast<std::int16_t>(size);
     }
-    next.iNumRows = next.iNumColumns;
+    next.rows = next.columns;
     if (const int tiles = matches_->checkedId(); tiles != -1) {
-        next.iNumTilesToMatch = static_cast<std::int16_t>(tiles);
+        next.tilesPerSet = static_cast<std::int16_t>(tiles);
     }
     // With no category listed there is nothing to choose; position 0 would
     // name no picture folder at all, so the category stays the first.
-    next.iCategoryIndex = static_cast<std::int16_t>(
-        cmboCategory_->currentIndex() == -1 ? 1 : cmboCategory_->currentIndex() + 1);
-    next.iNumPlayers = static_cast<std::int16_t>(PlayersPosition() + 1);
+    next.categoryIndex = static_cast<std::int16_t>(
+        categoryBox_->currentIndex() == -1 ? 1 : categoryBox_->currentIndex() + 1);
+    next.players = static_cast<std::int16_t>(PlayersPosition() + 1);
     game_.SetNext(next);
     accept();
 }
 
-void frmPreferences::cmdCancel_Click() {
+void PreferencesDialog::cancelClicked() {
     reject();
 }
 
-void frmPreferences::cmdDefault_Click() {
+void PreferencesDialog::defaultClicked() {
     boardSizes_->button(5)->setChecked(true);
     matches_->button(2)->setChecked(true);
-    cmboCategory_->setCurrentIndex(0);
-    cmboPlayers_->setCurrentIndex(0);
+    categoryBox_->setCurrentIndex(0);
+    playersBox_->setCurrentIndex(0);
 }
 
-int frmPreferences::PlayersPosition() const {
-    return cmboPlayers_->findText(cmboPlayers_->currentText(), Qt::MatchExactly);
+int PreferencesDialog::PlayersPosition() const {
+    return playersBox_->findText(playersBox_->currentText(), Qt::MatchExactly);
 }

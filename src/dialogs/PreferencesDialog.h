@@ -9,17 +9,17 @@ class QComboBox;
 // The choice for the next game: board size, tiles per set, picture category
 // and player count. Reads and writes only the next-game values; the main
 // window decides afterwards whether the choice starts a new game.
-class frmPreferences final : public FixedDialog {
+class PreferencesDialog final : public FixedDialog {
     Q_OBJECT
 public:
-    explicit frmPreferences(GameState& game, QWidget* parent = nullptr);
+    explicit PreferencesDialog(GameState& game, QWidget* parent = nullptr);
 
 private:
     void BuildDesign();
-    void Form_Load();
-    void btnOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
+    void load();
+    void okClicked();
+    void cancelClicked();
+    void defaultClicked();
 
     // The list position of the text in the players box: -1 for typed text
     // that names no item, so a count outside 1 to 4 can never come out.
@@ -28,6 +28,6 @@ private:
     GameState& game_;
     QButtonGroup* boardSizes_ = nullptr; // ids are the sizes 4 to 10
     QButtonGroup* matches_ = nullptr;    // ids are the tiles per set 2 to 5
-    QComboBox* cmboCategory_ = nullptr;
-    QComboBox* cmboPlayers_ = nullptr;
+    QComboBox* categoryBox_ = nullptr;
+    QComboBox* playersBox_ = nullptr;
 };

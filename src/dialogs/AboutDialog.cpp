@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "AboutDialog.h"
 
 #include "AppIcon.h"
 #include "Twips.h"
@@ -7,24 +7,24 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tilewise"));
     SetClientSize(4185, 2760);
 
-    QLabel* imgIcon = AddLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
-    imgIcon->setPixmap(AppIcon().pixmap(32, 32));
+    QLabel* iconLabel = AddLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
+    iconLabel->setPixmap(AppIcon().pixmap(32, 32));
 
-    lblAppName_ = AddLabel(this, "lblAppName", QStringLiteral("AppName"), 180, 720, 2535, 255);
-    QFont bold = lblAppName_->font();
+    nameLabel_ = AddLabel(this, "lblAppName", QStringLiteral("AppName"), 180, 720, 2535, 255);
+    QFont bold = nameLabel_->font();
     bold.setBold(true);
-    lblAppName_->setFont(bold);
-    lblAppVersion_ =
+    nameLabel_->setFont(bold);
+    versionLabel_ =
         AddLabel(this, "lblAppVersion", QStringLiteral("version x.xx"), 180, 960, 2535, 195);
-    lblAppDate_ =
+    dateLabel_ =
         AddLabel(this, "lblAppDate", QStringLiteral("November xx, 2000"), 180, 1140, 2535, 195);
-    lblAppDescription_ = AddLabel(this, "lblAppDescription",
-                                  QStringLiteral("Application Description"), 180, 1500, 2535, 195);
+    descriptionLabel_ = AddLabel(this, "lblAppDescription",
+                                 QStringLiteral("Application Description"), 180, 1500, 2535, 195);
 
     // A rule from (120, 1860) to (4080, 1860), drawn as a sunken line.
     auto* Line1 = new QFrame(this);
@@ -41,20 +41,20 @@ frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent) {
              QStringLiteral("Noto Color Emoji (Google),\nSIL Open Font License 1.1."), 180, 2220,
              2595, 435);
 
-    QPushButton* btnOK = AddButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
-    connect(btnOK, &QPushButton::clicked, this, &frmAbout::btnOK_Click);
-    btnOK->setFocus();
+    QPushButton* okButton = AddButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
+    connect(okButton, &QPushButton::clicked, this, &AboutDialog::okClicked);
+    okButton->setFocus();
 
-    Form_Load();
+    load();
 }
 
-void frmAbout::Form_Load() {
-    lblAppName_->setText(QStringLiteral("Tilewise"));
-    lblAppVersion_->setText(QStringLiteral("2.00"));
-    lblAppDate_->setText(QStringLiteral("May 27, 1999"));
-    lblAppDescription_->setText(QStringLiteral("A game to test your memory skills"));
+void AboutDialog::load() {
+    nameLabel_->setText(QStringLiteral("Tilewise"));
+    versionLabel_->setText(QStringLiteral("2.00"));
+    dateLabel_->setText(QStringLiteral("May 27, 1999"));
+    descriptionLabel_->setText(QStringLiteral("A game to test your memory skills"));
 }
 
-void frmAbout::btnOK_Click() {
+void AboutDialog::okClicked() {
     accept();
 }

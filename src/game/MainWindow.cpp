@@ -1,17 +1,17 @@
-#include "frmTilewise.h"
+#include "MainWindow.h"
 
 #include "Announcer.h"
+#include "Cues.h"
 #include "DialogFont.h"
 #include "Dialogs.h"
 #include "FolderListing.h"
-#include "ImageControl.h"
 #include "LazySound.h"
-#include "Misc.h"
 #include "NumberText.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "TileAccessibility.h"
 #include "TileButton.h"
+#include "TilePicture.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -49,30 +49,29 @@ std::int16_t InRange(const SettingsValues& stored, const QString& key, std::int1
 
 } // namespace
 
-frmTilewise::frmTilewise(Services services, QWidget* parent)
+MainWindow::MainWindow(Services services, QWidget* parent)
     : QMainWindow(parent), dataFolder_(services.dataFolder), store_(services.settingsFile),
       dialogs_(std::move(services.dialogs)), random_(std::move(services.random)),
-      mmc1_(std::move(services.sound)) {
+      sound_(std::move(services.sound)) {
     if (!dialogs_) {
         dialogs_ = std::make_unique<QtDialogs>();
     }
     if (!random_) {
         random_ = std::make_unique<ClockRandom>();
     }
-    if (!mmc1_) {
-        mmc1_ = std::make_unique<LazySound>(
+    if (!sound_) {
+        sound_ = std::make_unique<LazySound>(
             dataFolder_,
-            QStringList{Misc::CueFile(Misc::Cue::Greeting), Misc::CueFile(Misc::Cue::Match),
-                        Misc::CueFile(Misc::Cue::Mismatch)},
+            QStringList{cueFile(Cue::Greeting), cueFile(Cue::Match), cueFile(Cue::Mismatch)},
             QCoreApplication::applicationDirPath() + QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
     BuildDesign();
-    Form_Load();
+    load();
 }
 
-frmTilewise::~frmTilewise() = default;
+MainWindow::~MainWindow() = default;
 
-void frmTilewise::BuildDesign() {
+void MainWindow::BuildDesign() {
     setObjectName(QStringLiteral("frmTilewise"));
     setWindowTitle(QStringLiteral("Tilewise"));
     setFont(DialogFont());
@@ -81,10 +80,10 @@ void frmTilewise::BuildDesign() {
     setCentralWidget(client_);
 
     // Element 0 of each tile array lives as long as the window.
-    auto* picture = new ImageControl(client_);
+    auto* picture = new TilePicture(client_);
     picture->setObjectName(QStringLiteral("imgs"));
     Twips::Place(picture, 1020, 0, 1095, 615);
-    imgs_.append(picture);
+    tilePictures_.append(picture);
 
     auto* tile = new TileButton(client_);
     tile->setObjectName(QStringLiteral("btns"));
@@ -93,8 +92,8 @@ void frmTilewise::BuildDesign() {
     tileFont.setBold(true);
     tile->setFont(tileFont);
     Twips::Place(tile, 0, 0, 1035, 615);
-    connect(tile, &QPushButton::clicked, this, [this] { btns_Click(0); });
-    btns_.append(tile);
+    connect(tile, &QPushButton::clicked, this, [this] { clickTile(0); });
+    buttons_.append(tile);
     picture->SetCover(tile);
 
     InstallTileAccessibility();
@@ -103,16 +102,16 @@ void frmTilewise::BuildDesign() {
     BuildMenus();
     BuildStatusBar();
 
-    tmrTimer_ = new QTimer(this);
-    tmrTimer_->setObjectName(QStringLiteral("tmrTimer"));
-    tmrTimer_->setInterval(500);
-    connect(tmrTimer_, &QTimer::timeout, this, &frmTilewise::tmrTimer_Timer);
-    tmrTimer_->start();
+    turnTimer_ = new QTimer(this);
+    turnTimer_->setObjectName(QStringLiteral("tmrTimer"));
+    turnTimer_->setInterval(500);
+    connect(turnTimer_, &QTimer::timeout, this, &MainWindow::tick);
+    turnTimer_->start();
 
     // Runs whenever the event loop is idle, one picture at a time.
     decodeTimer_ = new QTimer(this);
     decodeTimer_->setInterval(0);
-    connect(decodeTimer_, &QTimer::timeout, this, &frmTilewise::ShowNextPicture);
+    connect(decodeTimer_, &QTimer::timeout, this, &MainWindow::ShowNextPicture);
 
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.
@@ -125,10 +124,10 @@ void frmTilewise::BuildDesign() {
     layout()->activate();
 }
 
-void frmTilewise::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                          void (frmTilewise::*handler)()) {
+                          void (MainWindow::*handler)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
@@ -139,33 +138,31 @@ void frmTilewise::BuildMenus() {
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    addItem(game, "mnuGameNew", QStringLiteral("&New"), &frmTilewise::mnuGameNew_Click);
-    addItem(game, "mnuGameRevealAll", QStringLiteral("&Reveal All"),
-            &frmTilewise::mnuGameRevealAll_Click);
+    addItem(game, "mnuGameNew", QStringLiteral("&New"), &MainWindow::newGame);
+    addItem(game, "mnuGameRevealAll", QStringLiteral("&Reveal All"), &MainWindow::revealAll);
     addSeparator(game, "mnuSeparator1");
     addItem(game, "mnuGameHighScores", QStringLiteral("&High Scores..."),
-            &frmTilewise::mnuGameHighScores_Click);
+            &MainWindow::showHighScores);
     addSeparator(game, "mnuSeparator2");
-    addItem(game, "mnuGameExit", QStringLiteral("E&xit"), &frmTilewise::mnuGameExit_Click);
+    addItem(game, "mnuGameExit", QStringLiteral("E&xit"), &MainWindow::exitGame);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     addItem(edit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
-            &frmTilewise::mnuEditPreferences_Click);
-    addItem(edit, "mnuEditFont", QStringLiteral("&Font..."), &frmTilewise::mnuEditFont_Click);
+            &MainWindow::editPreferences);
+    addItem(edit, "mnuEditFont", QStringLiteral("&Font..."), &MainWindow::chooseTileFont);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuHelpAbout", QStringLiteral("&About Tilewise..."),
-            &frmTilewise::mnuHelpAbout_Click);
+    addItem(help, "mnuHelpAbout", QStringLiteral("&About Tilewise..."), &MainWindow::showAbout);
 }
 
-void frmTilewise::BuildStatusBar() {
-    sbMain_ = new QStatusBar(this);
-    sbMain_->setObjectName(QStringLiteral("sbMain"));
-    sbMain_->setSizeGripEnabled(false);
+void MainWindow::BuildStatusBar() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("sbMain"));
+    statusBar_->setSizeGripEnabled(false);
     const double dpi = Twips::LogicalDpi(this);
-    sbMain_->setFixedHeight(Twips::ToPixels(kStatusBarHeight, dpi));
+    statusBar_->setFixedHeight(Twips::ToPixels(kStatusBarHeight, dpi));
 
     struct Panel {
         const char* text;
@@ -175,7 +172,7 @@ void frmTilewise::BuildStatusBar() {
                                        {"Uncovered Tiles:", "# uncovered / # required"},
                                        {"", ""}}};
     for (std::size_t p = 0; p < design.size(); ++p) {
-        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), sbMain_);
+        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), statusBar_);
         label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
         // Panels keep their designed minimum and widen when a long count
         // needs it; the third takes the rest of the bar.
@@ -188,17 +185,17 @@ void frmTilewise::BuildStatusBar() {
             // it must not widen the window.
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         }
-        sbMain_->addWidget(label, last ? 1 : 0);
+        statusBar_->addWidget(label, last ? 1 : 0);
         panels_.at(p) = label;
     }
-    setStatusBar(sbMain_);
+    setStatusBar(statusBar_);
 }
 
-QLabel* frmTilewise::Panel(int panel) const {
+QLabel* MainWindow::Panel(int panel) const {
     return panels_.at(static_cast<std::size_t>(panel - 1));
 }
 
-void frmTilewise::Form_Load() {
+void MainWindow::load() {
     game_.ScanCategories(FolderListing::Folders(dataFolder_ + QStringLiteral("/imgs")));
     SettingsValues stored;
     if (const QString copy = store_.KeepDamagedCopy(&stored); !copy.isEmpty()) {
@@ -215,16 +212,16 @@ void frmTilewise::Form_Load() {
     }
     game_.Configure(StoredConfig(stored));
     game_.Initialize();
-    game_.RandomizeArray(*random_);
+    game_.deal(*random_);
     LoadImages();
 
-    Misc::PlaySound(*mmc1_, Misc::Cue::Greeting);
+    playCue(*sound_, Cue::Greeting);
     ShowStatus(QStringLiteral("Start matching tiles."));
 
-    if (game_.NumCategories() == 0) {
+    if (game_.categoryCount() == 0) {
         // Told once, after the window is up, so the player sees it over the board.
         QTimer::singleShot(0, this, [this] {
-            dialogs_->MsgBox(
+            dialogs_->messageBox(
                 this,
                 QStringLiteral("No picture categories were found.\n\nTilewise looks for "
                                "category folders inside a folder named \"imgs\" in %1. "
@@ -235,46 +232,46 @@ void frmTilewise::Form_Load() {
     }
 }
 
-BoardConfig frmTilewise::StoredConfig(const SettingsValues& stored) const {
+BoardConfig MainWindow::StoredConfig(const SettingsValues& stored) const {
     BoardConfig config;
-    config.iCategoryIndex =
-        InRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.NumCategories());
-    config.iNumTilesToMatch = InRange(stored, QStringLiteral("numTilesToMatch"), 2,
-                                      BoardConfig::kMinSet, BoardConfig::kMaxSet);
-    config.iNumColumns =
+    config.categoryIndex =
+        InRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.categoryCount());
+    config.tilesPerSet = InRange(stored, QStringLiteral("numTilesToMatch"), 2, BoardConfig::kMinSet,
+                                 BoardConfig::kMaxSet);
+    config.columns =
         InRange(stored, QStringLiteral("columns"), 5, BoardConfig::kMinSide, BoardConfig::kMaxSide);
-    config.iNumRows = config.iNumColumns;
+    config.rows = config.columns;
     return config;
 }
 
-void frmTilewise::Form_Unload() {
+void MainWindow::unload() {
     if (unloaded_) {
         return;
     }
     unloaded_ = true;
-    mmc1_->SetCommand(QStringLiteral("Close"));
+    sound_->SetCommand(QStringLiteral("Close"));
     const BoardConfig& current = game_.Current();
     const bool saved = store_.Update([&current](SettingsValues& values) {
         values.Set(kSettings, QStringLiteral("categoryIndex"),
-                   QString::number(current.iCategoryIndex));
+                   QString::number(current.categoryIndex));
         values.Set(kSettings, QStringLiteral("numTilesToMatch"),
-                   QString::number(current.iNumTilesToMatch));
-        values.Set(kSettings, QStringLiteral("columns"), QString::number(current.iNumColumns));
+                   QString::number(current.tilesPerSet));
+        values.Set(kSettings, QStringLiteral("columns"), QString::number(current.columns));
         return true;
     });
     if (!saved) {
-        dialogs_->MsgBox(this,
-                         QStringLiteral("Your preferences could not be saved. ") + store_.Error(),
-                         QStringLiteral("Tilewise"));
+        dialogs_->messageBox(
+            this, QStringLiteral("Your preferences could not be saved. ") + store_.Error(),
+            QStringLiteral("Tilewise"));
     }
 }
 
-void frmTilewise::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    unload();
     event->accept();
 }
 
-void frmTilewise::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!onScreen_ && windowHandle() != nullptr) {
         windowHandle()->installEventFilter(this);
@@ -285,20 +282,20 @@ void frmTilewise::showEvent(QShowEvent* event) {
 // painted as it is handled: what waits for the screen starts after that.
 // Work queued any earlier would run before the request to map the window
 // even left the program.
-bool frmTilewise::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && !onScreen_ &&
         windowHandle()->isExposed()) {
         onScreen_ = true;
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
-            mmc1_->Start();
+            sound_->Start();
             decodeTimer_->start();
         });
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmTilewise::mnuGameExit_Click() {
+void MainWindow::exitGame() {
     ShowStatus(QStringLiteral("Exiting Tilewise..."));
     close();
 }

@@ -15,7 +15,7 @@
 #include <tuple>
 
 class Announcer;
-class ImageControl;
+class TilePicture;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -25,7 +25,7 @@ class QTimer;
 // face-down tiles over their pictures, with the menus and the status bar.
 // Loading it starts a game; closing it saves the preferences of the game in
 // progress.
-class frmTilewise final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     // What the window talks to outside itself. Empty members get the real
@@ -38,21 +38,21 @@ public:
         std::unique_ptr<SoundDevice> sound;
     };
 
-    explicit frmTilewise(Services services, QWidget* parent = nullptr);
-    ~frmTilewise() override;
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Menu commands.
-    void mnuGameNew_Click();
-    void mnuGameRevealAll_Click();
-    void mnuGameHighScores_Click();
-    void mnuGameExit_Click();
-    void mnuEditPreferences_Click();
-    void mnuEditFont_Click();
-    void mnuHelpAbout_Click();
+    void newGame();
+    void revealAll();
+    void showHighScores();
+    void exitGame();
+    void editPreferences();
+    void chooseTileFont();
+    void showAbout();
 
     // Play: a click on tile Index, and the 500 ms tick.
-    void btns_Click(int Index);
-    void tmrTimer_Timer();
+    void clickTile(int Index);
+    void tick();
 
     // Progress messages go to the third status panel. The notices of a new
     // board (pictures it could not show) take their place until the first
@@ -70,14 +70,13 @@ public:
     void SetNextGame(const BoardConfig& next) { game_.SetNext(next); }
 
     // The controls, by their names.
-    QPushButton* btns(int index) const { return btns_.at(index); }
+    QPushButton* tileButton(int index) const { return buttons_.at(index); }
     // Null until the tile's picture is first shown; element 0 always exists.
-    ImageControl* imgs(int index) const { return imgs_.at(index); }
-    int TileControls() const { return static_cast<int>(btns_.size()); }
-    QStatusBar* sbMain() const { return sbMain_; }
+    TilePicture* tilePicture(int index) const { return tilePictures_.at(index); }
+    int TileControls() const { return static_cast<int>(buttons_.size()); }
     QLabel* Panel(int panel) const; // 1-based, as the panels are numbered
-    QTimer* tmrTimer() const { return tmrTimer_; }
-    const PictureCache& Pictures() const { return pictures_; }
+    QTimer* turnTimer() const { return turnTimer_; }
+    const PictureCache& pictureCache() const { return pictureCache_; }
     SettingsStore& Settings() { return store_; }
 
     // Panel 3's notices: start-up news (told once) and what the board could
@@ -101,14 +100,14 @@ private:
     void BuildDesign();
     void BuildMenus();
     void BuildStatusBar();
-    void Form_Load();
-    void Form_Unload();
+    void load();
+    void unload();
     BoardConfig StoredConfig(const SettingsValues& stored) const;
 
     void LoadImages();
     void UnloadImages();
     QString PictureFile(int pictureNumber) const;
-    QString GetTileToolTip(int Index) const;
+    QString tileToolTip(int Index) const;
     void ShowPicture(int tile);
     void ShowNextPicture();
 
@@ -144,16 +143,16 @@ private:
     SettingsStore store_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<RandomSource> random_;
-    std::unique_ptr<SoundDevice> mmc1_;
+    std::unique_ptr<SoundDevice> sound_;
 
     QWidget* client_ = nullptr;
-    QList<QPushButton*> btns_;
-    QList<ImageControl*> imgs_;
-    QStatusBar* sbMain_ = nullptr;
+    QList<QPushButton*> buttons_;
+    QList<TilePicture*> tilePictures_;
+    QStatusBar* statusBar_ = nullptr;
     std::array<QLabel*, 3> panels_{};
-    QTimer* tmrTimer_ = nullptr;
+    QTimer* turnTimer_ = nullptr;
 
-    PictureCache pictures_;
+    PictureCache pictureCache_;
     struct PendingPicture {
         int tile;
         QSize pixels; // decoded at the board's nominal tile size

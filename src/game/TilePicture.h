@@ -7,10 +7,10 @@
 // A picture stretched to the control's size. The board hands it a pixmap
 // already made at the tile's size, so painting copies pixels and scales
 // nothing.
-class ImageControl final : public QWidget {
+class TilePicture final : public QWidget {
     Q_OBJECT
 public:
-    explicit ImageControl(QWidget* parent = nullptr);
+    explicit TilePicture(QWidget* parent = nullptr);
 
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }

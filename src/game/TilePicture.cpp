@@ -1,17 +1,17 @@
-#include "ImageControl.h"
+#include "TilePicture.h"
 
 #include <QPainter>
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+TilePicture::TilePicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageControl::SetPicture(const QPixmap& picture) {
+void TilePicture::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
 }
 
-void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+void TilePicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (picture_.isNull()) {
         painter.fillRect(rect(), palette().window());
