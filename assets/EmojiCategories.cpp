@@ -3,7 +3,7 @@
 namespace {
 
 // One picture a line: the emoji, a blank, and its name.
-EmojiCategory Category(const QString& name, const QString& lines) {
+EmojiCategory category(const QString& name, const QString& lines) {
     EmojiCategory category{name, {}};
     for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts)) {
         category.pictures.append({line.section(u' ', 0, 0), line.section(u' ', 1)});
@@ -13,9 +13,9 @@ EmojiCategory Category(const QString& name, const QString& lines) {
 
 } // namespace
 
-QList<EmojiCategory> EmojiCategories() {
+QList<EmojiCategory> emojiCategories() {
     return {
-        Category(QStringLiteral("Animals"), QStringLiteral(R"(
+        category(QStringLiteral("Animals"), QStringLiteral(R"(
 🐶 dog face
 🐱 cat face
 🐭 mouse face
@@ -67,7 +67,7 @@ QList<EmojiCategory> EmojiCategories() {
 🐓 rooster
 🦃 turkey
 )")),
-        Category(QStringLiteral("Food"), QStringLiteral(R"(
+        category(QStringLiteral("Food"), QStringLiteral(R"(
 🍏 green apple
 🍎 red apple
 🍐 pear
@@ -119,7 +119,7 @@ QList<EmojiCategory> EmojiCategories() {
 🍹 tropical drink
 🍿 popcorn
 )")),
-        Category(QStringLiteral("Nature"), QStringLiteral(R"(
+        category(QStringLiteral("Nature"), QStringLiteral(R"(
 🌵 cactus
 🎄 christmas tree
 🌲 evergreen tree
@@ -171,7 +171,7 @@ QList<EmojiCategory> EmojiCategories() {
 🌌 milky way
 🌙 crescent moon
 )")),
-        Category(QStringLiteral("Objects"), QStringLiteral(R"(
+        category(QStringLiteral("Objects"), QStringLiteral(R"(
 ⌚ watch
 📱 mobile phone
 💻 laptop
@@ -223,7 +223,7 @@ QList<EmojiCategory> EmojiCategories() {
 💎 gem stone
 ☂ umbrella
 )")),
-        Category(QStringLiteral("Travel"), QStringLiteral(R"(
+        category(QStringLiteral("Travel"), QStringLiteral(R"(
 🚗 automobile
 🚕 taxi
 🚙 sport utility vehicle

@@ -19,4 +19,4 @@ struct EmojiCategory {
 
 // Every emoji here has a colour glyph in Noto Color Emoji 2.042 (Debian 12), and each one
 // stands apart from the others of its category in shape or colour.
-QList<EmojiCategory> EmojiCategories();
+QList<EmojiCategory> emojiCategories();

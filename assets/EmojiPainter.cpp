@@ -12,7 +12,7 @@ constexpr int kGlyphPixels = 160;
 constexpr int kGlyphBox = 160;           // leaves a rim of background around the emoji
 constexpr int kMinColouredPixels = 1500; // a real emoji colours far more; a blank none
 
-QImage RenderGlyph(const QFont& font, const QString& emoji) {
+QImage renderGlyph(const QFont& font, const QString& emoji) {
     QImage glyph(2 * kGlyphPixels, 2 * kGlyphPixels, QImage::Format_ARGB32_Premultiplied);
     glyph.fill(Qt::transparent);
     QPainter painter(&glyph);
@@ -21,7 +21,7 @@ QImage RenderGlyph(const QFont& font, const QString& emoji) {
     return glyph;
 }
 
-QRect OpaqueBounds(const QImage& glyph) {
+QRect opaqueBounds(const QImage& glyph) {
     QRect bounds;
     for (int y = 0; y < glyph.height(); ++y) {
         for (int x = 0; x < glyph.width(); ++x) {
@@ -33,7 +33,7 @@ QRect OpaqueBounds(const QImage& glyph) {
     return bounds;
 }
 
-int CountColouredPixels(const QImage& glyph) {
+int countColouredPixels(const QImage& glyph) {
     int count = 0;
     for (int y = 0; y < glyph.height(); ++y) {
         for (int x = 0; x < glyph.width(); ++x) {
@@ -48,21 +48,21 @@ int CountColouredPixels(const QImage& glyph) {
 
 } // namespace
 
-QFont EmojiFont() {
+QFont emojiFont() {
     QFont font(QStringLiteral("Noto Color Emoji"));
     font.setPixelSize(kGlyphPixels);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
-std::optional<QImage> DrawEmojiTile(const QFont& font, const QString& emoji,
+std::optional<QImage> drawEmojiTile(const QFont& font, const QString& emoji,
                                     const QColor& background) {
-    const QImage glyph = RenderGlyph(font, emoji);
-    if (CountColouredPixels(glyph) < kMinColouredPixels) {
+    const QImage glyph = renderGlyph(font, emoji);
+    if (countColouredPixels(glyph) < kMinColouredPixels) {
         return std::nullopt;
     }
     const QImage fitted =
-        glyph.copy(OpaqueBounds(glyph))
+        glyph.copy(opaqueBounds(glyph))
             .scaled(kGlyphBox, kGlyphBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImage tile = TileCanvas::New(background);
     QPainter painter(&tile);

@@ -32,7 +32,7 @@ constexpr std::array<Paint, kColourCount> kPaints = {{{qRgb(0xd6, 0x28, 0x28), "
                                                       {qRgb(0xf2, 0xa9, 0x00), "yellow"},
                                                       {qRgb(0x8e, 0x3f, 0xc9), "purple"}}};
 
-const Paint& PaintOf(int index) {
+const Paint& paintOf(int index) {
     return kPaints.at(static_cast<std::size_t>(index / kShapeCount));
 }
 
@@ -42,7 +42,7 @@ constexpr QRectF kBox(kMargin, kMargin, TileCanvas::kSize - 2 * kMargin,
 
 // Corners on a circle around the box centre, the first one straight up; the radius
 // alternates between the given radii (equal radii give a regular polygon).
-QPolygonF RadialPolygon(int corners, double outerRadius, double innerRadius) {
+QPolygonF radialPolygon(int corners, double outerRadius, double innerRadius) {
     QPolygonF polygon;
     for (int i = 0; i < corners; ++i) {
         const double angle = -M_PI / 2 + 2 * M_PI * i / corners;
@@ -52,7 +52,7 @@ QPolygonF RadialPolygon(int corners, double outerRadius, double innerRadius) {
     return polygon;
 }
 
-QPolygonF Scaled(std::initializer_list<QPointF> unitPoints) {
+QPolygonF scaled(std::initializer_list<QPointF> unitPoints) {
     QPolygonF polygon;
     for (const QPointF& point : unitPoints) {
         polygon << kBox.topLeft() + QPointF(point.x() * kBox.width(), point.y() * kBox.height());
@@ -60,7 +60,7 @@ QPolygonF Scaled(std::initializer_list<QPointF> unitPoints) {
     return polygon;
 }
 
-QPainterPath Heart() {
+QPainterPath heart() {
     const double w = kBox.width();
     const double h = kBox.height();
     const QPointF o = kBox.topLeft();
@@ -72,7 +72,7 @@ QPainterPath Heart() {
     return path;
 }
 
-QPainterPath ShapePath(Shape shape) {
+QPainterPath shapePath(Shape shape) {
     const double r = kBox.width() / 2;
     QPainterPath path;
     switch (shape) {
@@ -83,16 +83,16 @@ QPainterPath ShapePath(Shape shape) {
         path.addRoundedRect(kBox.adjusted(8, 8, -8, -8), 10, 10);
         break;
     case Shape::Triangle:
-        path.addPolygon(Scaled({{0.5, 0.02}, {1.0, 0.92}, {0.0, 0.92}}));
+        path.addPolygon(scaled({{0.5, 0.02}, {1.0, 0.92}, {0.0, 0.92}}));
         break;
     case Shape::Diamond:
-        path.addPolygon(Scaled({{0.5, 0.0}, {0.88, 0.5}, {0.5, 1.0}, {0.12, 0.5}}));
+        path.addPolygon(scaled({{0.5, 0.0}, {0.88, 0.5}, {0.5, 1.0}, {0.12, 0.5}}));
         break;
     case Shape::Star:
-        path.addPolygon(RadialPolygon(10, r * 1.05, r * 0.45));
+        path.addPolygon(radialPolygon(10, r * 1.05, r * 0.45));
         break;
     case Shape::Cross:
-        path.addPolygon(Scaled({{0.34, 0.0},
+        path.addPolygon(scaled({{0.34, 0.0},
                                 {0.66, 0.0},
                                 {0.66, 0.34},
                                 {1.0, 0.34},
@@ -110,10 +110,10 @@ QPainterPath ShapePath(Shape shape) {
         path.addEllipse(kBox.center(), r * 0.5, r * 0.5);
         break;
     case Shape::Heart:
-        path = Heart();
+        path = heart();
         break;
     case Shape::Arrow:
-        path.addPolygon(Scaled({{0.0, 0.32},
+        path.addPolygon(scaled({{0.0, 0.32},
                                 {0.55, 0.32},
                                 {0.55, 0.05},
                                 {1.0, 0.5},
@@ -135,26 +135,26 @@ QPainterPath ShapePath(Shape shape) {
 
 } // namespace
 
-QImage DrawShapeTile(int index) {
+QImage drawShapeTile(int index) {
     static_assert(TileCanvas::kPicturesPerCategory == kShapeCount * kColourCount);
-    const QColor colour = QColor::fromRgb(PaintOf(index).colour);
+    const QColor colour = QColor::fromRgb(paintOf(index).colour);
 
     QImage tile = TileCanvas::New(QColor(0xf4, 0xf1, 0xea));
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour.darker(160), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(colour);
-    painter.drawPath(ShapePath(static_cast<Shape>(index % kShapeCount)));
+    painter.drawPath(shapePath(static_cast<Shape>(index % kShapeCount)));
     return tile;
 }
 
-QString ShapeName(int index) {
+QString shapeName(int index) {
     return QStringLiteral("%1 %2").arg(
-        QLatin1String(PaintOf(index).name),
+        QLatin1String(paintOf(index).name),
         QLatin1String(kShapeNames.at(static_cast<std::size_t>(index % kShapeCount))));
 }
 
-QImage DrawFreeTile() {
+QImage drawFreeTile() {
     QImage tile = TileCanvas::New(QColor(0xdc, 0xda, 0xd5));
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);

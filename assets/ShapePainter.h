@@ -8,12 +8,12 @@
 namespace ShapePainter {
 
 // Picture n is shape n % 10 in colour n / 10: ten shapes crossed with five colours.
-QImage DrawShapeTile(int index);
+QImage drawShapeTile(int index);
 
 // What picture n shows, as a screen reader says it: "red circle", "blue star".
-QString ShapeName(int index);
+QString shapeName(int index);
 
 // A calm grey tile with an empty dashed frame: a place without a picture.
-QImage DrawFreeTile();
+QImage drawFreeTile();
 
 } // namespace ShapePainter

@@ -7,6 +7,6 @@
 namespace ThemeIcons {
 
 // Reports a failure itself, so callers only pass the result on.
-bool Write(const QDir& root);
+bool write(const QDir& root);
 
 } // namespace ThemeIcons

@@ -4,7 +4,7 @@
 
 namespace TileCanvas {
 
-QColor Background(int index) {
+QColor background(int index) {
     // The golden angle keeps neighbouring numbers far apart on the colour wheel; the
     // lightness alternates so that pictures with close hues still differ.
     constexpr double kGoldenAngle = 137.508;
@@ -19,7 +19,7 @@ QImage New(const QColor& background) {
     return image;
 }
 
-bool SaveJpeg(const QImage& image, const QString& path) {
+bool saveJpeg(const QImage& image, const QString& path) {
     constexpr int kQuality = 90;
     if (image.save(path, "JPG", kQuality)) {
         return true;

@@ -13,11 +13,11 @@ constexpr int kPicturesPerCategory = 50;
 // A light colour of its own for each picture of a category. Shrunk to a tile of a 10 x 10
 // board (45 x 36 px) an emoji is little more than a blob, so the background does much of
 // the telling apart.
-QColor Background(int index);
+QColor background(int index);
 
 QImage New(const QColor& background);
 
 // Reports the failure itself, so callers only pass the result on.
-bool SaveJpeg(const QImage& image, const QString& path);
+bool saveJpeg(const QImage& image, const QString& path);
 
 } // namespace TileCanvas

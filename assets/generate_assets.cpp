@@ -22,12 +22,12 @@ namespace {
 
 using PictureMaker = std::function<std::optional<QImage>(int index)>;
 
-QString PictureName(int index) {
+QString pictureName(int index) {
     return QStringLiteral("img%1.jpg").arg(index, 3, 10, QLatin1Char('0'));
 }
 
 // Line n + 1 of names.txt names picture n, so a screen reader can say what a tile shows.
-bool WriteNames(const QDir& folder, const QString& category, const QStringList& names) {
+bool writeNames(const QDir& folder, const QString& category, const QStringList& names) {
     QStringList distinct = names;
     distinct.removeDuplicates();
     distinct.removeAll(QString());
@@ -45,7 +45,7 @@ bool WriteNames(const QDir& folder, const QString& category, const QStringList& 
     return true;
 }
 
-bool WriteCategory(const QDir& imgs, const QString& name, const QStringList& names,
+bool writeCategory(const QDir& imgs, const QString& name, const QStringList& names,
                    const PictureMaker& makePicture) {
     if (!imgs.mkpath(name)) {
         qCritical().noquote() << "cannot create" << imgs.filePath(name);
@@ -53,19 +53,19 @@ bool WriteCategory(const QDir& imgs, const QString& name, const QStringList& nam
     }
     // Goes on after a failure, so that one build run names every faulty picture.
     const QDir folder(imgs.filePath(name));
-    bool written = WriteNames(folder, name, names);
+    bool written = writeNames(folder, name, names);
     for (int i = 0; i < TileCanvas::kPicturesPerCategory; ++i) {
         const std::optional<QImage> picture = makePicture(i);
         if (!picture) {
-            qCritical().noquote() << "no colour picture for" << name << PictureName(i);
+            qCritical().noquote() << "no colour picture for" << name << pictureName(i);
         }
         written =
-            picture && TileCanvas::SaveJpeg(*picture, folder.filePath(PictureName(i))) && written;
+            picture && TileCanvas::saveJpeg(*picture, folder.filePath(pictureName(i))) && written;
     }
     return written;
 }
 
-bool WriteEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
+bool writeEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
     QStringList emoji;
     QStringList names;
     for (const EmojiPicture& picture : category.pictures) {
@@ -80,29 +80,29 @@ bool WriteEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
                               << "different emoji, has" << distinct.size();
         return false;
     }
-    const QFont font = EmojiPainter::EmojiFont();
-    return WriteCategory(imgs, category.name, names, [&](int i) {
-        return EmojiPainter::DrawEmojiTile(font, emoji.at(i), TileCanvas::Background(i));
+    const QFont font = EmojiPainter::emojiFont();
+    return writeCategory(imgs, category.name, names, [&](int i) {
+        return EmojiPainter::drawEmojiTile(font, emoji.at(i), TileCanvas::background(i));
     });
 }
 
-QStringList ShapeNames() {
+QStringList shapeNames() {
     QStringList names;
     for (int i = 0; i < TileCanvas::kPicturesPerCategory; ++i) {
-        names.append(ShapePainter::ShapeName(i));
+        names.append(ShapePainter::shapeName(i));
     }
     return names;
 }
 
-bool WriteEmojiCategories(const QDir& imgs) {
-    if (!QFontDatabase::families().contains(EmojiPainter::EmojiFont().family())) {
+bool writeEmojiCategories(const QDir& imgs) {
+    if (!QFontDatabase::families().contains(EmojiPainter::emojiFont().family())) {
         qWarning("Noto Color Emoji is not installed (Debian: fonts-noto-color-emoji); "
                  "only the drawn pictures are written");
         return true;
     }
     bool written = true;
-    for (const EmojiCategory& category : EmojiCategories()) {
-        written = WriteEmojiCategory(imgs, category) && written;
+    for (const EmojiCategory& category : emojiCategories()) {
+        written = writeEmojiCategory(imgs, category) && written;
     }
     return written;
 }
@@ -122,11 +122,11 @@ int main(int argc, char* argv[]) {
     imgs.removeRecursively();
 
     const bool written =
-        WriteCategory(imgs, QStringLiteral("Shapes"), ShapeNames(),
-                      [](int i) { return std::optional(ShapePainter::DrawShapeTile(i)); }) &&
-        WriteEmojiCategories(imgs) &&
-        TileCanvas::SaveJpeg(ShapePainter::DrawFreeTile(),
+        writeCategory(imgs, QStringLiteral("Shapes"), shapeNames(),
+                      [](int i) { return std::optional(ShapePainter::drawShapeTile(i)); }) &&
+        writeEmojiCategories(imgs) &&
+        TileCanvas::saveJpeg(ShapePainter::drawFreeTile(),
                              data.filePath(QStringLiteral("free.jpg"))) &&
-        ThemeIcons::Write(QDir(arguments.at(2)));
+        ThemeIcons::write(QDir(arguments.at(2)));
     return written ? 0 : 1;
 }

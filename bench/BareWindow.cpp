@@ -17,7 +17,7 @@ constexpr int kClientWidth = 6885;
 constexpr int kClientHeight = 5865;
 constexpr int kStatusBarHeight = 285;
 
-void AddMenus(QMenuBar* bar) {
+void addMenus(QMenuBar* bar) {
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->addAction(QStringLiteral("&New"));
     game->addAction(QStringLiteral("&Reveal All"));
@@ -31,13 +31,13 @@ void AddMenus(QMenuBar* bar) {
     bar->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About Tilewise..."));
 }
 
-void AddStatusBar(QMainWindow* window, double dpi) {
+void addStatusBar(QMainWindow* window, double dpi) {
     auto* bar = new QStatusBar(window);
     bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(Twips::ToPixels(kStatusBarHeight, dpi));
+    bar->setFixedHeight(Twips::toPixels(kStatusBarHeight, dpi));
     for (const char* text : {"Matches:", "Uncovered Tiles:", ""}) {
         auto* label = new QLabel(QString::fromLatin1(text), bar);
-        label->setMinimumWidth(Twips::ToPixels(1440, dpi));
+        label->setMinimumWidth(Twips::toPixels(1440, dpi));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         bar->addWidget(label);
@@ -50,27 +50,27 @@ void AddStatusBar(QMainWindow* window, double dpi) {
 BareWindow::BareWindow(int columns, QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    AddMenus(menuBar());
-    AddStatusBar(this, Twips::LogicalDpi(this));
+    addMenus(menuBar());
+    addStatusBar(this, Twips::logicalDpi(this));
 
-    const double dpi = Twips::LogicalDpi(this);
-    const QSize clientSize(Twips::ToPixels(kClientWidth, dpi),
-                           Twips::ToPixels(kClientHeight - kStatusBarHeight, dpi));
+    const double dpi = Twips::logicalDpi(this);
+    const QSize clientSize(Twips::toPixels(kClientWidth, dpi),
+                           Twips::toPixels(kClientHeight - kStatusBarHeight, dpi));
     client->resize(clientSize);
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height() +
-                                   Twips::ToPixels(kStatusBarHeight, dpi));
+                                   Twips::toPixels(kStatusBarHeight, dpi));
     layout()->activate();
 
     const BoardGeometry g =
-        ComputeBoardGeometry(Twips::FromPixels(client->width(), dpi),
-                             Twips::FromPixels(client->height(), dpi), columns, columns);
-    const QSize tile(Twips::ToPixels(g.W, dpi), Twips::ToPixels(g.H, dpi));
+        computeBoardGeometry(Twips::fromPixels(client->width(), dpi),
+                             Twips::fromPixels(client->height(), dpi), columns, columns);
+    const QSize tile(Twips::toPixels(g.w, dpi), Twips::toPixels(g.h, dpi));
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(g.F);
+    font.setPointSize(g.f);
     for (int i = 0; i < columns * columns; ++i) {
         const QRect place(
-            QPoint(Twips::ToPixels(kBoardMargin, dpi) + (i % columns) * tile.width(),
-                   Twips::ToPixels(kBoardMargin, dpi) + (i / columns) * tile.height()),
+            QPoint(Twips::toPixels(kBoardMargin, dpi) + (i % columns) * tile.width(),
+                   Twips::toPixels(kBoardMargin, dpi) + (i / columns) * tile.height()),
             tile);
         QPixmap pixmap(tile);
         pixmap.fill(QColor::fromHsv((i * 37) % 360, 160, 200));

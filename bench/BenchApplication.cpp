@@ -24,14 +24,14 @@ bool BenchApplication::notify(QObject* receiver, QEvent* event) {
     return result;
 }
 
-void BenchApplication::StartWatch() {
+void BenchApplication::startWatch() {
     firstPaintEnd_.clear();
     syncEnds_.clear();
     watching_ = true;
 }
 
 BenchApplication::Clock::time_point
-BenchApplication::WaitForPaint(const QList<QWidget*>& widgets, std::chrono::milliseconds timeout) {
+BenchApplication::waitForPaint(const QList<QWidget*>& widgets, std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     auto unpainted = [&] {
         QStringList names;
@@ -63,7 +63,7 @@ BenchApplication::WaitForPaint(const QList<QWidget*>& widgets, std::chrono::mill
     return sync != syncEnds_.cend() ? *sync : lastPaint;
 }
 
-QList<QWidget*> VisibleLeaves(QWidget& window) {
+QList<QWidget*> visibleLeaves(QWidget& window) {
     QList<QWidget*> leaves;
     const QList<QWidget*> all = window.findChildren<QWidget*>();
     for (QWidget* widget : all) {

@@ -21,13 +21,13 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Forgets earlier paints; paints from now on are noted.
-    void StartWatch();
+    void startWatch();
 
     // Runs the event loop until each widget has finished a paint since
-    // StartWatch(), and returns the end of the sync that held the last of
+    // startWatch(), and returns the end of the sync that held the last of
     // those paints. Throws std::runtime_error, naming the widgets still
     // unpainted, when that takes longer than `timeout`.
-    Clock::time_point WaitForPaint(const QList<QWidget*>& widgets,
+    Clock::time_point waitForPaint(const QList<QWidget*>& widgets,
                                    std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 private:
@@ -38,4 +38,4 @@ private:
 
 // The window's visible descendants that have no visible child of their own
 // (tiles, menu bar, status panels): what a finished first paint has drawn.
-QList<QWidget*> VisibleLeaves(QWidget& window);
+QList<QWidget*> visibleLeaves(QWidget& window);

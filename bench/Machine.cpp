@@ -7,7 +7,7 @@ namespace {
 
 // The value of the first "key: value" line of a /proc text file. These files
 // claim a size of 0, so they are read to the end rather than checked for it.
-QString ProcField(const QString& path, const QString& key) {
+QString procField(const QString& path, const QString& key) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
@@ -26,18 +26,18 @@ QString ProcField(const QString& path, const QString& key) {
 
 namespace Machine {
 
-int CoreCount() {
+int coreCount() {
     return static_cast<int>(std::thread::hardware_concurrency());
 }
 
-QString CpuModel() {
-    const QString model = ProcField(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
+QString cpuModel() {
+    const QString model = procField(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
     return model.isEmpty() ? QStringLiteral("unknown") : model;
 }
 
-long ResidentKiB() {
+long residentKiB() {
     // "VmRSS:	   41236 kB"
-    const QString value = ProcField(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS"));
+    const QString value = procField(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS"));
     bool ok = false;
     const long kib = value.section(QLatin1Char(' '), 0, 0).toLong(&ok);
     return ok ? kib : -1;

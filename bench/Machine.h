@@ -5,10 +5,10 @@
 // What the figures were measured on, and how much memory the process holds.
 namespace Machine {
 
-int CoreCount();
-QString CpuModel(); // from /proc/cpuinfo; "unknown" when it has none
+int coreCount();
+QString cpuModel(); // from /proc/cpuinfo; "unknown" when it has none
 
 // VmRSS of this process in kibibytes, from /proc/self/status; -1 when absent.
-long ResidentKiB();
+long residentKiB();
 
 } // namespace Machine

@@ -12,7 +12,7 @@ namespace Scenarios {
 // Start-up of a fresh window, from its construction to the end of its first
 // paint. `kind` is "tilewise" or "bare"; meant for a fresh process, so the
 // one-time costs of the first window (style, fonts, plugins) are counted.
-double StartUp(BenchApplication& app, const QString& kind, int columns);
+double startUp(BenchApplication& app, const QString& kind, int columns);
 
 // After a default start-up board, a new 10 x 10 game of pairs in another
 // category (no picture of it decoded yet), then the same again (all decoded).
@@ -22,18 +22,18 @@ struct NewGames {
     int coldDecodes = 0;
     int warmDecodes = 0;
 };
-NewGames NewGame(BenchApplication& app, int category);
+NewGames newGame(BenchApplication& app, int category);
 
 // A fresh window's first paint, then at once a click on a tile whose picture
 // has not been decoded yet: until that picture is painted. Meant for a fresh
 // process, so the first decode loads the picture plugin too.
-double FirstClick(BenchApplication& app, int columns);
+double firstClick(BenchApplication& app, int columns);
 
 // One click on a covered tile each, on a board of `columns` x `columns`.
-QList<double> Clicks(BenchApplication& app, int columns, int count);
+QList<double> clicks(BenchApplication& app, int columns, int count);
 
 // High-score entries, each into a full table, written to the settings file.
-QList<double> HighScoreEntries(int count);
+QList<double> highScoreEntries(int count);
 
 // Resident memory after the start-up board, after game `checkpoint` and after
 // game `games` of new 10 x 10 games.
@@ -42,6 +42,6 @@ struct Memory {
     long checkpointKiB = 0;
     long endKiB = 0;
 };
-Memory NewGamesMemory(BenchApplication& app, int checkpoint, int games);
+Memory newGamesMemory(BenchApplication& app, int checkpoint, int games);
 
 } // namespace Scenarios

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-double Table::Median(QList<double> values) {
+double Table::median(QList<double> values) {
     if (values.isEmpty()) {
         return 0;
     }
@@ -12,7 +12,7 @@ double Table::Median(QList<double> values) {
                                   : (values.at(middle - 1) + values.at(middle)) / 2;
 }
 
-void Table::Print(QTextStream& out) const {
+void Table::print(QTextStream& out) const {
     constexpr int kFigureWidth = 46;
     constexpr int kNumberWidth = 9;
     auto number = [](double value, int decimals) {
@@ -28,14 +28,14 @@ void Table::Print(QTextStream& out) const {
     out << QString(kFigureWidth + 4 * kNumberWidth + 6 + 8, QLatin1Char('-')) << '\n';
     for (const Row& row : rows_) {
         const auto [lo, hi] = std::minmax_element(row.runs.cbegin(), row.runs.cend());
-        const double median = Median(row.runs);
-        out << row.figure.leftJustified(kFigureWidth) << number(median, row.decimals)
+        const double middle = median(row.runs);
+        out << row.figure.leftJustified(kFigureWidth) << number(middle, row.decimals)
             << number(row.runs.isEmpty() ? 0 : *lo, row.decimals)
             << number(row.runs.isEmpty() ? 0 : *hi, row.decimals)
             << QString::number(row.runs.size()).rightJustified(6);
         if (row.target) {
             out << QStringLiteral("<= %1").arg(*row.target).rightJustified(kNumberWidth)
-                << (median <= *row.target ? QStringLiteral("  ok") : QStringLiteral("  MISSED"));
+                << (middle <= *row.target ? QStringLiteral("  ok") : QStringLiteral("  MISSED"));
         }
         out << '\n';
     }

@@ -17,10 +17,10 @@ public:
         int decimals = 2;
     };
 
-    void Add(Row row) { rows_.append(std::move(row)); }
-    void Print(QTextStream& out) const;
+    void add(Row row) { rows_.append(std::move(row)); }
+    void print(QTextStream& out) const;
 
-    static double Median(QList<double> values);
+    static double median(QList<double> values);
 
 private:
     QList<Row> rows_;

@@ -27,7 +27,7 @@ struct Options {
     int memoryGames = 100;
 };
 
-Options Smoke() {
+Options smoke() {
     Options options;
     options.runs = 1;
     options.clicks = 1;
@@ -38,7 +38,7 @@ Options Smoke() {
 }
 
 // Runs this program again with `arguments`; returns its "key value" lines.
-QHash<QString, double> RunChild(const QStringList& arguments) {
+QHash<QString, double> runChild(const QStringList& arguments) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), arguments);
     const bool finished = child.waitForFinished(300000);
@@ -58,7 +58,7 @@ QHash<QString, double> RunChild(const QStringList& arguments) {
     return values;
 }
 
-double Value(const QHash<QString, double>& values, const QString& key) {
+double value(const QHash<QString, double>& values, const QString& key) {
     const auto found = values.constFind(key);
     if (found == values.constEnd()) {
         throw std::runtime_error("a child run gave no " + key.toStdString());
@@ -66,7 +66,7 @@ double Value(const QHash<QString, double>& values, const QString& key) {
     return found.value();
 }
 
-QList<double> Ratios(const QList<double>& numerators, const QList<double>& denominators) {
+QList<double> ratios(const QList<double>& numerators, const QList<double>& denominators) {
     QList<double> ratios;
     for (qsizetype i = 0; i < numerators.size(); ++i) {
         ratios << numerators.at(i) / denominators.at(i);
@@ -74,29 +74,29 @@ QList<double> Ratios(const QList<double>& numerators, const QList<double>& denom
     return ratios;
 }
 
-void AddStartUp(Table& table, const Options& options) {
+void addStartUp(Table& table, const Options& options) {
     for (const int columns : {5, 10}) {
         QList<double> tilewise;
         QList<double> bare;
         // Alternated, so a slow moment of the machine hits both alike.
         for (int run = 0; run < options.runs; ++run) {
             const QString side = QString::number(columns);
-            tilewise << Value(
-                RunChild({QStringLiteral("--startup-once"), QStringLiteral("tilewise"), side}),
+            tilewise << value(
+                runChild({QStringLiteral("--startup-once"), QStringLiteral("tilewise"), side}),
                 QStringLiteral("ms"));
-            bare << Value(
-                RunChild({QStringLiteral("--startup-once"), QStringLiteral("bare"), side}),
+            bare << value(
+                runChild({QStringLiteral("--startup-once"), QStringLiteral("bare"), side}),
                 QStringLiteral("ms"));
         }
         const QString board = QStringLiteral("%1 x %1").arg(columns);
-        table.Add({QStringLiteral("Start-up to first paint, %1 (ms)").arg(board), tilewise, {}});
-        table.Add({QStringLiteral("  bare QMainWindow, %1 (ms)").arg(board), bare, {}});
-        table.Add({QStringLiteral("  ratio Tilewise / bare, %1").arg(board), Ratios(tilewise, bare),
+        table.add({QStringLiteral("Start-up to first paint, %1 (ms)").arg(board), tilewise, {}});
+        table.add({QStringLiteral("  bare QMainWindow, %1 (ms)").arg(board), bare, {}});
+        table.add({QStringLiteral("  ratio Tilewise / bare, %1").arg(board), ratios(tilewise, bare),
                    1.3});
     }
 }
 
-void AddNewGames(Table& table, const Options& options) {
+void addNewGames(Table& table, const Options& options) {
     QList<double> cold;
     QList<double> warm;
     double coldDecodes = 0;
@@ -104,81 +104,81 @@ void AddNewGames(Table& table, const Options& options) {
     // The start-up board shows category 1; 2 to 6 are the other bundled ones.
     for (int run = 0; run < options.runs; ++run) {
         const auto values =
-            RunChild({QStringLiteral("--new-game-once"), QString::number(2 + run % 5)});
-        cold << Value(values, QStringLiteral("cold"));
-        warm << Value(values, QStringLiteral("warm"));
-        coldDecodes = Value(values, QStringLiteral("coldDecodes"));
-        warmDecodes = Value(values, QStringLiteral("warmDecodes"));
+            runChild({QStringLiteral("--new-game-once"), QString::number(2 + run % 5)});
+        cold << value(values, QStringLiteral("cold"));
+        warm << value(values, QStringLiteral("warm"));
+        coldDecodes = value(values, QStringLiteral("coldDecodes"));
+        warmDecodes = value(values, QStringLiteral("warmDecodes"));
     }
-    table.Add(
+    table.add(
         {QStringLiteral("New game 10 x 10, cold, %1 decodes (ms)").arg(coldDecodes), cold, 40.0});
-    table.Add(
+    table.add(
         {QStringLiteral("New game 10 x 10, warm, %1 decodes (ms)").arg(warmDecodes), warm, 10.0});
 }
 
-void AddFirstClicks(Table& table, const Options& options) {
+void addFirstClicks(Table& table, const Options& options) {
     for (const int columns : {5, 10}) {
         QList<double> times;
         for (int run = 0; run < options.runs; ++run) {
-            times << Value(
-                RunChild({QStringLiteral("--first-click-once"), QString::number(columns)}),
+            times << value(
+                runChild({QStringLiteral("--first-click-once"), QString::number(columns)}),
                 QStringLiteral("ms"));
         }
-        table.Add(
+        table.add(
             {QStringLiteral("First click after start-up, %1 x %1 (ms)").arg(columns), times, 16.0});
     }
 }
 
-void AddClicks(Table& table, BenchApplication& app, const Options& options) {
+void addClicks(Table& table, BenchApplication& app, const Options& options) {
     for (const int columns : {5, 10}) {
-        table.Add({QStringLiteral("Click on a covered tile, %1 x %1 (ms)").arg(columns),
-                   Scenarios::Clicks(app, columns, options.clicks), 1.0, 3});
+        table.add({QStringLiteral("Click on a covered tile, %1 x %1 (ms)").arg(columns),
+                   Scenarios::clicks(app, columns, options.clicks), 1.0, 3});
     }
 }
 
-void AddMemory(Table& table, const Options& options) {
+void addMemory(Table& table, const Options& options) {
     QList<double> start;
     QList<double> checkpoint;
     QList<double> end;
     QList<double> growth;
     for (int run = 0; run < options.runs; ++run) {
         const auto values =
-            RunChild({QStringLiteral("--memory-once"), QString::number(options.memoryCheckpoint),
+            runChild({QStringLiteral("--memory-once"), QString::number(options.memoryCheckpoint),
                       QString::number(options.memoryGames)});
         const double mib = 1024.0;
-        start << Value(values, QStringLiteral("start")) / mib;
-        checkpoint << Value(values, QStringLiteral("checkpoint")) / mib;
-        end << Value(values, QStringLiteral("end")) / mib;
+        start << value(values, QStringLiteral("start")) / mib;
+        checkpoint << value(values, QStringLiteral("checkpoint")) / mib;
+        end << value(values, QStringLiteral("end")) / mib;
         growth << end.last() - checkpoint.last();
     }
-    table.Add({QStringLiteral("Resident memory, start-up board (MB)"), start, 45.0, 1});
-    table.Add({QStringLiteral("Resident memory, after game %1 (MB)").arg(options.memoryCheckpoint),
+    table.add({QStringLiteral("Resident memory, start-up board (MB)"), start, 45.0, 1});
+    table.add({QStringLiteral("Resident memory, after game %1 (MB)").arg(options.memoryCheckpoint),
                checkpoint, 45.0, 1});
-    table.Add({QStringLiteral("Resident memory, after game %1 (MB)").arg(options.memoryGames), end,
+    table.add({QStringLiteral("Resident memory, after game %1 (MB)").arg(options.memoryGames), end,
                45.0, 1});
-    table.Add({QStringLiteral("  growth, game %1 to %2 (MB)")
+    table.add({QStringLiteral("  growth, game %1 to %2 (MB)")
                    .arg(options.memoryCheckpoint)
                    .arg(options.memoryGames),
                growth, 1.0, 1});
 }
 
-int RunAll(BenchApplication& app, const Options& options) {
+int runAll(BenchApplication& app, const Options& options) {
     QTextStream out(stdout);
     Table table;
-    AddStartUp(table, options);
-    AddNewGames(table, options);
-    AddFirstClicks(table, options);
-    AddClicks(table, app, options);
-    table.Add({QStringLiteral("High-score entry into a full table (ms)"),
-               Scenarios::HighScoreEntries(options.highScores), 5.0, 3});
-    AddMemory(table, options);
+    addStartUp(table, options);
+    addNewGames(table, options);
+    addFirstClicks(table, options);
+    addClicks(table, app, options);
+    table.add({QStringLiteral("High-score entry into a full table (ms)"),
+               Scenarios::highScoreEntries(options.highScores), 5.0, 3});
+    addMemory(table, options);
 
     out << QStringLiteral("Tilewise benchmark: Qt %1, platform %2, %3 run(s) per figure\n")
                .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName())
                .arg(options.runs);
     out << QStringLiteral("Machine: %1 cores, %2\n")
-               .arg(Machine::CoreCount())
-               .arg(Machine::CpuModel());
+               .arg(Machine::coreCount())
+               .arg(Machine::cpuModel());
     out << QStringLiteral(
                "Start-up: from constructing the window (the application object exists) to "
                "the end of its first paint, each in a fresh process.\n"
@@ -188,37 +188,37 @@ int RunAll(BenchApplication& app, const Options& options) {
                "%1 and %2 samples in one process.\n\n")
                .arg(options.clicks)
                .arg(options.highScores);
-    table.Print(out);
+    table.print(out);
     return 0;
 }
 
-int Run(BenchApplication& app, const QStringList& arguments) {
+int run(BenchApplication& app, const QStringList& arguments) {
     QTextStream out(stdout);
     const QString mode = arguments.value(1);
     if (mode == QLatin1String("--startup-once")) {
-        out << "ms " << Scenarios::StartUp(app, arguments.value(2), arguments.value(3).toInt())
+        out << "ms " << Scenarios::startUp(app, arguments.value(2), arguments.value(3).toInt())
             << '\n';
         return 0;
     }
     if (mode == QLatin1String("--first-click-once")) {
-        out << "ms " << Scenarios::FirstClick(app, arguments.value(2).toInt()) << '\n';
+        out << "ms " << Scenarios::firstClick(app, arguments.value(2).toInt()) << '\n';
         return 0;
     }
     if (mode == QLatin1String("--new-game-once")) {
-        const Scenarios::NewGames games = Scenarios::NewGame(app, arguments.value(2).toInt());
+        const Scenarios::NewGames games = Scenarios::newGame(app, arguments.value(2).toInt());
         out << "cold " << games.coldMs << "\nwarm " << games.warmMs << "\ncoldDecodes "
             << games.coldDecodes << "\nwarmDecodes " << games.warmDecodes << '\n';
         return 0;
     }
     if (mode == QLatin1String("--memory-once")) {
         const Scenarios::Memory memory =
-            Scenarios::NewGamesMemory(app, arguments.value(2).toInt(), arguments.value(3).toInt());
+            Scenarios::newGamesMemory(app, arguments.value(2).toInt(), arguments.value(3).toInt());
         out << "start " << memory.startKiB << "\ncheckpoint " << memory.checkpointKiB << "\nend "
             << memory.endKiB << '\n';
         return 0;
     }
     if (mode == QLatin1String("--smoke")) {
-        return RunAll(app, Smoke());
+        return runAll(app, smoke());
     }
     Options options;
     if (mode == QLatin1String("--runs")) {
@@ -229,7 +229,7 @@ int Run(BenchApplication& app, const QStringList& arguments) {
     } else if (!mode.isEmpty()) {
         throw std::runtime_error("unknown argument " + mode.toStdString());
     }
-    return RunAll(app, options);
+    return runAll(app, options);
 }
 
 } // namespace
@@ -239,7 +239,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tilewise"));
     QApplication::setApplicationName(QStringLiteral("Tilewise"));
     try {
-        return Run(app, QCoreApplication::arguments());
+        return run(app, QCoreApplication::arguments());
     } catch (const std::exception& error) {
         QTextStream(stderr) << "tilewise-bench: " << error.what() << '\n';
         return 1;

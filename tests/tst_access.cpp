@@ -11,11 +11,11 @@
 
 namespace {
 
-QList<QAccessibleInterface*> Descendants(QAccessibleInterface* root) {
+QList<QAccessibleInterface*> descendants(QAccessibleInterface* root) {
     QList<QAccessibleInterface*> all;
     for (int i = 0; i < root->childCount(); ++i) {
         QAccessibleInterface* child = root->child(i);
-        all << child << Descendants(child);
+        all << child << descendants(child);
     }
     return all;
 }
@@ -23,7 +23,7 @@ QList<QAccessibleInterface*> Descendants(QAccessibleInterface* root) {
 // The tiles in the accessibility tree: face-down buttons, face-up pictures.
 struct Board {
     explicit Board(QAccessibleInterface* window) {
-        for (QAccessibleInterface* node : Descendants(window)) {
+        for (QAccessibleInterface* node : descendants(window)) {
             const QString name = node->text(QAccessible::Name);
             const QRegularExpressionMatch tile =
                 QRegularExpression("^Tile (\\d+)(?:: (.+))?$").match(name);
@@ -44,8 +44,8 @@ struct Board {
 };
 
 // What is told without a change of focus (offscreen, no bridge sends events).
-QString Heard(QAccessibleInterface* window) {
-    for (QAccessibleInterface* node : Descendants(window)) {
+QString heard(QAccessibleInterface* window) {
+    for (QAccessibleInterface* node : descendants(window)) {
         if (node->role() == QAccessible::Notification) {
             return node->text(QAccessible::Name);
         }
@@ -62,18 +62,18 @@ private slots:
     // press its partner when it is known; each tile and turn is announced.
     void winWithAScreenReader() {
         TestWorkspace ws;
-        ws.AddCategory("Animals");
+        ws.addCategory("Animals");
         QStringList names;
         for (int n = 0; n < 50; ++n) {
             names << QStringLiteral("animal %1").arg(n);
         }
-        ws.WriteFile("imgs/Animals/names.txt", names.join('\n').toUtf8());
-        ws.Store("settings", "columns", "4");
-        FakeWindow t = ws.Open();
+        ws.writeFile("imgs/Animals/names.txt", names.join('\n').toUtf8());
+        ws.store("settings", "columns", "4");
+        FakeWindow t = ws.open();
         t.window->show();
-        t.window->FinishPictures(); // face-down pictures made too
+        t.window->finishPictures(); // face-down pictures made too
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
-        for (QAccessibleInterface* node : Descendants(window)) { // no face-down picture tells
+        for (QAccessibleInterface* node : descendants(window)) { // no face-down picture tells
             QVERIFY(node->role() != QAccessible::Graphic ||
                     (node->state().invisible && node->text(QAccessible::Name).isEmpty()));
         }
@@ -97,7 +97,7 @@ private slots:
                 }
             }
             press(first);
-            QCOMPARE(Heard(window),
+            QCOMPARE(heard(window),
                      QStringLiteral("Tile %1: %2").arg(first).arg(known.value(first)));
             int second = -1; // its partner when known, else a tile not yet seen
             for (int b : Board(window).faceDown.keys()) {
@@ -106,18 +106,18 @@ private slots:
                 }
             }
             press(second);
-            const QString heard = Heard(window);
+            const QString said = heard(window);
             QVERIFY2(
-                heard == "Match: " + known.value(first) ||
-                    heard.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
-                    heard == "No match: " + known.value(first) + ", " + known.value(second),
-                qPrintable(heard));
+                said == "Match: " + known.value(first) ||
+                    said.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
+                    said == "No match: " + known.value(first) + ", " + known.value(second),
+                qPrintable(said));
         }
         const int score = static_cast<int>(std::nearbyint(800.0 / turns));
-        QVERIFY2(Heard(window).endsWith(
+        QVERIFY2(heard(window).endsWith(
                      QStringLiteral("8 matches in %1 turns, %2%").arg(turns).arg(score)),
-                 qPrintable(Heard(window)));
-        for (QAccessibleInterface* node : Descendants(window)) {
+                 qPrintable(heard(window)));
+        for (QAccessibleInterface* node : descendants(window)) {
             if (node->role() == QAccessible::StaticText &&
                 node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
                 return; // the status panels read as their texts
@@ -155,9 +155,9 @@ private slots:
         QFETCH(QList<int>, faceUp);
         QFETCH(QString, panel);
         TestWorkspace ws;
-        ws.AddCategory("Animals");
-        ws.Store("settings", "columns", "4");
-        FakeWindow t = ws.Open();
+        ws.addCategory("Animals");
+        ws.store("settings", "columns", "4");
+        FakeWindow t = ws.open();
         MainWindow& w = *t.window;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -177,7 +177,7 @@ private slots:
         }
         QCOMPARE(up, faceUp);
         if (panel != "*") {
-            QCOMPARE(w.Panel(3)->text(), panel);
+            QCOMPARE(w.panel(3)->text(), panel);
         }
     }
 
@@ -185,16 +185,16 @@ private slots:
     // Tab goes through the face-down tiles in tile order, every one of them.
     void focusMark() {
         TestWorkspace ws;
-        ws.AddCategory("Animals");
-        FakeWindow t = ws.Open();
+        ws.addCategory("Animals");
+        FakeWindow t = ws.open();
         t.window->show();
         QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
-        int tile = t.window->Game().FirstFaceDown();
+        int tile = t.window->game().firstFaceDown();
         QPushButton* first = t.window->tileButton(tile);
         QCOMPARE(QApplication::focusWidget(), first);
         for (int press = 0; press < 30; ++press) { // Tab passes over face-up tiles only
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            tile = t.window->Game().NextFaceDown(tile);
+            tile = t.window->game().nextFaceDown(tile);
             QCOMPARE(QApplication::focusWidget(), t.window->tileButton(tile));
         }
         first->setFocus();

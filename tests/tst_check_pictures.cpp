@@ -10,7 +10,7 @@
 using Layout = std::function<void(TestWorkspace&)>;
 Q_DECLARE_METATYPE(Layout)
 
-QString Jpeg(int n) {
+QString jpeg(int n) {
     return QStringLiteral("imgs/Animals/img%1.jpg").arg(n, 3, 10, QLatin1Char('0'));
 }
 
@@ -27,34 +27,34 @@ private slots:
         const Layout none = [](TestWorkspace&) {};
         const QStringList groups{"img001.jpg, img049.jpg", "img020.jpg, img030.jpg, img040.jpg"};
         QTest::newRow("complete") << 50 << Layout([](TestWorkspace& ws) {
-            ws.WriteGif(QStringLiteral("imgs/Animals/img000.gif"));
-            ws.WriteFile(Jpeg(0), "text"); // never shown: the GIF is
+            ws.writeGif(QStringLiteral("imgs/Animals/img000.gif"));
+            ws.writeFile(jpeg(0), "text"); // never shown: the GIF is
         }) << animals << 0 << QStringList{"Animals", "complete"};
         QTest::newRow("missing") << 10 << Layout([](TestWorkspace& ws) {
-            QFile::remove(ws.Path() + QLatin1Char('/') + Jpeg(3));
+            QFile::remove(ws.path() + QLatin1Char('/') + jpeg(3));
         }) << animals << 1 << QStringList{"img003, img010-img049", "41 missing"};
         QTest::newRow("corrupt") << 50 << Layout([](TestWorkspace& ws) {
-            ws.WriteFile(Jpeg(7), "not a picture");
+            ws.writeFile(jpeg(7), "not a picture");
         }) << animals << 1 << QStringList{"img007.jpg", "1 unreadable"};
         QTest::newRow("duplicates") << 50 << Layout([](TestWorkspace& ws) {
             for (const int n : {49, 30, 40}) {
-                ws.WriteJpeg(Jpeg(n), TestWorkspace::PictureColour(n == 49 ? 1 : 20));
+                ws.writeJpeg(jpeg(n), TestWorkspace::pictureColour(n == 49 ? 1 : 20));
             }
         }) << animals << 1 << groups + QStringList{"3 repeated"};
         QTest::newRow("too large") << 50 << Layout([](TestWorkspace& ws) {
             for (const int width : {8000, 8001}) { // img004 is within the limits
                 QImage wide(width, 2, QImage::Format_RGB32);
                 wide.fill(Qt::gray);
-                wide.save(ws.Path() + QLatin1Char('/') + Jpeg(width - 7996));
+                wide.save(ws.path() + QLatin1Char('/') + jpeg(width - 7996));
             }
-            ws.WriteFile(QStringLiteral("imgs/Animals/img006.gif"),
+            ws.writeFile(QStringLiteral("imgs/Animals/img006.gif"),
                          QByteArray(PictureCache::kMaxFileBytes + 1, 'x'));
         }) << animals << 1 << QStringList{"img005.jpg", "8001", "img006.gif", "2 too large"};
         // The bad category sorts first: the one after it must still be checked.
         QTest::newRow("imgs, capitals first") << 0 << Layout([](TestWorkspace& ws) {
-            ws.AddCategory(QStringLiteral("birds"));
-            ws.AddCategory(QStringLiteral("Zoo"), 49);
-            ws.AddEntry(QStringLiteral("notes.txt"), false);
+            ws.addCategory(QStringLiteral("birds"));
+            ws.addCategory(QStringLiteral("Zoo"), 49);
+            ws.addEntry(QStringLiteral("notes.txt"), false);
         }) << "imgs" << 1 << QStringList{"Zoo", "img049", "birds: complete"};
         QTest::newRow("no folder") << 0 << none << "nowhere" << 1 << QStringList{"nowhere"};
     }
@@ -67,12 +67,12 @@ private slots:
         QFETCH(QStringList, words);
         TestWorkspace ws;
         if (pictures > 0) {
-            ws.AddCategory(QStringLiteral("Animals"), pictures);
+            ws.addCategory(QStringLiteral("Animals"), pictures);
         }
         layout(ws);
         QString text;
         QTextStream out(&text);
-        QCOMPARE(CheckPictures(ws.Path() + QLatin1Char('/') + folder, out), exitCode);
+        QCOMPARE(checkPictures(ws.path() + QLatin1Char('/') + folder, out), exitCode);
         qsizetype at = 0;
         for (const QString& word : std::as_const(words)) {
             at = text.indexOf(word, at);

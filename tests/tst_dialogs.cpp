@@ -13,23 +13,23 @@
 
 namespace {
 
-template <class T = QComboBox> T* Find(QDialog& d, const QString& name) {
+template <class T = QComboBox> T* find(QDialog& d, const QString& name) {
     return d.findChild<T*>(name);
 }
 
-void Click(QDialog& d, const QString& name) { // a button, or the "close box"
-    name == QLatin1String("close box") ? void(d.close()) : Find<QAbstractButton>(d, name)->click();
+void click(QDialog& d, const QString& name) { // a button, or the "close box"
+    name == QLatin1String("close box") ? void(d.close()) : find<QAbstractButton>(d, name)->click();
 }
 
 // Opens a dialog, reads its title and the named labels, and closes it with `ok`.
-QStringList Shown(const std::function<void()>& open, const QStringList& labels, const char* ok) {
+QStringList shown(const std::function<void()>& open, const QStringList& labels, const char* ok) {
     QStringList texts;
-    WithModal(open, [&](QDialog& d) {
+    withModal(open, [&](QDialog& d) {
         texts << d.windowTitle();
         for (const QString& name : labels) {
-            texts << Find<QLabel>(d, name)->text();
+            texts << find<QLabel>(d, name)->text();
         }
-        Click(d, ok);
+        click(d, ok);
     });
     return texts;
 }
@@ -69,27 +69,27 @@ private slots:
         QFETCH(QList<int>, expected);
         TestWorkspace ws;
         for (const char* name : {"Animals", "Birds", "Cars"}) {
-            ws.AddEntry(QLatin1String(name));
+            ws.addEntry(QLatin1String(name));
         }
         for (const auto& [key, value] :
              {std::pair{"columns", "6"}, {"numTilesToMatch", "3"}, {"categoryIndex", "2"}}) {
-            ws.Store("settings", key, value);
+            ws.store("settings", key, value);
         }
-        FakeWindow t = ws.Open();
-        BoardConfig stale = t.window->Game().Current(); // replaced on opening
+        FakeWindow t = ws.open();
+        BoardConfig stale = t.window->game().current(); // replaced on opening
         stale.columns = stale.players = 3;
-        t.window->SetNextGame(stale);
+        t.window->setNextGame(stale);
         const auto inPlay = [&] {
-            const BoardConfig& c = t.window->Game().Current();
+            const BoardConfig& c = t.window->game().current();
             return QList<int>{c.columns, c.rows, c.tilesPerSet, c.categoryIndex, c.players};
         };
         const QList<int> before = inPlay();
         const int draws = t.random->draws;
         const auto open = [&] { t.window->editPreferences(); };
-        QVERIFY(WithModal(open, [&](QDialog& d) {
-            QCOMPARE(Find(d, "cmboCategory")->count(), 3);
-            Find(d, "cmboCategory")->setCurrentIndex(category);
-            QComboBox* box = Find(d, "cmboPlayers");
+        QVERIFY(withModal(open, [&](QDialog& d) {
+            QCOMPARE(find(d, "cmboCategory")->count(), 3);
+            find(d, "cmboCategory")->setCurrentIndex(category);
+            QComboBox* box = find(d, "cmboPlayers");
             QVERIFY(QTest::qWaitForWindowActive(&d));
             box->setFocus();
             QTest::keyClicks(box, players);
@@ -98,13 +98,13 @@ private slots:
             QCOMPARE(box->count(), 4);
             for (const QString& name : clicks) {
                 QVERIFY(d.isVisible());
-                Click(d, name);
+                click(d, name);
             }
         }));
         QCOMPARE(t.random->draws != draws, expected != before);
         QCOMPARE(inPlay(), expected);
         const int later = t.random->draws;
-        QVERIFY(WithModal(open, [](QDialog& d) { Click(d, "btnOK"); }));
+        QVERIFY(withModal(open, [](QDialog& d) { click(d, "btnOK"); }));
         QCOMPARE(t.random->draws, later);
     }
 
@@ -134,28 +134,28 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QStringList, expected);
         TestWorkspace ws;
-        ws.Store("settings", "columns", QString::number(columns));
-        ws.Store("settings", "numTilesToMatch", QString::number(tilesPerSet));
-        ws.Store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
-        FakeWindow t = ws.Open();
-        BoardConfig next = t.window->Game().Current(); // the next game's table is not shown
+        ws.store("settings", "columns", QString::number(columns));
+        ws.store("settings", "numTilesToMatch", QString::number(tilesPerSet));
+        ws.store(QStringLiteral("8 x 8 match %1").arg(tilesPerSet), "name1", "Next");
+        FakeWindow t = ws.open();
+        BoardConfig next = t.window->game().current(); // the next game's table is not shown
         next.columns = next.rows = 8;
-        t.window->SetNextGame(next);
+        t.window->setNextGame(next);
         QStringList labels{"lblBoardSize"};
         for (int n = 1; n <= 10; ++n) {
             labels << QStringLiteral("lbl%1").arg(n);
         }
-        const auto shown = [&] {
-            return Shown([&] { t.window->showHighScores(); }, labels, "cmdOK");
+        const auto table = [&] {
+            return shown([&] { t.window->showHighScores(); }, labels, "cmdOK");
         };
-        QCOMPARE(shown(),
+        QCOMPARE(table(),
                  (QStringList{"High Scores", expected.at(0)} + QStringList(10, QString())));
         const QString section = QStringLiteral("%1 x %1 match %2").arg(columns).arg(tilesPerSet);
         for (int n = 1; n <= entries.size() / 2; ++n) {
-            ws.Store(section, QStringLiteral("name%1").arg(n), entries.at(2 * n - 2));
-            ws.Store(section, QStringLiteral("value%1").arg(n), entries.at(2 * n - 1));
+            ws.store(section, QStringLiteral("name%1").arg(n), entries.at(2 * n - 2));
+            ws.store(section, QStringLiteral("value%1").arg(n), entries.at(2 * n - 1));
         }
-        QCOMPARE(shown(), QStringList{"High Scores"} + expected);
+        QCOMPARE(table(), QStringList{"High Scores"} + expected);
     }
 };
 

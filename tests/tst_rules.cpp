@@ -9,7 +9,7 @@
 
 namespace {
 
-BoardConfig Config(int side, int setSize, int category = 1) {
+BoardConfig config(int side, int setSize, int category = 1) {
     BoardConfig c;
     c.columns = c.rows = static_cast<std::int16_t>(side);
     c.tilesPerSet = static_cast<std::int16_t>(setSize);
@@ -21,23 +21,23 @@ BoardConfig Config(int side, int setSize, int category = 1) {
 // that set (A: the lowest picture), "t" ticks 500 ms, "reveal" reveals all.
 struct Game {
     Game(int side, int setSize, unsigned seed = 7) : random(seed) {
-        state.Configure(Config(side, setSize));
-        state.Initialize();
+        state.configure(config(side, setSize));
+        state.initialize();
         state.deal(random);
     }
-    QList<QList<int>> Sets() const { return SetsOf(state); }
-    std::optional<ClickResult> Play(const QString& script) {
+    QList<QList<int>> sets() const { return setsOf(state); }
+    std::optional<ClickResult> play(const QString& script) {
         std::optional<ClickResult> last;
-        const auto sets = Sets();
+        const auto all = sets();
         for (const QString& word : script.split(' ', Qt::SkipEmptyParts)) {
             if (word == QLatin1String("t")) {
-                state.Tick(500);
+                state.tick(500);
             } else if (word == QLatin1String("reveal")) {
-                state.RevealAll();
+                state.revealAll();
             } else {
-                for (int tile : sets.at(word.at(0).unicode() - 'A')) {
-                    if (state.IsFaceDown(tile)) {
-                        last = state.Click(tile);
+                for (int tile : all.at(word.at(0).unicode() - 'A')) {
+                    if (state.isFaceDown(tile)) {
+                        last = state.click(tile);
                         break;
                     }
                 }
@@ -45,10 +45,10 @@ struct Game {
         }
         return last;
     }
-    int FaceUpInPlay() const {
+    int faceUpInPlay() const {
         int up = 0;
-        for (int t = 0; t < state.TileCount(); ++t) {
-            up += state.IsFaceUp(t) && state.TileImage(t) >= 0 ? 1 : 0;
+        for (int t = 0; t < state.tileCount(); ++t) {
+            up += state.isFaceUp(t) && state.tileImage(t) >= 0 ? 1 : 0;
         }
         return up;
     }
@@ -60,7 +60,7 @@ struct Game {
 
 namespace {
 
-double ChiSquare(const QList<double>& observed, double expectedEach) {
+double chiSquare(const QList<double>& observed, double expectedEach) {
     double sum = 0;
     for (double o : observed) {
         sum += (o - expectedEach) * (o - expectedEach) / expectedEach;
@@ -92,14 +92,14 @@ private slots:
         QFETCH(QStringList, folders);
         QFETCH(QStringList, listed);
         GameState state;
-        state.ScanCategories(folders);
+        state.scanCategories(folders);
         QStringList got;
         for (int i = 1; !state.category(i).isEmpty(); ++i) {
             got << state.category(i);
         }
         QCOMPARE(got, listed);
         QCOMPARE(state.categoryCount(), listed.size());
-        QCOMPARE(state.CategoriesLeftOut(), folders.size() > 32);
+        QCOMPARE(state.categoriesLeftOut(), folders.size() > 32);
         QVERIFY(state.category(0).isEmpty() && state.category(33).isEmpty());
     }
 
@@ -119,20 +119,20 @@ private slots:
         QFETCH(int, side);
         QFETCH(int, setSize);
         Game big(10, 2); // a full board first, so the reset before the next deal shows
-        big.Play("A B C");
+        big.play("A B C");
         GameState state = big.state;
-        state.Initialize();
-        state.Configure(Config(side, setSize));
+        state.initialize();
+        state.configure(config(side, setSize));
         QVERIFY(state.deal(big.random));
 
         const int tiles = side * side;
         QHash<int, int> perPicture;
         for (int t = 0; t < GameState::kMaxTiles; ++t) {
-            const int picture = state.TileImage(t);
+            const int picture = state.tileImage(t);
             QVERIFY(picture >= -1 && picture < GameState::kPictures);
             QVERIFY(t < tiles || picture == -1);
-            QCOMPARE(state.TileClicks(t), 0);
-            QCOMPARE(state.IsFaceUp(t), t < tiles && picture == -1);
+            QCOMPARE(state.tileClicks(t), 0);
+            QCOMPARE(state.isFaceUp(t), t < tiles && picture == -1);
             perPicture[picture] += t < tiles ? 1 : 0;
         }
         QCOMPARE(perPicture.take(-1), tiles % setSize);
@@ -140,8 +140,8 @@ private slots:
         for (int count : std::as_const(perPicture)) {
             QCOMPARE(count, setSize);
         }
-        QCOMPARE(state.NumSets(), tiles / setSize);
-        QCOMPARE(state.NumUncovered(), 0);
+        QCOMPARE(state.numSets(), tiles / setSize);
+        QCOMPARE(state.numUncovered(), 0);
     }
 
     // 11 x 11, 5 x 6, sets of 6, category 33: refused, and nothing changes.
@@ -149,14 +149,14 @@ private slots:
         for (const QList<int>& bad :
              QList<QList<int>>{{11, 11, 2, 1}, {5, 6, 2, 1}, {5, 5, 6, 1}, {5, 5, 2, 33}}) {
             Game game(4, 2);
-            const int before = game.state.TileImage(0);
-            BoardConfig config = Config(bad.at(0), bad.at(2), bad.at(3));
-            config.rows = static_cast<std::int16_t>(bad.at(1));
-            game.state.Configure(config);
+            const int before = game.state.tileImage(0);
+            BoardConfig refused = config(bad.at(0), bad.at(2), bad.at(3));
+            refused.rows = static_cast<std::int16_t>(bad.at(1));
+            game.state.configure(refused);
             const int draws = game.random.draws;
             QVERIFY(!game.state.deal(game.random));
             QCOMPARE(game.random.draws, draws);
-            QCOMPARE(game.state.TileImage(0), before);
+            QCOMPARE(game.state.tileImage(0), before);
         }
     }
 
@@ -168,20 +168,20 @@ private slots:
         QList<double> chosen(GameState::kPictures, 0.0);
         QList<double> placed(16, 0.0); // where the set of the lowest picture lands
         for (int d = 0; d < kDeals; ++d) {
-            game.state.Initialize();
+            game.state.initialize();
             game.state.deal(game.random);
             int lowest = GameState::kPictures;
             for (int t = 0; t < 16; ++t) {
-                chosen[game.state.TileImage(t)] += 0.5;
-                lowest = std::min(lowest, game.state.TileImage(t));
+                chosen[game.state.tileImage(t)] += 0.5;
+                lowest = std::min(lowest, game.state.tileImage(t));
             }
             for (int t = 0; t < 16; ++t) {
-                placed[t] += game.state.TileImage(t) == lowest ? 1 : 0;
+                placed[t] += game.state.tileImage(t) == lowest ? 1 : 0;
             }
         }
         // Fair shuffles stay near the degrees of freedom, 49 and 15.
-        QVERIFY2(ChiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
-        QVERIFY2(ChiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
+        QVERIFY2(chiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
+        QVERIFY2(chiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
     }
 
     void turns_data() {
@@ -224,11 +224,11 @@ private slots:
         QFETCH(QList<int>, expected);
         QFETCH(int, outcome);
         Game game(side, setSize);
-        const std::optional<ClickResult> last = game.Play(script);
+        const std::optional<ClickResult> last = game.play(script);
         QVERIFY(last.has_value());
         QCOMPARE(int(last->outcome), outcome);
-        QCOMPARE(QList<int>({game.state.NumMatches(), game.state.NumMismatches(),
-                             game.state.NumUncovered(), game.FaceUpInPlay()}),
+        QCOMPARE(QList<int>({game.state.numMatches(), game.state.numMismatches(),
+                             game.state.numUncovered(), game.faceUpInPlay()}),
                  expected);
     }
 
@@ -258,9 +258,9 @@ private slots:
             const QString set(QChar('Q' + m));
             script += set + ' ' + set + ' ';
         }
-        game.Play(script);
-        QCOMPARE(game.state.NumTurns(), matches + mismatches);
-        QCOMPARE(game.state.Score(), score);
+        game.play(script);
+        QCOMPARE(game.state.numTurns(), matches + mismatches);
+        QCOMPARE(game.state.score(), score);
     }
 
     void numberTexts_data() {
@@ -283,9 +283,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, leading);
         QFETCH(int, whole);
-        QCOMPARE(int(NumberText::RoundToInt16(NumberText::LeadingNumber(text))), leading);
-        QCOMPARE(NumberText::ParseInt16(text).value_or(-1), whole);
-        QCOMPARE(NumberText::Num(leading),
+        QCOMPARE(int(NumberText::roundToInt16(NumberText::leadingNumber(text))), leading);
+        QCOMPARE(NumberText::parseInt16(text).value_or(-1), whole);
+        QCOMPARE(NumberText::num(leading),
                  leading < 0 ? QString::number(leading) : QStringLiteral(" %1").arg(leading));
     }
 };

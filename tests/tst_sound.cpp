@@ -7,26 +7,26 @@
 
 namespace {
 
-template <typename T> QByteArray Le(T value) {
+template <typename T> QByteArray le(T value) {
     QByteArray bytes(sizeof(T), '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
-QByteArray Chunk(const QByteArray& id, const QByteArray& body) {
-    return id + Le<quint32>(body.size()) + body + QByteArray(body.size() % 2, '\0');
+QByteArray chunk(const QByteArray& id, const QByteArray& body) {
+    return id + le<quint32>(body.size()) + body + QByteArray(body.size() % 2, '\0');
 }
 
 // `seconds` of mono silence at 8000 Hz; `extra` chunks come before the format.
-QByteArray Wave(quint16 bits = 16, quint16 tag = 1, const QByteArray& extra = {},
+QByteArray wave(quint16 bits = 16, quint16 tag = 1, const QByteArray& extra = {},
                 double seconds = 0.1) {
     const quint16 block = bits / 8;
-    const QByteArray format = Le(tag) + Le<quint16>(1) + Le<quint32>(8000) +
-                              Le<quint32>(8000U * block) + Le(block) + Le(bits);
+    const QByteArray format = le(tag) + le<quint16>(1) + le<quint32>(8000) +
+                              le<quint32>(8000U * block) + le(block) + le(bits);
     const auto samples = static_cast<int>(8000 * seconds);
     const QByteArray body =
-        "WAVE" + extra + Chunk("fmt ", format) + Chunk("data", QByteArray(samples * block, '\0'));
-    return "RIFF" + Le<quint32>(body.size()) + body;
+        "WAVE" + extra + chunk("fmt ", format) + chunk("data", QByteArray(samples * block, '\0'));
+    return "RIFF" + le<quint32>(body.size()) + body;
 }
 
 } // namespace
@@ -37,25 +37,25 @@ private slots:
     void waveFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("playable");
-        QTest::newRow("16-bit wave") << Wave() << true;
+        QTest::newRow("16-bit wave") << wave() << true;
         QTest::newRow("an odd-length chunk before the format")
-            << Wave(16, 1, Chunk("LIST", "INF")) << true;
-        QTest::newRow("ten seconds") << Wave(8, 1, {}, 10) << true;
-        QTest::newRow("longer than ten seconds") << Wave(8, 1, {}, 10.5) << false;
+            << wave(16, 1, chunk("LIST", "INF")) << true;
+        QTest::newRow("ten seconds") << wave(8, 1, {}, 10) << true;
+        QTest::newRow("longer than ten seconds") << wave(8, 1, {}, 10.5) << false;
         QTest::newRow("larger than 5 MB")
-            << Wave(8, 1, Chunk("junk", QByteArray(5 << 20, 'x'))) << false;
+            << wave(8, 1, chunk("junk", QByteArray(5 << 20, 'x'))) << false;
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("text file") << QByteArray("not a sound") << false;
-        QTest::newRow("float samples") << Wave(32, 3) << false;
-        QTest::newRow("no data chunk") << Wave().left(36) << false;
+        QTest::newRow("float samples") << wave(32, 3) << false;
+        QTest::newRow("no data chunk") << wave().left(36) << false;
     }
 
     void waveFiles() {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, playable);
         TestWorkspace ws;
-        ws.WriteFile("cue.wav", bytes);
-        QCOMPARE(WaveFile::Inspect(ws.Path() + "/cue.wav").playable, playable);
+        ws.writeFile("cue.wav", bytes);
+        QCOMPARE(WaveFile::inspect(ws.path() + "/cue.wav").playable, playable);
     }
 };
 

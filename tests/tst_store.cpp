@@ -18,22 +18,22 @@
 
 namespace {
 
-QString Today() {
+QString today() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
 const QString kTable = QStringLiteral("10 x 10 match 5");
 
 // A table under kTable: E1, E2... with the scores given.
-void FillTable(TestWorkspace& ws, const QList<int>& scores) {
-    SettingsStore store(ws.SettingsFile());
-    QVERIFY(store.Update([&](SettingsValues& values) {
+void fillTable(TestWorkspace& ws, const QList<int>& scores) {
+    SettingsStore store(ws.settingsFile());
+    QVERIFY(store.update([&](SettingsValues& values) {
         for (int rank = 1; rank <= scores.size(); ++rank) {
-            values.Set(kTable, QStringLiteral("name%1").arg(rank), QStringLiteral("E%1").arg(rank));
-            values.Set(kTable, QStringLiteral("value%1").arg(rank),
+            values.set(kTable, QStringLiteral("name%1").arg(rank), QStringLiteral("E%1").arg(rank));
+            values.set(kTable, QStringLiteral("value%1").arg(rank),
                        QString::number(scores.at(rank - 1)));
         }
-        values.Set("settings", "columns", "6");
+        values.set("settings", "columns", "6");
         return true;
     }));
 }
@@ -47,7 +47,7 @@ private slots:
     // beside the program, when there is one. The working folder never changes.
     // The settings file is where QSettings keeps Tilewise's.
     void dataFolder() {
-        QCOMPARE(SettingsStore::UserFile(),
+        QCOMPARE(SettingsStore::userFile(),
                  QSettings(QSettings::IniFormat, QSettings::UserScope, "Tilewise", "Tilewise")
                      .fileName());
         for (const auto& [ownImgs, bundled, expected] : {std::tuple{true, true, "work"},
@@ -60,7 +60,7 @@ private slots:
                 QDir(root.path()).mkpath("prefix/share/tilewise");
             }
             const QString before = QDir::currentPath();
-            QCOMPARE(DataFolder::Resolve(root.filePath("work"), root.filePath("prefix/bin")),
+            QCOMPARE(DataFolder::resolve(root.filePath("work"), root.filePath("prefix/bin")),
                      root.filePath(expected));
             QCOMPARE(QDir::currentPath(), before);
         }
@@ -69,15 +69,15 @@ private slots:
     // Folders only: no plain file, and no link that loops back into imgs or above.
     void categoryFolders() {
         TestWorkspace ws;
-        ws.AddEntry("Zoo");
-        ws.AddEntry("README.txt", false);
+        ws.addEntry("Zoo");
+        ws.addEntry("README.txt", false);
         QTemporaryDir outside;
-        const QString imgs = ws.Path() + "/imgs/";
+        const QString imgs = ws.path() + "/imgs/";
         QVERIFY(QFile::link(outside.path(), imgs + "Outside"));
         QVERIFY(QFile::link(imgs, imgs + "Self"));
-        QVERIFY(QFile::link(ws.Path(), imgs + "Up"));
+        QVERIFY(QFile::link(ws.path(), imgs + "Up"));
         QVERIFY(QFile::link(imgs + "Zoo", imgs + "ZooAgain"));
-        QStringList folders = FolderListing::Folders(imgs);
+        QStringList folders = FolderListing::folders(imgs);
         folders.sort();
         QCOMPARE(folders, QStringList({"Outside", "Zoo"}));
     }
@@ -100,7 +100,7 @@ private slots:
                                   << "95 90 80 80 70 60 50 40 30 20";
         QTest::newRow("beats only rank 10") << full << "Ann" << 15 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 *"
                                             << "90 80 80 70 60 50 40 30 20 15";
-        // Another copy may have filled the table since IsHighScore said yes.
+        // Another copy may have filled the table since isHighScore said yes.
         QTest::newRow("beats nothing under the lock")
             << full << "Ann" << 10 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10" << full;
     }
@@ -116,13 +116,13 @@ private slots:
         for (const QString& s : before.split(' ', Qt::SkipEmptyParts)) {
             scores << s.toInt();
         }
-        FillTable(ws, scores);
-        SettingsStore store(ws.SettingsFile());
+        fillTable(ws, scores);
+        SettingsStore store(ws.settingsFile());
         HighScores table(store);
 
         const HighScores::Outcome expected =
             score > 10 ? HighScores::Outcome::Added : HighScores::Outcome::NoLongerHigh;
-        QCOMPARE(table.AddHighScore(10, 5, name, score).outcome, expected);
+        QCOMPARE(table.addHighScore(10, 5, name, score).outcome, expected);
 
         QStringList storedNames, storedValues;
         for (int rank = 1; rank <= 10; ++rank) {
@@ -131,10 +131,10 @@ private slots:
         }
         QCOMPARE(storedNames,
                  names.split(' ').replaceInStrings(QStringLiteral("*"),
-                                                   name + QStringLiteral(" (") + Today() + ')'));
+                                                   name + QStringLiteral(" (") + today() + ')'));
         QCOMPARE(storedValues, values.split(' '));
-        QCOMPARE(ws.Stored("settings", "columns"), QStringLiteral("6")); // the rest stays
-        QCOMPARE(ws.Stored(kTable, "value10"), values.section(' ', 9));  // empty ranks written too
+        QCOMPARE(ws.stored("settings", "columns"), QStringLiteral("6")); // the rest stays
+        QCOMPARE(ws.stored(kTable, "value10"), values.section(' ', 9));  // empty ranks written too
     }
 
     void failedWritesKeepTheFile_data() {
@@ -156,33 +156,33 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, said);
         TestWorkspace ws;
-        FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
-        SettingsStore store(ws.SettingsFile());
-        const QString folder = QFileInfo(ws.SettingsFile()).path();
+        fillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+        SettingsStore store(ws.settingsFile());
+        const QString folder = QFileInfo(ws.settingsFile()).path();
         if (fault == "short") {
-            store.SetWriteHook([](const QString& written) { QFile(written).resize(20); });
+            store.setWriteHook([](const QString& written) { QFile(written).resize(20); });
         } else if (fault == "lock folder") {
-            QVERIFY(QDir().mkpath(ws.SettingsFile() + ".lock"));
+            QVERIFY(QDir().mkpath(ws.settingsFile() + ".lock"));
         } else if (fault == "foreign lock") {
-            QFile lock(ws.SettingsFile() + ".lock");
+            QFile lock(ws.settingsFile() + ".lock");
             QVERIFY(lock.open(QIODevice::WriteOnly));
             lock.write("4242\ntilewise\nsome-other-host\n");
         } else if (fault == "folder") {
-            QVERIFY(QFile::remove(ws.SettingsFile()) && QDir().mkpath(ws.SettingsFile()));
+            QVERIFY(QFile::remove(ws.settingsFile()) && QDir().mkpath(ws.settingsFile()));
         } else if (fault == "read-only") {
             if (::geteuid() == 0) {
                 QSKIP("root writes into a read-only folder anyway");
             }
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
-        const QByteArray before = ws.SettingsBytes();
+        const QByteArray before = ws.settingsBytes();
         HighScores table(store);
-        const HighScores::Result result = table.AddHighScore(10, 5, "Ann", 95);
+        const HighScores::Result result = table.addHighScore(10, 5, "Ann", 95);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
         QCOMPARE(result.outcome, HighScores::Outcome::NotSaved);
         QVERIFY2(result.problem.contains(said), qPrintable(result.problem));
-        QCOMPARE(ws.SettingsBytes(), before);
+        QCOMPARE(ws.settingsBytes(), before);
         QCOMPARE(table.scoreName(10, 5, 1), fault == "folder" ? QString() : QStringLiteral("E1"));
         const QStringList left = QDir(folder).entryList(QDir::Files);
         QCOMPARE(left.filter(QRegularExpression("^Tilewise\\.ini\\.(?!lock$)")), QStringList());
@@ -191,26 +191,26 @@ private slots:
     // A nearly full disk: a real 16 KB file system, where root may mount one.
     void fullDisk() {
         TestWorkspace ws;
-        const QString mount = ws.Path() + "/config/Tilewise";
+        const QString mount = ws.path() + "/config/Tilewise";
         QVERIFY(QDir().mkpath(mount));
         if (::geteuid() != 0 ||
             QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mount}) != 0) {
             QSKIP("mounting a small tmpfs needs root");
         }
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mount}); });
-        FillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
-        const QByteArray before = ws.SettingsBytes();
+        fillTable(ws, {90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+        const QByteArray before = ws.settingsBytes();
         QFile filler(mount + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly));
         while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) {
         }
         filler.close();
-        SettingsStore store(ws.SettingsFile());
-        QVERIFY(!store.Update([](SettingsValues& values) {
-            values.Set("settings", "categoryIndex", "2");
+        SettingsStore store(ws.settingsFile());
+        QVERIFY(!store.update([](SettingsValues& values) {
+            values.set("settings", "categoryIndex", "2");
             return true;
         }));
-        QCOMPARE(ws.SettingsBytes(), before);
+        QCOMPARE(ws.settingsBytes(), before);
     }
 
     void damagedFiles_data() {
@@ -227,23 +227,23 @@ private slots:
     void damagedFiles() {
         QFETCH(QByteArray, bytes);
         TestWorkspace ws;
-        ws.WriteFile("config/Tilewise/Tilewise.ini", bytes);
-        SettingsStore store(ws.SettingsFile());
-        const QString copy = store.KeepDamagedCopy();
+        ws.writeFile("config/Tilewise/Tilewise.ini", bytes);
+        SettingsStore store(ws.settingsFile());
+        const QString copy = store.keepDamagedCopy();
         QVERIFY(QFileInfo(copy).fileName().startsWith("Tilewise.ini.bad-"));
         QFile kept(copy);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), bytes);
-        QVERIFY(store.Update([](SettingsValues& values) {
+        QVERIFY(store.update([](SettingsValues& values) {
             for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
-                values.Set("settings", key, "3");
+                values.set("settings", key, "3");
             }
             return true;
         }));
         for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
-            QCOMPARE(ws.Stored("settings", key), QStringLiteral("3"));
+            QCOMPARE(ws.stored("settings", key), QStringLiteral("3"));
         }
-        QVERIFY(store.KeepDamagedCopy().isEmpty()); // sound again
+        QVERIFY(store.keepDamagedCopy().isEmpty()); // sound again
         QCOMPARE(QDir(QFileInfo(copy).path()).entryList({"*.bad-*"}).size(), 1);
     }
 
@@ -251,25 +251,25 @@ private slots:
     // size and time of change.
     void sameSizeRewriteIsSeen() {
         TestWorkspace ws;
-        ws.Store(kTable, "value1", "85");
-        SettingsStore store(ws.SettingsFile());
-        QCOMPARE(store.Read().Get(kTable, "value1", QString()), QStringLiteral("85"));
-        QFile file(ws.SettingsFile());
+        ws.store(kTable, "value1", "85");
+        SettingsStore store(ws.settingsFile());
+        QCOMPARE(store.read().get(kTable, "value1", QString()), QStringLiteral("85"));
+        QFile file(ws.settingsFile());
         const QDateTime changed = QFileInfo(file).lastModified();
-        QByteArray bytes = ws.SettingsBytes();
+        QByteArray bytes = ws.settingsBytes();
         bytes.replace("=85", "=86");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.setFileTime(changed, QFileDevice::FileModificationTime);
         file.close();
-        QCOMPARE(store.Read().Get(kTable, "value1", QString()), QStringLiteral("86"));
+        QCOMPARE(store.read().get(kTable, "value1", QString()), QStringLiteral("86"));
     }
 
     // Two copies offering 50 scores each at once: the table ends with exactly
     // the best ten.
     void twoRunningCopies() {
         TestWorkspace ws;
-        std::array<QStringList, 2> scores{QStringList{ws.SettingsFile()}, {ws.SettingsFile()}};
+        std::array<QStringList, 2> scores{QStringList{ws.settingsFile()}, {ws.settingsFile()}};
         for (int i = 1; i <= 100; ++i) { // scattered, so good scores reach both to the end
             scores.at(i % 2) << QString::number(i * 37 % 101);
         }
@@ -283,7 +283,7 @@ private slots:
         for (QProcess& copy : copies) {
             QVERIFY(copy.waitForFinished(240000) && copy.exitCode() == 0);
         }
-        SettingsStore store(ws.SettingsFile());
+        SettingsStore store(ws.settingsFile());
         const HighScores table(store);
         for (int rank = 1; rank <= 10; ++rank) {
             QCOMPARE(int(table.scoreValue(6, 3, rank)), 101 - rank);

@@ -18,62 +18,62 @@
 
 namespace {
 
-int Px(const QWidget* w, int twips) {
-    return Twips::ToPixels(twips, Twips::LogicalDpi(w));
+int px(const QWidget* w, int twips) {
+    return Twips::toPixels(twips, Twips::logicalDpi(w));
 }
 
 // A window on a category of 50 pictures, on the stored board.
 struct Win {
     explicit Win(int side = 4, int setSize = 2) {
-        ws.AddCategory("Animals");
-        ws.WriteJpeg("free.jpg", Qt::white);
-        ws.Store("settings", "columns", QString::number(side));
-        ws.Store("settings", "numTilesToMatch", QString::number(setSize));
-        t = ws.Open();
+        ws.addCategory("Animals");
+        ws.writeJpeg("free.jpg", Qt::white);
+        ws.store("settings", "columns", QString::number(side));
+        ws.store("settings", "numTilesToMatch", QString::number(setSize));
+        t = ws.open();
         w().turnTimer()->stop();
     }
     MainWindow& w() { return *t.window; }
-    QString Panel(int panel) { return w().Panel(panel)->text(); }
-    QList<QList<int>> Sets() { return SetsOf(w().Game()); }
-    QList<int> Deal() {
+    QString panel(int panel) { return w().panel(panel)->text(); }
+    QList<QList<int>> sets() { return setsOf(w().game()); }
+    QList<int> deal() {
         QList<int> deal;
-        for (int tile = 0; tile < w().Game().TileCount(); ++tile) {
-            deal << w().Game().TileImage(tile);
+        for (int tile = 0; tile < w().game().tileCount(); ++tile) {
+            deal << w().game().tileImage(tile);
         }
         return deal;
     }
-    void Click(const QList<int>& tiles) {
+    void click(const QList<int>& tiles) {
         for (int tile : tiles) {
             w().tileButton(tile)->click();
         }
     }
-    void Tick(int times) {
+    void tick(int times) {
         for (int k = 0; k < times; ++k) {
             w().tick();
         }
     }
     // Face up: the button over the picture is hidden.
-    bool FaceUp(const QList<int>& tiles, bool up = true) {
+    bool faceUp(const QList<int>& tiles, bool up = true) {
         return std::all_of(tiles.begin(), tiles.end(),
                            [&](int tile) { return w().tileButton(tile)->isHidden() == up; });
     }
     // All but the first tile of set i, and a stranger from the next set.
-    QList<int> Mismatch(int i) {
-        const auto sets = Sets();
-        return sets.at(i).mid(1) + QList<int>{sets.at(i + 1).at(0)};
+    QList<int> mismatch(int i) {
+        const auto all = sets();
+        return all.at(i).mid(1) + QList<int>{all.at(i + 1).at(0)};
     }
     // Matches every set, the first `mismatches` of them after a mismatch that
     // the timer or the next click covers in turn. Returns the cues expected.
-    QStringList PlayGame(int mismatches) {
+    QStringList playGame(int mismatches) {
         QStringList cues;
-        const auto sets = Sets();
-        for (int i = 0; i < sets.size(); ++i) {
+        const auto all = sets();
+        for (int i = 0; i < all.size(); ++i) {
             if (i < mismatches) {
-                Click(Mismatch(i));
-                Tick(i % 2 == 0 ? 5 : 0);
+                click(mismatch(i));
+                tick(i % 2 == 0 ? 5 : 0);
                 cues << "mismatch.wav";
             }
-            Click(sets.at(i));
+            click(all.at(i));
             cues << "match.wav";
         }
         return cues;
@@ -108,32 +108,32 @@ private slots:
         QFETCH(int, W);
         QFETCH(int, H);
         QFETCH(int, F);
-        const BoardGeometry g = ComputeBoardGeometry(6885, 5580, side, side);
-        QCOMPARE(QList<int>({g.W, g.H, g.F}), QList<int>({W, H, F}));
+        const BoardGeometry g = computeBoardGeometry(6885, 5580, side, side);
+        QCOMPARE(QList<int>({g.w, g.h, g.f}), QList<int>({W, H, F}));
 
         Win win(side, 3);
         MainWindow& w = win.w();
-        w.FinishPictures();
-        QCOMPARE(w.centralWidget()->size(), QSize(Px(&w, 6885), Px(&w, 5580)));
-        QCOMPARE(w.TileControls(), side * side);
+        w.finishPictures();
+        QCOMPARE(w.centralWidget()->size(), QSize(px(&w, 6885), px(&w, 5580)));
+        QCOMPARE(w.tileControls(), side * side);
         for (int i = 0; i < side * side; ++i) {
             const int left = 72 + (i % side) * W;
             const int top = 72 + (i / side) * H;
-            const QRect expected(Px(&w, left), Px(&w, top), Px(&w, left + W) - Px(&w, left),
-                                 Px(&w, top + H) - Px(&w, top));
+            const QRect expected(px(&w, left), px(&w, top), px(&w, left + W) - px(&w, left),
+                                 px(&w, top + H) - px(&w, top));
             QCOMPARE(w.tileButton(i)->geometry(), expected);
             QCOMPARE(w.tilePicture(i)->geometry(), expected);
             QCOMPARE(w.tileButton(i)->text(), QString::number(i + 1));
             QCOMPARE(w.tileButton(i)->font().pointSize(), F);
             QVERIFY(!w.tileButton(i)->font().bold());
             QCOMPARE(w.tileButton(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
-            const bool free = w.Game().TileImage(i) == -1;
+            const bool free = w.game().tileImage(i) == -1;
             QCOMPARE(w.tileButton(i)->isHidden(), free);
-            const QColor shown = w.tilePicture(i)->Picture().toImage().pixelColor(3, 3);
+            const QColor shown = w.tilePicture(i)->picture().toImage().pixelColor(3, 3);
             QCOMPARE(shown == QColor(Qt::white), free);
         }
-        QCOMPARE(w.Panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
-        QCOMPARE(w.Panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
+        QCOMPARE(w.panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
+        QCOMPARE(w.panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
     }
 
     void wholeGame_data() {
@@ -173,22 +173,22 @@ private slots:
         win.t.dialogs->inputAnswers = QStringList{name};
         const auto fillTable = [&] {
             for (int rank = 1; rank <= 10; ++rank) {
-                win.ws.Store(section, QStringLiteral("value%1").arg(rank), "100");
+                win.ws.store(section, QStringLiteral("value%1").arg(rank), "100");
             }
         };
         if (name == "full") {
             fillTable();
         } else if (name == "write") {
-            win.w().Settings().SetWriteHook([](const QString& file) { QFile(file).resize(0); });
+            win.w().settings().setWriteHook([](const QString& file) { QFile(file).resize(0); });
         } else if (name == "better") {
             win.t.dialogs->onInput = fillTable;
         }
-        const QStringList cues = win.PlayGame(mismatches);
-        QCOMPARE(win.t.sound->Played(), QStringList{"letsplay.wav"} + cues);
+        const QStringList cues = win.playGame(mismatches);
+        QCOMPARE(win.t.sound->played(), QStringList{"letsplay.wav"} + cues);
         const int sets = side * side / setSize;
         const int turns = sets + mismatches;
-        QCOMPARE(win.Panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
-        QCOMPARE(win.Panel(2), QString("Uncovered: 0 / %1").arg(setSize));
+        QCOMPARE(win.panel(1), QString("Matches: %1 / %2,  %3% ").arg(sets).arg(turns).arg(score));
+        QCOMPARE(win.panel(2), QString("Uncovered: 0 / %1").arg(setSize));
         const auto& asked = win.t.dialogs->asked;
         QCOMPARE(asked.size(), name == "full" ? 1 : lastBox.isEmpty() ? 2 : 3);
         QCOMPARE(asked.at(0).title + asked.at(0).text,
@@ -208,10 +208,10 @@ private slots:
             return;
         }
         const QString stored = name.isEmpty() ? QStringLiteral("No Name") : name;
-        QVERIFY(win.ws.Stored(section, "name1").startsWith(stored + " ("));
-        QCOMPARE(win.ws.Stored(section, "value1"), QString::number(score));
+        QVERIFY(win.ws.stored(section, "name1").startsWith(stored + " ("));
+        QCOMPARE(win.ws.stored(section, "value1"), QString::number(score));
         win.w().newGame();
-        win.PlayGame(0);
+        win.playGame(0);
         QCOMPARE(asked.last().defaultText, stored);
     }
 
@@ -219,41 +219,41 @@ private slots:
     // hint, the tool tips, Reveal All and a new game's fresh count.
     void turnOnScreen() {
         Win win(6, 2);
-        win.w().FinishPictures(); // every picture shows: the greeting stays
-        QCOMPARE(win.Panel(3), QStringLiteral("Start matching tiles."));
-        const QList<int> turn = win.Mismatch(0);
-        win.Click(turn);
-        QCOMPARE(win.Panel(3), QStringLiteral("Concentrate!"));
-        QCOMPARE(win.t.sound->Played(), QStringList({"letsplay.wav", "mismatch.wav"}));
-        win.Tick(4);
-        QVERIFY(win.FaceUp(turn));
-        QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 2 / 2"));
-        win.Tick(1);
-        QVERIFY(win.FaceUp(turn, false));
-        QCOMPARE(win.Panel(2), QStringLiteral("Uncovered: 0 / 2"));
-        QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 1,  0% "));
-        QCOMPARE(win.t.sound->Played().size(), 2); // nothing more at the cover
+        win.w().finishPictures(); // every picture shows: the greeting stays
+        QCOMPARE(win.panel(3), QStringLiteral("Start matching tiles."));
+        const QList<int> turn = win.mismatch(0);
+        win.click(turn);
+        QCOMPARE(win.panel(3), QStringLiteral("Concentrate!"));
+        QCOMPARE(win.t.sound->played(), QStringList({"letsplay.wav", "mismatch.wav"}));
+        win.tick(4);
+        QVERIFY(win.faceUp(turn));
+        QCOMPARE(win.panel(2), QStringLiteral("Uncovered: 2 / 2"));
+        win.tick(1);
+        QVERIFY(win.faceUp(turn, false));
+        QCOMPARE(win.panel(2), QStringLiteral("Uncovered: 0 / 2"));
+        QCOMPARE(win.panel(1), QStringLiteral("Matches: 0 / 1,  0% "));
+        QCOMPARE(win.t.sound->played().size(), 2); // nothing more at the cover
 
-        win.Click(turn); // the second uncovering of both
-        win.Tick(5);
-        win.Click({turn.at(0)});
-        QCOMPARE(win.Panel(3), QStringLiteral("You've clicked this 2 times already."));
+        win.click(turn); // the second uncovering of both
+        win.tick(5);
+        win.click({turn.at(0)});
+        QCOMPARE(win.panel(3), QStringLiteral("You've clicked this 2 times already."));
         QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
                  QStringLiteral("Uncovered 3 times before"));
         QCOMPARE(win.w().tileButton(turn.at(1))->toolTip(),
                  QStringLiteral("Uncovered 2 times before"));
 
-        const QString panels = win.Panel(1) + win.Panel(2);
+        const QString panels = win.panel(1) + win.panel(2);
         win.w().revealAll();
-        win.Tick(6);
+        win.tick(6);
         QList<int> all(36);
         std::iota(all.begin(), all.end(), 0);
-        QVERIFY(win.FaceUp(all));
-        QCOMPARE(win.Panel(1) + win.Panel(2), panels);
-        QCOMPARE(win.t.sound->Played().size(), 3);
+        QVERIFY(win.faceUp(all));
+        QCOMPARE(win.panel(1) + win.panel(2), panels);
+        QCOMPARE(win.t.sound->played().size(), 3);
 
         win.w().newGame();
-        QCOMPARE(win.Panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
+        QCOMPARE(win.panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
         QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
                  QStringLiteral("Uncovered 0 time before"));
     }
@@ -273,19 +273,19 @@ private slots:
         QFETCH(QList<int>, used);
         TestWorkspace ws;
         for (const char* name : {"A", "B", "C"}) {
-            ws.AddEntry(QLatin1String(name));
+            ws.addEntry(QLatin1String(name));
         }
         const char* keys[] = {"columns", "numTilesToMatch", "categoryIndex"};
         for (int k = 0; k < stored.size(); ++k) {
-            ws.Store("settings", keys[k], stored.at(k));
+            ws.store("settings", keys[k], stored.at(k));
         }
-        FakeWindow t = ws.Open();
-        const GameState& game = t.window->Game();
-        const BoardConfig& c = game.Current();
+        FakeWindow t = ws.open();
+        const GameState& game = t.window->game();
+        const BoardConfig& c = game.current();
         QCOMPARE(QList<int>({c.columns, c.tilesPerSet, c.categoryIndex}), used);
         QCOMPARE(c.rows, c.columns);
-        QCOMPARE(game.Next(), c);
-        QCOMPARE(t.window->TileControls(), c.Tiles());
+        QCOMPARE(game.next(), c);
+        QCOMPARE(t.window->tileControls(), c.tiles());
         QVERIFY(t.dialogs->asked.isEmpty()); // quietly
         QCOMPARE(t.sound->calls.mid(0, 4),
                  (QStringList{"Close", "file:letsplay.wav", "Open", "Play"}));
@@ -303,17 +303,17 @@ private slots:
     void savedAtExit() {
         QFETCH(QString, how);
         Win win;
-        win.ws.AddCategory("Birds", 0);
+        win.ws.addCategory("Birds", 0);
         MainWindow& w = win.w();
         w.show();
         BoardConfig next{6, 6, 3, 2, 0};
-        w.SetNextGame(next);
+        w.setNextGame(next);
         w.newGame();
         next.columns = next.rows = 9;
-        w.SetNextGame(next);
-        const QByteArray before = win.ws.SettingsBytes();
+        w.setNextGame(next);
+        const QByteArray before = win.ws.settingsBytes();
         if (how == "fail") {
-            w.Settings().SetWriteHook([](const QString& file) { QFile(file).resize(3); });
+            w.settings().setWriteHook([](const QString& file) { QFile(file).resize(3); });
         }
         how == "close" ? void(w.close()) : w.exitGame();
         QVERIFY(!w.isVisible());
@@ -321,10 +321,10 @@ private slots:
         const auto& told = win.t.dialogs->asked;
         QCOMPARE(told.size(), how == "fail" ? 1 : 0);
         if (how == "fail") {
-            QCOMPARE(win.ws.SettingsBytes(), before);
+            QCOMPARE(win.ws.settingsBytes(), before);
             QVERIFY(told.first().text.startsWith("Your preferences could not be saved."));
         } else { // plain decimal text, as a fresh run reads it back
-            QVERIFY(win.ws.SettingsBytes().contains(
+            QVERIFY(win.ws.settingsBytes().contains(
                 "[settings]\ncategoryIndex=2\ncolumns=6\nnumTilesToMatch=3\n"));
         }
     }
@@ -334,19 +334,19 @@ private slots:
     // holds until the first click, the full paths in its tool tip.
     void notices() {
         TestWorkspace ws;
-        ws.AddCategory("Zoo%1", 10); // img010 onwards missing
-        ws.WriteFile("imgs/Zoo%1/img003.jpg", "not a picture");
-        ws.WriteFile("imgs/Zoo%1/img005.jpg", "");
-        ws.WriteJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
-        ws.WriteJpeg("free.jpg", Qt::white);
-        ws.Store("settings", "columns", "10"); // all 50 pictures dealt
-        FakeWindow t = ws.Open();
+        ws.addCategory("Zoo%1", 10); // img010 onwards missing
+        ws.writeFile("imgs/Zoo%1/img003.jpg", "not a picture");
+        ws.writeFile("imgs/Zoo%1/img005.jpg", "");
+        ws.writeJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
+        ws.writeJpeg("free.jpg", Qt::white);
+        ws.store("settings", "columns", "10"); // all 50 pictures dealt
+        FakeWindow t = ws.open();
         MainWindow& w = *t.window;
-        w.FinishPictures();
+        w.finishPictures();
         QHash<int, QPixmap> byPicture; // the tiles of a set share one stand-in
         for (int i = 0; i < 100; ++i) {
-            const int picture = w.Game().TileImage(i);
-            const QPixmap shown = w.tilePicture(i)->Picture();
+            const int picture = w.game().tileImage(i);
+            const QPixmap shown = w.tilePicture(i)->picture();
             const QPixmap seen = byPicture.value(picture, shown);
             QVERIFY(picture < 10 || seen.size() != shown.size() ||
                     seen.cacheKey() == shown.cacheKey());
@@ -358,16 +358,16 @@ private slots:
         };
         QVERIFY(colour(3) != colour(11) && colour(4) != Qt::red);
         for (int board = 0; board < 2; ++board) {
-            const QString panel = w.Panel(3)->text();
+            const QString panel = w.panel(3)->text();
             QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
                          panel.endsWith(".jpg and 42 more"),
                      qPrintable(panel));
-            QVERIFY(w.Panel(3)->toolTip().contains(ws.Path() + "/imgs/Zoo%1/img0"));
+            QVERIFY(w.panel(3)->toolTip().contains(ws.path() + "/imgs/Zoo%1/img0"));
             w.newGame();
-            w.FinishPictures();
+            w.finishPictures();
         }
-        w.tileButton(w.Game().IsFaceDown(0) ? 0 : 1)->click();
-        QCOMPARE(w.Panel(3)->text().isEmpty(), false); // an empty message shows it again
+        w.tileButton(w.game().isFaceDown(0) ? 0 : 1)->click();
+        QCOMPARE(w.panel(3)->text().isEmpty(), false); // an empty message shows it again
         QVERIFY(t.dialogs->asked.isEmpty());
     }
 
@@ -376,25 +376,25 @@ private slots:
     void startUpNews() {
         TestWorkspace ws;
         for (int n = 0; n < 33; ++n) {
-            ws.AddEntry(QStringLiteral("C%1").arg(n, 2, 10, QLatin1Char('0')));
+            ws.addEntry(QStringLiteral("C%1").arg(n, 2, 10, QLatin1Char('0')));
         }
-        ws.WriteFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
-        FakeWindow t = ws.Open();
+        ws.writeFile("config/Tilewise/Tilewise.ini", "garbage line\n[settings]\ncolumns=4\n");
+        FakeWindow t = ws.open();
         MainWindow& w = *t.window;
-        QCOMPARE(w.Game().Current().columns, 4);
-        const QString panel = w.Panel(3)->text();
+        QCOMPARE(w.game().current().columns, 4);
+        const QString panel = w.panel(3)->text();
         QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
-        QVERIFY(w.Panel(3)->toolTip().contains(ws.SettingsFile() + ".bad-"));
+        QVERIFY(w.panel(3)->toolTip().contains(ws.settingsFile() + ".bad-"));
         w.tileButton(0)->click();
         w.newGame();
-        QVERIFY(!w.Panel(3)->text().contains("32 categories"));
+        QVERIFY(!w.panel(3)->text().contains("32 categories"));
 
         TestWorkspace none; // no imgs folder at all: told once, not per board
-        FakeWindow u = none.Open();
+        FakeWindow u = none.open();
         u.window->newGame();
         QTRY_COMPARE(u.dialogs->asked.size(), 1);
         QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
-        QCOMPARE(u.window->Game().Current().categoryIndex, 1);
+        QCOMPARE(u.window->game().current().categoryIndex, 1);
     }
 
     // A new game that cannot be dealt leaves game, board and cursor as they
@@ -402,31 +402,31 @@ private slots:
     void newGames() {
         Win win(10);
         MainWindow& w = win.w();
-        win.Click(win.Mismatch(0));
-        w.FinishPictures(); // every tile's picture control made
-        const QList<int> deal = win.Deal();
-        const QString panels = win.Panel(1) + win.Panel(2);
+        win.click(win.mismatch(0));
+        w.finishPictures(); // every tile's picture control made
+        const QList<int> deal = win.deal();
+        const QString panels = win.panel(1) + win.panel(2);
         QPointer<QPushButton> tile0 = w.tileButton(0);
         QPointer<QPushButton> tile15 = w.tileButton(15);
         QPointer<TilePicture> image99 = w.tilePicture(99);
-        BoardConfig next = w.Game().Current();
+        BoardConfig next = w.game().current();
         next.columns = next.rows = 11;
-        w.SetNextGame(next);
+        w.setNextGame(next);
         w.newGame();
         QCOMPARE(win.t.dialogs->asked.size(), 1);
         QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
-        QCOMPARE(win.Deal(), deal);
-        QVERIFY(tile15 && win.FaceUp(win.Mismatch(0)));
-        QCOMPARE(win.Panel(1) + win.Panel(2), panels);
+        QCOMPARE(win.deal(), deal);
+        QVERIFY(tile15 && win.faceUp(win.mismatch(0)));
+        QCOMPARE(win.panel(1) + win.panel(2), panels);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
         next.columns = next.rows = 4;
-        w.SetNextGame(next);
+        w.setNextGame(next);
         w.newGame();
-        QCOMPARE(w.TileControls(), 16);
+        QCOMPARE(w.tileControls(), 16);
         QVERIFY(tile0 && tile0 == w.tileButton(0) && !tile15 && !image99);
-        QVERIFY(w.tilePicture(0)->Picture().isNull()); // not the last board's
-        w.FinishPictures();
+        QVERIFY(w.tilePicture(0)->picture().isNull()); // not the last board's
+        w.finishPictures();
         QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
         QCOMPARE(w.centralWidget()->findChildren<TilePicture*>().size(), 16);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -437,28 +437,28 @@ private slots:
     void pictures() {
         Win win(10);
         MainWindow& w = win.w();
-        w.FinishPictures();
-        const int decodes = w.pictureCache().Decodes();
+        w.finishPictures();
+        const int decodes = w.pictureCache().decodes();
         w.newGame();
-        w.FinishPictures();
-        QCOMPARE(w.pictureCache().Decodes(), decodes);
+        w.finishPictures();
+        QCOMPARE(w.pictureCache().decodes(), decodes);
 
         QTest::qWait(20);
-        win.ws.WriteJpeg("imgs/Animals/img007.jpg", Qt::blue);
-        win.ws.WriteGif("imgs/Animals/img008.gif");
+        win.ws.writeJpeg("imgs/Animals/img007.jpg", Qt::blue);
+        win.ws.writeGif("imgs/Animals/img008.gif");
         w.newGame();
-        w.FinishPictures();
-        QCOMPARE(w.pictureCache().Decodes(), decodes + 2);
+        w.finishPictures();
+        QCOMPARE(w.pictureCache().decodes(), decodes + 2);
         const auto colourOf = [&](int picture) {
-            return w.tilePicture(win.Deal().indexOf(picture))->Picture().toImage().pixelColor(5, 5);
+            return w.tilePicture(win.deal().indexOf(picture))->picture().toImage().pixelColor(5, 5);
         };
         QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16,
                  qPrintable(colourOf(7).name()));
         QCOMPARE(colourOf(8), QColor(Qt::red));
         QTest::qWait(20);
-        win.ws.WriteGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
+        win.ws.writeGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
         w.newGame();
-        w.FinishPictures();
+        w.finishPictures();
         QCOMPARE(colourOf(8), QColor(Qt::green));
     }
 
@@ -466,15 +466,15 @@ private slots:
     // drawn, its font goes on every tile; a new board keeps family and italic.
     void realDialogs() {
         TestWorkspace ws;
-        ws.AddEntry("Animals"); // a category: no box about its absence
-        MainWindow::Services services{ws.Path(), ws.SettingsFile(), nullptr, nullptr,
+        ws.addEntry("Animals"); // a category: no box about its absence
+        MainWindow::Services services{ws.path(), ws.settingsFile(), nullptr, nullptr,
                                       std::make_unique<FakeSound>()};
         MainWindow w(std::move(services));
         const QString drawnIn = QFontInfo(w.tileButton(0)->font()).family();
         QtDialogs dialogs;
         for (const bool ok : {false, true}) {
             QFont picked;
-            QVERIFY(WithModal([&] { w.chooseTileFont(); },
+            QVERIFY(withModal([&] { w.chooseTileFont(); },
                               [&](QDialog& d) {
                                   picked = qobject_cast<QFontDialog*>(&d)->currentFont();
                                   picked.setStyleName(QStringLiteral("Italic"));
@@ -488,23 +488,23 @@ private slots:
                 QCOMPARE(w.tileButton(i)->font().pointSize(), ok ? picked.pointSize() : 37);
             }
             QString typed = "unset";
-            QVERIFY(WithModal([&] { typed = dialogs.inputBox(nullptr, "Name?", "Score", "Grace"); },
+            QVERIFY(withModal([&] { typed = dialogs.inputBox(nullptr, "Name?", "Score", "Grace"); },
                               [&](QDialog& d) {
                                   QCOMPARE(qobject_cast<QInputDialog*>(&d)->labelText(), "Name?");
                                   ok ? d.accept() : d.reject();
                               }));
             QCOMPARE(typed, ok ? QString("Grace") : QString());
         }
-        BoardConfig next = w.Game().Current();
+        BoardConfig next = w.game().current();
         next.columns = next.rows = 6;
-        w.SetNextGame(next);
+        w.setNextGame(next);
         w.newGame();
         for (int i = 0; i < 36; ++i) {
             QVERIFY(w.tileButton(i)->font().italic() && !w.tileButton(i)->font().bold());
             QCOMPARE(w.tileButton(i)->font().pointSize(), 31);
             QCOMPARE(QFontInfo(w.tileButton(i)->font()).family(), drawnIn);
         }
-        QVERIFY(WithModal([&] { dialogs.messageBox(nullptr, "You Finished.", "Congratulations!"); },
+        QVERIFY(withModal([&] { dialogs.messageBox(nullptr, "You Finished.", "Congratulations!"); },
                           [](QDialog& d) {
                               auto* box = qobject_cast<QMessageBox*>(&d);
                               QCOMPARE(box->text(), QString("You Finished."));

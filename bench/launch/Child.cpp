@@ -45,35 +45,35 @@ Child::Child(const std::vector<std::string>& command) {
 }
 
 Child::~Child() {
-    if (!Running()) {
+    if (!running()) {
         return;
     }
     kill(pid_, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (Running() && std::chrono::steady_clock::now() < deadline) {
+    while (running() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (Running()) {
+    if (running()) {
         kill(pid_, SIGKILL);
         waitpid(pid_, &status_, 0);
     }
 }
 
-bool Child::Running() {
+bool Child::running() {
     if (!ended_ && waitpid(pid_, &status_, WNOHANG) == pid_) {
         ended_ = true;
     }
     return !ended_;
 }
 
-std::string Child::Ending() const {
+std::string Child::ending() const {
     if (WIFSIGNALED(status_)) {
         return "was killed by signal " + std::to_string(WTERMSIG(status_));
     }
     return "exited with status " + std::to_string(WEXITSTATUS(status_));
 }
 
-long Child::ResidentKiB() const {
+long Child::residentKiB() const {
     // The line reads "VmRSS:	   41236 kB".
     std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
     std::string key;

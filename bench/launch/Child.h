@@ -17,12 +17,12 @@ public:
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
 
-    // False once the program has ended; Ending() then tells how.
-    bool Running();
-    std::string Ending() const;
+    // False once the program has ended; ending() then tells how.
+    bool running();
+    std::string ending() const;
 
     // VmRSS from /proc/<pid>/status in kibibytes; -1 when it has none.
-    long ResidentKiB() const;
+    long residentKiB() const;
 
 private:
     pid_t pid_ = -1;

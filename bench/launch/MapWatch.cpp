@@ -33,11 +33,11 @@ MapWatch::MapWatch() : connection_(xcb_connect(nullptr, nullptr), xcb_disconnect
     }
 }
 
-bool MapWatch::WaitForMap(Clock::time_point deadline, const std::function<bool()>& running) {
+bool MapWatch::waitForMap(Clock::time_point deadline, const std::function<bool()>& running) {
     while (true) {
         // Events that xcb has already read sit in its queue, not on the socket.
         while (const XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(connection_.get())}) {
-            if (Handle(*event)) {
+            if (handle(*event)) {
                 return true;
             }
         }
@@ -52,7 +52,7 @@ bool MapWatch::WaitForMap(Clock::time_point deadline, const std::function<bool()
     }
 }
 
-bool MapWatch::Handle(const xcb_generic_event_t& event) {
+bool MapWatch::handle(const xcb_generic_event_t& event) {
     // The top bit marks events sent by another client; they count alike.
     switch (event.response_type & 0x7f) {
     case XCB_CREATE_NOTIFY: {

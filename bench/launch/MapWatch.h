@@ -21,14 +21,14 @@ public:
 
     // Handles events until a counted window is mapped (true) or the deadline
     // passes or `running` answers false (false).
-    bool WaitForMap(Clock::time_point deadline, const std::function<bool()>& running);
+    bool waitForMap(Clock::time_point deadline, const std::function<bool()>& running);
 
-    int Maps() const { return maps_; }
-    Clock::time_point FirstMap() const { return firstMap_; }
+    int maps() const { return maps_; }
+    Clock::time_point firstMap() const { return firstMap_; }
 
 private:
     // True when the event maps a counted window.
-    bool Handle(const xcb_generic_event_t& event);
+    bool handle(const xcb_generic_event_t& event);
 
     std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)> connection_;
     std::set<xcb_window_t> created_;

@@ -24,7 +24,7 @@ struct Options {
     std::vector<std::string> command;
 };
 
-Options Parse(int argc, char* argv[]) {
+Options parse(int argc, char* argv[]) {
     Options options;
     int next = 1;
     if (next + 1 < argc && std::string(argv[next]) == "--timeout") {
@@ -39,29 +39,29 @@ Options Parse(int argc, char* argv[]) {
     return options;
 }
 
-int Measure(const Options& options) {
+int measure(const Options& options) {
     MapWatch watch;
     const auto start = MapWatch::Clock::now();
     Child child(options.command);
-    const auto running = [&child] { return child.Running(); };
-    if (!watch.WaitForMap(start + options.timeout, running)) {
-        if (!child.Running()) {
-            throw std::runtime_error(options.command.front() + " " + child.Ending() +
+    const auto running = [&child] { return child.running(); };
+    if (!watch.waitForMap(start + options.timeout, running)) {
+        if (!child.running()) {
+            throw std::runtime_error(options.command.front() + " " + child.ending() +
                                      " before it mapped a window");
         }
         throw std::runtime_error(options.command.front() + " mapped no window within " +
                                  std::to_string(options.timeout.count()) + " s");
     }
     // Later windows, such as a message box over the main one, are counted.
-    while (watch.WaitForMap(watch.FirstMap() + std::chrono::seconds(1), running)) {
+    while (watch.waitForMap(watch.firstMap() + std::chrono::seconds(1), running)) {
     }
-    const long kib = child.ResidentKiB();
-    if (!child.Running() || kib < 0) {
-        throw std::runtime_error(options.command.front() + " " + child.Ending() +
+    const long kib = child.residentKiB();
+    if (!child.running() || kib < 0) {
+        throw std::runtime_error(options.command.front() + " " + child.ending() +
                                  " within a second of mapping its window");
     }
-    const std::chrono::duration<double, std::milli> ms = watch.FirstMap() - start;
-    std::printf("ms %.2f rss_kib %ld windows %d\n", ms.count(), kib, watch.Maps());
+    const std::chrono::duration<double, std::milli> ms = watch.firstMap() - start;
+    std::printf("ms %.2f rss_kib %ld windows %d\n", ms.count(), kib, watch.maps());
     return 0;
 }
 
@@ -69,7 +69,7 @@ int Measure(const Options& options) {
 
 int main(int argc, char* argv[]) {
     try {
-        return Measure(Parse(argc, argv));
+        return measure(parse(argc, argv));
     } catch (const std::invalid_argument& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;

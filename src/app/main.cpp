@@ -20,10 +20,10 @@ namespace {
 
 // Saves a picture of the window once its first board shows all it can, and
 // ends the program: 0 when every picture could be shown.
-void SaveScreenshotWhenShown(MainWindow& window, const QString& file) {
-    QObject::connect(&window, &MainWindow::PicturesShown, &window, [&window, file] {
+void saveScreenshotWhenShown(MainWindow& window, const QString& file) {
+    QObject::connect(&window, &MainWindow::picturesShown, &window, [&window, file] {
         const bool saved = window.grab().save(file, "PNG");
-        const QStringList missing = window.MissingPictures();
+        const QStringList missing = window.missingPictures();
         if (!saved) {
             std::fprintf(stderr, "tilewise: cannot write %s\n", qPrintable(file));
         } else if (!missing.isEmpty()) {
@@ -37,7 +37,7 @@ void SaveScreenshotWhenShown(MainWindow& window, const QString& file) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qInstallMessageHandler(&FilterMessages);
+    qInstallMessageHandler(&filterMessages);
     QCoreApplication::setOrganizationName(QStringLiteral("Tilewise"));
     QCoreApplication::setApplicationName(QStringLiteral("Tilewise"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWISE_VERSION));
@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const CommandLine line = CommandLine::Parse(arguments);
+    const CommandLine line = CommandLine::parse(arguments);
     if (!line.ok || line.done) {
         std::fputs(qPrintable(line.message), line.ok ? stdout : stderr);
         return line.ok ? 0 : 2;
@@ -53,9 +53,9 @@ int main(int argc, char* argv[]) {
     if (!line.checkPictures.isEmpty()) {
         const QCoreApplication app(argc, argv);
         QTextStream out(stdout);
-        return CheckPictures(line.checkPictures, out);
+        return checkPictures(line.checkPictures, out);
     }
-    if (!CommandLine::DisplayNamed(arguments)) {
+    if (!CommandLine::displayNamed(arguments)) {
         std::fprintf(stderr, "%s\n", kNoDisplay);
         return 1;
     }
@@ -74,17 +74,17 @@ int main(int argc, char* argv[]) {
     WarmUp fonts([] { FcInit(); });
     const WarmUp bus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
-    fonts.Wait();
+    fonts.wait();
     QApplication::setStyle(new QuietStyle);
     // Every window, the standard boxes included, carries the program's icon.
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(appIcon());
     MainWindow::Services services;
     services.dataFolder =
-        DataFolder::Resolve(QDir::currentPath(), QApplication::applicationDirPath());
-    services.settingsFile = SettingsStore::UserFile();
+        DataFolder::resolve(QDir::currentPath(), QApplication::applicationDirPath());
+    services.settingsFile = SettingsStore::userFile();
     MainWindow window(std::move(services));
     if (!line.screenshot.isEmpty()) {
-        SaveScreenshotWhenShown(window, line.screenshot);
+        saveScreenshotWhenShown(window, line.screenshot);
     }
     window.show();
     return QApplication::exec();

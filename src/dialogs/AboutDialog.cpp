@@ -10,38 +10,38 @@
 AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tilewise"));
-    SetClientSize(4185, 2760);
+    setClientSize(4185, 2760);
 
-    QLabel* iconLabel = AddLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
-    iconLabel->setPixmap(AppIcon().pixmap(32, 32));
+    QLabel* iconLabel = addLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
+    iconLabel->setPixmap(appIcon().pixmap(32, 32));
 
-    nameLabel_ = AddLabel(this, "lblAppName", QStringLiteral("AppName"), 180, 720, 2535, 255);
+    nameLabel_ = addLabel(this, "lblAppName", QStringLiteral("AppName"), 180, 720, 2535, 255);
     QFont bold = nameLabel_->font();
     bold.setBold(true);
     nameLabel_->setFont(bold);
     versionLabel_ =
-        AddLabel(this, "lblAppVersion", QStringLiteral("version x.xx"), 180, 960, 2535, 195);
+        addLabel(this, "lblAppVersion", QStringLiteral("version x.xx"), 180, 960, 2535, 195);
     dateLabel_ =
-        AddLabel(this, "lblAppDate", QStringLiteral("November xx, 2000"), 180, 1140, 2535, 195);
-    descriptionLabel_ = AddLabel(this, "lblAppDescription",
+        addLabel(this, "lblAppDate", QStringLiteral("November xx, 2000"), 180, 1140, 2535, 195);
+    descriptionLabel_ = addLabel(this, "lblAppDescription",
                                  QStringLiteral("Application Description"), 180, 1500, 2535, 195);
 
     // A rule from (120, 1860) to (4080, 1860), drawn as a sunken line.
-    auto* Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    const double dpi = Twips::LogicalDpi(this);
-    const int left = Twips::ToPixels(120, dpi);
-    Line1->setGeometry(left, Twips::ToPixels(1860, dpi), Twips::ToPixels(4080, dpi) - left, 2);
+    auto* line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::HLine);
+    line1->setFrameShadow(QFrame::Sunken);
+    const double dpi = Twips::logicalDpi(this);
+    const int left = Twips::toPixels(120, dpi);
+    line1->setGeometry(left, Twips::toPixels(1860, dpi), Twips::toPixels(4080, dpi) - left, 2);
 
     // The credit for the tile pictures, which the build renders from an emoji font.
-    AddLabel(this, "Label5", QStringLiteral("Pictures rendered from"), 180, 1920, 2535, 195);
-    AddLabel(this, "Label6",
+    addLabel(this, "Label5", QStringLiteral("Pictures rendered from"), 180, 1920, 2535, 195);
+    addLabel(this, "Label6",
              QStringLiteral("Noto Color Emoji (Google),\nSIL Open Font License 1.1."), 180, 2220,
              2595, 435);
 
-    QPushButton* okButton = AddButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
+    QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
     connect(okButton, &QPushButton::clicked, this, &AboutDialog::okClicked);
     okButton->setFocus();
 

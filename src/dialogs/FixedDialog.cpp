@@ -8,31 +8,31 @@
 #include <QPushButton>
 
 FixedDialog::FixedDialog(QWidget* parent) : QDialog(parent) {
-    setFont(DialogFont());
+    setFont(dialogFont());
 }
 
-void FixedDialog::SetClientSize(int widthTwips, int heightTwips) {
-    const double dpi = Twips::LogicalDpi(this);
-    setFixedSize(Twips::ToPixels(widthTwips, dpi), Twips::ToPixels(heightTwips, dpi));
+void FixedDialog::setClientSize(int widthTwips, int heightTwips) {
+    const double dpi = Twips::logicalDpi(this);
+    setFixedSize(Twips::toPixels(widthTwips, dpi), Twips::toPixels(heightTwips, dpi));
 }
 
-QLabel* FixedDialog::AddLabel(QWidget* parent, const char* name, const QString& text, int left,
+QLabel* FixedDialog::addLabel(QWidget* parent, const char* name, const QString& text, int left,
                               int top, int width, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::Place(label, left, top, width, height);
+    Twips::place(label, left, top, width, height);
     return label;
 }
 
-QPushButton* FixedDialog::AddButton(QWidget* parent, const char* name, const QString& caption,
+QPushButton* FixedDialog::addButton(QWidget* parent, const char* name, const QString& caption,
                                     int left, int top, int width, int height) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setDefault(false);
-    Twips::Place(button, left, top, width, height);
+    Twips::place(button, left, top, width, height);
     return button;
 }
 

@@ -16,14 +16,14 @@ public:
     explicit FixedDialog(QWidget* parent = nullptr);
 
 protected:
-    void SetClientSize(int widthTwips, int heightTwips);
+    void setClientSize(int widthTwips, int heightTwips);
 
     // Plain-text labels, so that a name typed by a player shows as typed;
     // the text starts at the top left, as the designs assume.
-    static QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left,
+    static QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left,
                             int top, int width, int height);
     // A command button that never becomes the dialog's default.
-    static QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+    static QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
                                   int left, int top, int width, int height);
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -40,38 +40,38 @@ constexpr std::array<Option, 7> kBoardSizes{{
     {"optBoardSize10x10", "10 x 10", 10, 1140, 780, 855, 255},
 }};
 
-QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
+QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
                     int width, int height) {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(QLatin1String(name));
-    Twips::Place(frame, left, top, width, height);
+    Twips::place(frame, left, top, width, height);
     return frame;
 }
 
 // Adds the option buttons to the frame and the group, returning them in
 // order for the tab chain.
 template <std::size_t N>
-std::array<QWidget*, N> AddOptions(QGroupBox* frame, QButtonGroup* group,
+std::array<QWidget*, N> addOptions(QGroupBox* frame, QButtonGroup* group,
                                    const std::array<Option, N>& options) {
     std::array<QWidget*, N> buttons{};
     for (std::size_t k = 0; k < N; ++k) {
         const Option& o = options.at(k);
         auto* button = new QRadioButton(QString::fromLatin1(o.caption), frame);
         button->setObjectName(QLatin1String(o.name));
-        Twips::Place(button, o.left, o.top, o.width, o.height);
+        Twips::place(button, o.left, o.top, o.width, o.height);
         group->addButton(button, o.id);
         buttons.at(k) = button;
     }
     return buttons;
 }
 
-QComboBox* AddCombo(QWidget* parent, const char* name, bool editable, int left, int top, int width,
+QComboBox* addCombo(QWidget* parent, const char* name, bool editable, int left, int top, int width,
                     int height) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    Twips::Place(combo, left, top, width, height);
+    Twips::place(combo, left, top, width, height);
     return combo;
 }
 
@@ -79,35 +79,35 @@ QComboBox* AddCombo(QWidget* parent, const char* name, bool editable, int left, 
 
 PreferencesDialog::PreferencesDialog(GameState& game, QWidget* parent)
     : FixedDialog(parent), game_(game) {
-    BuildDesign();
+    buildDesign();
     load();
 }
 
-void PreferencesDialog::BuildDesign() {
+void PreferencesDialog::buildDesign() {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Preferences"));
     // The players row lies below this client area, out of sight but still
     // reached by Tab and by its access key.
-    SetClientSize(5160, 2145);
+    setClientSize(5160, 2145);
 
-    QLabel* Label3 = AddLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
-    QPushButton* okButton = AddButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
+    QLabel* label3 = addLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
+    QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
     QPushButton* cancelButton =
-        AddButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
-    QGroupBox* Frame1 = AddFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
-    QGroupBox* Frame2 = AddFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
+        addButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
+    QGroupBox* frame1 = addFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
+    QGroupBox* frame2 = addFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
     matches_ = new QButtonGroup(this);
-    const auto matchButtons = AddOptions(Frame2, matches_, kMatches);
-    categoryBox_ = AddCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
+    const auto matchButtons = addOptions(frame2, matches_, kMatches);
+    categoryBox_ = addCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
     boardSizes_ = new QButtonGroup(this);
-    const auto sizeButtons = AddOptions(Frame1, boardSizes_, kBoardSizes);
+    const auto sizeButtons = addOptions(frame1, boardSizes_, kBoardSizes);
     QPushButton* defaultButton =
-        AddButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
-    QLabel* Label1 = AddLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
-    playersBox_ = AddCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
+        addButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
+    QLabel* label1 = addLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
+    playersBox_ = addCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
 
-    Label3->setBuddy(categoryBox_);
-    Label1->setBuddy(playersBox_);
+    label3->setBuddy(categoryBox_);
+    label1->setBuddy(playersBox_);
 
     QList<QWidget*> chain{okButton, cancelButton};
     chain.append(QList<QWidget*>(matchButtons.begin(), matchButtons.end()));
@@ -125,7 +125,7 @@ void PreferencesDialog::BuildDesign() {
 }
 
 void PreferencesDialog::load() {
-    const BoardConfig& next = game_.Next();
+    const BoardConfig& next = game_.next();
     const int columns = next.columns;
     boardSizes_->button(columns >= 4 && columns <= 10 ? columns : 4)->setChecked(true);
 
@@ -149,7 +149,7 @@ void PreferencesDialog::load() {
 }
 
 void PreferencesDialog::okClicked() {
-    BoardConfig next = game_.Next();
+    BoardConfig next = game_.next();
     if (const int size = boardSizes_->checkedId(); size != -1) {
         next.columns = static_cast<std::int16_t>(size);
     }
@@ -161,8 +161,8 @@ void PreferencesDialog::okClicked() {
     // name no picture folder at all, so the category stays the first.
     next.categoryIndex = static_cast<std::int16_t>(
         categoryBox_->currentIndex() == -1 ? 1 : categoryBox_->currentIndex() + 1);
-    next.players = static_cast<std::int16_t>(PlayersPosition() + 1);
-    game_.SetNext(next);
+    next.players = static_cast<std::int16_t>(playersPosition() + 1);
+    game_.setNext(next);
     accept();
 }
 
@@ -177,6 +177,6 @@ void PreferencesDialog::defaultClicked() {
     playersBox_->setCurrentIndex(0);
 }
 
-int PreferencesDialog::PlayersPosition() const {
+int PreferencesDialog::playersPosition() const {
     return playersBox_->findText(playersBox_->currentText(), Qt::MatchExactly);
 }

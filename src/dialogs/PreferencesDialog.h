@@ -15,7 +15,7 @@ public:
     explicit PreferencesDialog(GameState& game, QWidget* parent = nullptr);
 
 private:
-    void BuildDesign();
+    void buildDesign();
     void load();
     void okClicked();
     void cancelClicked();
@@ -23,7 +23,7 @@ private:
 
     // The list position of the text in the players box: -1 for typed text
     // that names no item, so a count outside 1 to 4 can never come out.
-    int PlayersPosition() const;
+    int playersPosition() const;
 
     GameState& game_;
     QButtonGroup* boardSizes_ = nullptr; // ids are the sizes 4 to 10

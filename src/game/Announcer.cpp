@@ -8,7 +8,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Announcer::Announce(const QString& text) {
+void Announcer::announce(const QString& text) {
     hide();
     text_ = text;
     // The accessibility bridge keeps names it has read; this one has changed.

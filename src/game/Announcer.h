@@ -12,8 +12,8 @@ class Announcer final : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    void Announce(const QString& text);
-    QString Text() const { return text_; }
+    void announce(const QString& text);
+    QString text() const { return text_; }
 
 private:
     QString text_;

@@ -4,10 +4,10 @@
 
 #include <QPixmap>
 
-QIcon AppIcon() {
+QIcon appIcon() {
     QIcon icon;
     for (int side : {16, 32, 48, 64}) {
-        icon.addPixmap(QPixmap::fromImage(IconDesign::Render(side)));
+        icon.addPixmap(QPixmap::fromImage(IconDesign::render(side)));
     }
     return icon;
 }

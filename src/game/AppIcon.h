@@ -3,4 +3,4 @@
 #include <QIcon>
 
 // The program's icon, carried by every window: four tiles, one turned over.
-QIcon AppIcon();
+QIcon appIcon();

@@ -20,14 +20,14 @@ struct Span {
     int length;
 };
 
-Span ToPixels(int fromTwips, int lengthTwips, double dpi) {
-    const int start = Twips::ToPixels(fromTwips, dpi);
-    return {start, Twips::ToPixels(fromTwips + lengthTwips, dpi) - start};
+Span toPixels(int fromTwips, int lengthTwips, double dpi) {
+    const int start = Twips::toPixels(fromTwips, dpi);
+    return {start, Twips::toPixels(fromTwips + lengthTwips, dpi) - start};
 }
 
 // The spoken names of a category's pictures, one a line, from its names.txt
 // when it has one.
-QStringList PictureNames(const QString& category) {
+QStringList pictureNames(const QString& category) {
     QFile file(category + QStringLiteral("/names.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
@@ -41,38 +41,38 @@ QStringList PictureNames(const QString& category) {
 
 } // namespace
 
-QString MainWindow::PictureFile(int pictureNumber) const {
-    return FolderListing::ShownFile(
+QString MainWindow::pictureFile(int pictureNumber) const {
+    return FolderListing::shownFile(
         dataFolder_ + (pictureNumber == -1
                            ? QStringLiteral("/free")
-                           : QStringLiteral("/imgs/") + game_.CategoryName() + QLatin1Char('/') +
-                                 FolderListing::PictureBase(pictureNumber)));
+                           : QStringLiteral("/imgs/") + game_.categoryName() + QLatin1Char('/') +
+                                 FolderListing::pictureBase(pictureNumber)));
 }
 
-void MainWindow::LoadImages() {
-    const double dpi = Twips::LogicalDpi(this);
+void MainWindow::loadImages() {
+    const double dpi = Twips::logicalDpi(this);
     const qreal ratio = devicePixelRatioF();
-    const int columns = game_.Current().columns;
+    const int columns = game_.current().columns;
     // The client area starts below the menu bar and ends at the status bar.
     const BoardGeometry g =
-        ComputeBoardGeometry(Twips::FromPixels(client_->width(), dpi),
-                             Twips::FromPixels(client_->height(), dpi), columns, columns);
+        computeBoardGeometry(Twips::fromPixels(client_->width(), dpi),
+                             Twips::fromPixels(client_->height(), dpi), columns, columns);
 
     // Every picture is decoded once, at the board's nominal tile size.
-    const QSize pixels = (QSizeF(Twips::ToPixels(g.W, dpi), Twips::ToPixels(g.H, dpi)) * ratio)
+    const QSize pixels = (QSizeF(Twips::toPixels(g.w, dpi), Twips::toPixels(g.h, dpi)) * ratio)
                              .toSize()
                              .expandedTo(QSize(1, 1));
     int x = kBoardMargin;
     int y = kBoardMargin;
-    const int tiles = game_.TileCount();
+    const int tiles = game_.tileCount();
     pending_.clear();
     missing_.clear();
     standIns_.clear();
-    pictureNames_ = PictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.CategoryName());
+    pictureNames_ = pictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.categoryName());
 
     // The tiles' numbers: the chosen font at the board's size, not bold.
     QFont font = buttons_.front()->font();
-    font.setPointSize(g.F);
+    font.setPointSize(g.f);
     font.setBold(false);
 
     client_->setUpdatesEnabled(false);
@@ -85,8 +85,8 @@ void MainWindow::LoadImages() {
             tilePictures_.append(nullptr);
         }
 
-        const Span across = ToPixels(x, g.W, dpi);
-        const Span down = ToPixels(y, g.H, dpi);
+        const Span across = toPixels(x, g.w, dpi);
+        const Span down = toPixels(y, g.h, dpi);
         const QRect place(across.start, down.start, across.length, down.length);
 
         QPushButton* button = buttons_.at(i);
@@ -98,83 +98,83 @@ void MainWindow::LoadImages() {
         if (TilePicture* picture = tilePicture(i)) { // element 0, kept from board to board
             picture->setGeometry(place);
             picture->setVisible(true);
-            picture->SetPicture(QPixmap());
+            picture->setPicture(QPixmap());
         }
-        NameForScreenReaders(i);
-        ShowFace(i);
+        nameForScreenReaders(i);
+        showFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
         // once for a tile clicked before its turn came.
         pending_.append({i, pixels, (QSizeF(place.size()) * ratio).toSize()});
 
         if (i % columns == columns - 1) {
-            y += g.H;
+            y += g.h;
             x = kBoardMargin;
         } else {
-            x += g.W;
+            x += g.w;
         }
     }
     client_->setUpdatesEnabled(true);
 
-    SetBoardNotices({});
+    setBoardNotices({});
     // Free tiles lie face up: theirs are the first pictures decoded.
     std::stable_partition(pending_.begin(), pending_.end(),
-                          [this](const PendingPicture& p) { return game_.IsFaceUp(p.tile); });
+                          [this](const PendingPicture& p) { return game_.isFaceUp(p.tile); });
     if (onScreen_) {
         decodeTimer_->start();
     }
-    FocusTile(game_.FirstFaceDown());
-    UpdateStatusBar();
+    focusTile(game_.firstFaceDown());
+    updateStatusBar();
 }
 
-void MainWindow::ShowFace(int tile) {
-    tileButton(tile)->setVisible(!game_.IsFaceUp(tile));
+void MainWindow::showFace(int tile) {
+    tileButton(tile)->setVisible(!game_.isFaceUp(tile));
 }
 
-void MainWindow::MakePicture(int tile) {
+void MainWindow::makePicture(int tile) {
     auto* picture = new TilePicture(client_);
     picture->setObjectName(QStringLiteral("imgs"));
     picture->setGeometry(tileButton(tile)->geometry());
-    picture->SetCover(tileButton(tile));
+    picture->setCover(tileButton(tile));
     picture->stackUnder(tileButton(tile));
     tilePictures_.replace(tile, picture);
-    NamePicture(tile);
+    namePicture(tile);
     picture->show();
 }
 
 // Joined piece by piece: arg() would parse a pattern for every tile.
-QString MainWindow::TilePlace(int tile) const {
-    const int columns = game_.Current().columns;
+QString MainWindow::tilePlace(int tile) const {
+    const int columns = game_.current().columns;
     return QStringLiteral(", row ") + QString::number(tile / columns + 1) +
            QStringLiteral(", column ") + QString::number(tile % columns + 1);
 }
 
-void MainWindow::NameForScreenReaders(int tile) {
+void MainWindow::nameForScreenReaders(int tile) {
     tileButton(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
-    tileButton(tile)->setAccessibleDescription(QStringLiteral("Face down") + TilePlace(tile));
+    tileButton(tile)->setAccessibleDescription(QStringLiteral("Face down") + tilePlace(tile));
     if (tilePicture(tile) != nullptr) {
-        NamePicture(tile);
+        namePicture(tile);
     }
 }
 
-void MainWindow::NamePicture(int tile) {
+void MainWindow::namePicture(int tile) {
     tilePicture(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1) +
-                                         QStringLiteral(": ") + PictureName(tile));
-    tilePicture(tile)->setAccessibleDescription(QStringLiteral("Face up") + TilePlace(tile));
+                                         QStringLiteral(": ") + pictureName(tile));
+    tilePicture(tile)->setAccessibleDescription(QStringLiteral("Face up") + tilePlace(tile));
 }
 
-QString MainWindow::PictureName(int tile) const {
-    const int picture = game_.TileImage(tile);
+QString MainWindow::pictureName(int tile) const {
+    const int picture = game_.tileImage(tile);
     if (picture < 0) {
         return QStringLiteral("free");
     }
     const QString name = pictureNames_.value(picture);
-    return name.isEmpty() ? FolderListing::PictureBase(picture) : name;
+    return name.isEmpty() ? FolderListing::pictureBase(picture) : name;
 }
 
-void MainWindow::UnloadImages() {
+void MainWindow::unloadImages() {
     pending_.clear();
     decodeTimer_->stop();
-    for (int i = 1; i < TileControls(); ++i) {
+    for (int i = 1; i < tileControls(); ++i) {
         delete buttons_.at(i);
         delete tilePictures_.at(i);
     }

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-BoardGeometry ComputeBoardGeometry(int clientWidth, int statusBarTop, int columns, int rows) {
+BoardGeometry computeBoardGeometry(int clientWidth, int statusBarTop, int columns, int rows) {
     BoardGeometry g;
-    g.W = static_cast<int>(std::nearbyint(double(clientWidth - kBoardMargin) / columns));
-    g.H = static_cast<int>(std::nearbyint(double(statusBarTop - kBoardMargin) / rows));
-    g.F = static_cast<int>(std::nearbyint(2.0 * g.H / 3.0 / 20.0));
+    g.w = static_cast<int>(std::nearbyint(double(clientWidth - kBoardMargin) / columns));
+    g.h = static_cast<int>(std::nearbyint(double(statusBarTop - kBoardMargin) / rows));
+    g.f = static_cast<int>(std::nearbyint(2.0 * g.h / 3.0 / 20.0));
     return g;
 }

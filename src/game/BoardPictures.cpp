@@ -13,7 +13,7 @@ namespace {
 // The notice for pictures a board could not show: the first file's name in
 // the panel, the paths in full (the first ten) in its tool tip. Built in one
 // step, so that a name holding "%1" stays as it is.
-QList<MainWindow::Notice> MissingNotice(const QStringList& files) {
+QList<MainWindow::Notice> missingNotice(const QStringList& files) {
     if (files.isEmpty()) {
         return {};
     }
@@ -35,7 +35,7 @@ QList<MainWindow::Notice> MissingNotice(const QStringList& files) {
 
 } // namespace
 
-void MainWindow::ShowPicture(int tile) {
+void MainWindow::showPicture(int tile) {
     const auto found = std::find_if(pending_.begin(), pending_.end(),
                                     [tile](const PendingPicture& p) { return p.tile == tile; });
     if (found == pending_.end()) {
@@ -47,44 +47,44 @@ void MainWindow::ShowPicture(int tile) {
     // Decoded once at the nominal size and kept; a tile a pixel off gets a
     // stretched copy, so painting never scales.
     // The file is looked for here, in idle time, not while the board is made.
-    const int number = game_.TileImage(tile);
-    const QString file = PictureFile(number);
-    QPixmap pixmap = pictureCache_.Load(file, picture.pixels, picture.shown, ratio);
+    const int number = game_.tileImage(tile);
+    const QString file = pictureFile(number);
+    QPixmap pixmap = pictureCache_.load(file, picture.pixels, picture.shown, ratio);
     if (pixmap.isNull()) {
         if (!missing_.contains(file)) {
             missing_.append(file);
         }
         QPixmap& standIn = standIns_[{number, picture.shown.width(), picture.shown.height()}];
         if (standIn.isNull()) {
-            standIn = DrawPlaceholder(number, picture.shown, ratio, tileButton(tile)->font());
+            standIn = drawPlaceholder(number, picture.shown, ratio, tileButton(tile)->font());
         }
         pixmap = standIn;
     }
     pixmap.setDevicePixelRatio(ratio);
     if (tilePicture(tile) == nullptr) {
-        MakePicture(tile);
+        makePicture(tile);
     }
-    tilePicture(tile)->SetPicture(pixmap);
+    tilePicture(tile)->setPicture(pixmap);
     if (pending_.isEmpty()) {
         decodeTimer_->stop();
         // Told once every picture has been tried, and held until the next
         // click; a board with all its pictures leaves the panel as it is.
-        if (const QList<Notice> notices = MissingNotice(missing_); !notices.isEmpty()) {
-            SetBoardNotices(notices);
-            ShowStatus(QString());
+        if (const QList<Notice> notices = missingNotice(missing_); !notices.isEmpty()) {
+            setBoardNotices(notices);
+            showStatus(QString());
         }
-        emit PicturesShown();
+        emit picturesShown();
     }
 }
 
-void MainWindow::ShowNextPicture() {
+void MainWindow::showNextPicture() {
     if (!pending_.isEmpty()) {
-        ShowPicture(pending_.front().tile);
+        showPicture(pending_.front().tile);
     }
 }
 
-void MainWindow::FinishPictures() {
+void MainWindow::finishPictures() {
     while (!pending_.isEmpty()) {
-        ShowNextPicture();
+        showNextPicture();
     }
 }

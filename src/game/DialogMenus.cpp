@@ -11,17 +11,17 @@
 // over this window, which also centres it, and gone when the call returns.
 
 void MainWindow::showHighScores() {
-    HighScoresDialog dialog(game_.Current(), store_.Read(), this);
+    HighScoresDialog dialog(game_.current(), store_.read(), this);
     dialog.exec();
 }
 
 void MainWindow::editPreferences() {
-    game_.OfferCurrentAsNext();
+    game_.offerCurrentAsNext();
     {
         PreferencesDialog dialog(game_, this);
         dialog.exec();
     }
-    if (game_.NextDiffers()) {
+    if (game_.nextDiffers()) {
         newGame();
     }
 }
@@ -32,11 +32,11 @@ void MainWindow::chooseTileFont() {
     // tiles to the dialog's fallback.
     QFont initial = tileButton(0)->font();
     initial.setFamily(QFontInfo(initial).family());
-    const std::optional<QFont> chosen = dialogs_->ChooseFont(this, initial);
+    const std::optional<QFont> chosen = dialogs_->chooseFont(this, initial);
     if (!chosen) {
         return;
     }
-    for (int i = 0; i < game_.TileCount(); ++i) {
+    for (int i = 0; i < game_.tileCount(); ++i) {
         QPushButton* tile = tileButton(i);
         QFont font = tile->font();
         font.setFamily(chosen->family());

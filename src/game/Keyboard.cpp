@@ -10,16 +10,16 @@ constexpr int kMaxTypedDigits = 3;
 } // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (!TileKey(*event)) {
+    if (!tileKey(*event)) {
         QMainWindow::keyPressEvent(event);
     }
 }
 
-int MainWindow::FocusedTile() const {
+int MainWindow::focusedTile() const {
     return static_cast<int>(buttons_.indexOf(qobject_cast<QPushButton*>(focusWidget())));
 }
 
-void MainWindow::FocusTile(int tile) {
+void MainWindow::focusTile(int tile) {
     if (tile >= 0) {
         tileButton(tile)->setFocus(Qt::OtherFocusReason);
     } else {
@@ -27,13 +27,13 @@ void MainWindow::FocusTile(int tile) {
     }
 }
 
-bool MainWindow::TileKey(const QKeyEvent& event) {
-    const int focused = FocusedTile();
+bool MainWindow::tileKey(const QKeyEvent& event) {
+    const int focused = focusedTile();
     const auto move = [&](Direction direction) {
         const int to =
-            focused < 0 ? game_.FirstFaceDown() : game_.NearestFaceDown(focused, direction);
+            focused < 0 ? game_.firstFaceDown() : game_.nearestFaceDown(focused, direction);
         if (to >= 0) {
-            FocusTile(to);
+            focusTile(to);
         }
         return true;
     };
@@ -47,15 +47,15 @@ bool MainWindow::TileKey(const QKeyEvent& event) {
     case Qt::Key_Down:
         return move(Direction::Down);
     case Qt::Key_Home:
-        FocusTile(game_.FirstFaceDown());
+        focusTile(game_.firstFaceDown());
         return true;
     case Qt::Key_End:
-        FocusTile(game_.LastFaceDown());
+        focusTile(game_.lastFaceDown());
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!typed_.isEmpty()) {
-            TurnTypedTile();
+            turnTypedTile();
         } else if (focused >= 0) {
             tileButton(focused)->click();
         }
@@ -66,7 +66,7 @@ bool MainWindow::TileKey(const QKeyEvent& event) {
             return false;
         }
         event.key() == Qt::Key_Escape ? typed_.clear() : typed_.chop(1);
-        ShowStatus(typed_.isEmpty() ? QString() : QStringLiteral("Tile number: ") + typed_);
+        showStatus(typed_.isEmpty() ? QString() : QStringLiteral("Tile number: ") + typed_);
         return true;
     default:
         break;
@@ -77,20 +77,20 @@ bool MainWindow::TileKey(const QKeyEvent& event) {
         if (typed_.size() < kMaxTypedDigits) {
             typed_ += text;
         }
-        ShowStatus(QStringLiteral("Tile number: ") + typed_);
+        showStatus(QStringLiteral("Tile number: ") + typed_);
         return true;
     }
     return false;
 }
 
-void MainWindow::TurnTypedTile() {
+void MainWindow::turnTypedTile() {
     const int number = typed_.toInt();
     typed_.clear();
     const int tile = number - 1;
-    if (!game_.IsFaceDown(tile)) {
-        ShowStatus(QStringLiteral("There is no face-down tile %1.").arg(number));
+    if (!game_.isFaceDown(tile)) {
+        showStatus(QStringLiteral("There is no face-down tile %1.").arg(number));
         return;
     }
-    FocusTile(tile);
+    focusTile(tile);
     tileButton(tile)->click();
 }

@@ -37,10 +37,10 @@ const QString kSettings = QStringLiteral("settings");
 
 // A stored preference as a number within [lo, hi], or its default when the
 // text is missing, not a number, or out of range.
-std::int16_t InRange(const SettingsValues& stored, const QString& key, std::int16_t fallback,
+std::int16_t inRange(const SettingsValues& stored, const QString& key, std::int16_t fallback,
                      int lo, int hi) {
     const auto value =
-        NumberText::ParseInt16(stored.Get(kSettings, key, QString::number(fallback)));
+        NumberText::parseInt16(stored.get(kSettings, key, QString::number(fallback)));
     if (!value || *value < lo || *value > hi) {
         return fallback;
     }
@@ -65,16 +65,16 @@ MainWindow::MainWindow(Services services, QWidget* parent)
             QStringList{cueFile(Cue::Greeting), cueFile(Cue::Match), cueFile(Cue::Mismatch)},
             QCoreApplication::applicationDirPath() + QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
-    BuildDesign();
+    buildDesign();
     load();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::BuildDesign() {
+void MainWindow::buildDesign() {
     setObjectName(QStringLiteral("frmTilewise"));
     setWindowTitle(QStringLiteral("Tilewise"));
-    setFont(DialogFont());
+    setFont(dialogFont());
 
     client_ = new QWidget(this);
     setCentralWidget(client_);
@@ -82,7 +82,7 @@ void MainWindow::BuildDesign() {
     // Element 0 of each tile array lives as long as the window.
     auto* picture = new TilePicture(client_);
     picture->setObjectName(QStringLiteral("imgs"));
-    Twips::Place(picture, 1020, 0, 1095, 615);
+    Twips::place(picture, 1020, 0, 1095, 615);
     tilePictures_.append(picture);
 
     auto* tile = new TileButton(client_);
@@ -91,16 +91,16 @@ void MainWindow::BuildDesign() {
     tileFont.setPointSizeF(20.25);
     tileFont.setBold(true);
     tile->setFont(tileFont);
-    Twips::Place(tile, 0, 0, 1035, 615);
+    Twips::place(tile, 0, 0, 1035, 615);
     connect(tile, &QPushButton::clicked, this, [this] { clickTile(0); });
     buttons_.append(tile);
-    picture->SetCover(tile);
+    picture->setCover(tile);
 
-    InstallTileAccessibility();
+    installTileAccessibility();
     announcer_ = new Announcer(this);
 
-    BuildMenus();
-    BuildStatusBar();
+    buildMenus();
+    buildStatusBar();
 
     turnTimer_ = new QTimer(this);
     turnTimer_->setObjectName(QStringLiteral("tmrTimer"));
@@ -111,20 +111,20 @@ void MainWindow::BuildDesign() {
     // Runs whenever the event loop is idle, one picture at a time.
     decodeTimer_ = new QTimer(this);
     decodeTimer_->setInterval(0);
-    connect(decodeTimer_, &QTimer::timeout, this, &MainWindow::ShowNextPicture);
+    connect(decodeTimer_, &QTimer::timeout, this, &MainWindow::showNextPicture);
 
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.
-    const double dpi = Twips::LogicalDpi(this);
-    const QSize client(Twips::ToPixels(kClientWidth, dpi),
-                       Twips::ToPixels(kClientHeight - kStatusBarHeight, dpi));
+    const double dpi = Twips::logicalDpi(this);
+    const QSize client(Twips::toPixels(kClientWidth, dpi),
+                       Twips::toPixels(kClientHeight - kStatusBarHeight, dpi));
     client_->resize(client);
     resize(client.width(), client.height() + menuBar()->sizeHint().height() +
-                               Twips::ToPixels(kStatusBarHeight, dpi));
+                               Twips::toPixels(kStatusBarHeight, dpi));
     layout()->activate();
 }
 
-void MainWindow::BuildMenus() {
+void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
                           void (MainWindow::*handler)()) {
@@ -157,12 +157,12 @@ void MainWindow::BuildMenus() {
     addItem(help, "mnuHelpAbout", QStringLiteral("&About Tilewise..."), &MainWindow::showAbout);
 }
 
-void MainWindow::BuildStatusBar() {
+void MainWindow::buildStatusBar() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("sbMain"));
     statusBar_->setSizeGripEnabled(false);
-    const double dpi = Twips::LogicalDpi(this);
-    statusBar_->setFixedHeight(Twips::ToPixels(kStatusBarHeight, dpi));
+    const double dpi = Twips::logicalDpi(this);
+    statusBar_->setFixedHeight(Twips::toPixels(kStatusBarHeight, dpi));
 
     struct Panel {
         const char* text;
@@ -176,7 +176,7 @@ void MainWindow::BuildStatusBar() {
         label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
         // Panels keep their designed minimum and widen when a long count
         // needs it; the third takes the rest of the bar.
-        label->setMinimumWidth(Twips::ToPixels(1440, dpi));
+        label->setMinimumWidth(Twips::toPixels(1440, dpi));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         const bool last = p + 1 == design.size();
@@ -191,32 +191,32 @@ void MainWindow::BuildStatusBar() {
     setStatusBar(statusBar_);
 }
 
-QLabel* MainWindow::Panel(int panel) const {
+QLabel* MainWindow::panel(int panel) const {
     return panels_.at(static_cast<std::size_t>(panel - 1));
 }
 
 void MainWindow::load() {
-    game_.ScanCategories(FolderListing::Folders(dataFolder_ + QStringLiteral("/imgs")));
+    game_.scanCategories(FolderListing::folders(dataFolder_ + QStringLiteral("/imgs")));
     SettingsValues stored;
-    if (const QString copy = store_.KeepDamagedCopy(&stored); !copy.isEmpty()) {
+    if (const QString copy = store_.keepDamagedCopy(&stored); !copy.isEmpty()) {
         news_.append({QStringLiteral("Settings file damaged; a copy was kept."),
                       QStringLiteral("The settings file could not be read whole. It was copied "
                                      "to %1 before Tilewise writes it again.")
                           .arg(copy)});
     }
-    if (game_.CategoriesLeftOut()) {
+    if (game_.categoriesLeftOut()) {
         news_.append({QStringLiteral("Only the first 32 categories are listed."),
                       QStringLiteral("More than 32 category folders lie in %1; Preferences "
                                      "lists the first 32 by name.")
                           .arg(QDir::toNativeSeparators(dataFolder_ + QStringLiteral("/imgs")))});
     }
-    game_.Configure(StoredConfig(stored));
-    game_.Initialize();
+    game_.configure(storedConfig(stored));
+    game_.initialize();
     game_.deal(*random_);
-    LoadImages();
+    loadImages();
 
     playCue(*sound_, Cue::Greeting);
-    ShowStatus(QStringLiteral("Start matching tiles."));
+    showStatus(QStringLiteral("Start matching tiles."));
 
     if (game_.categoryCount() == 0) {
         // Told once, after the window is up, so the player sees it over the board.
@@ -232,14 +232,14 @@ void MainWindow::load() {
     }
 }
 
-BoardConfig MainWindow::StoredConfig(const SettingsValues& stored) const {
+BoardConfig MainWindow::storedConfig(const SettingsValues& stored) const {
     BoardConfig config;
     config.categoryIndex =
-        InRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.categoryCount());
-    config.tilesPerSet = InRange(stored, QStringLiteral("numTilesToMatch"), 2, BoardConfig::kMinSet,
+        inRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.categoryCount());
+    config.tilesPerSet = inRange(stored, QStringLiteral("numTilesToMatch"), 2, BoardConfig::kMinSet,
                                  BoardConfig::kMaxSet);
     config.columns =
-        InRange(stored, QStringLiteral("columns"), 5, BoardConfig::kMinSide, BoardConfig::kMaxSide);
+        inRange(stored, QStringLiteral("columns"), 5, BoardConfig::kMinSide, BoardConfig::kMaxSide);
     config.rows = config.columns;
     return config;
 }
@@ -249,19 +249,19 @@ void MainWindow::unload() {
         return;
     }
     unloaded_ = true;
-    sound_->SetCommand(QStringLiteral("Close"));
-    const BoardConfig& current = game_.Current();
-    const bool saved = store_.Update([&current](SettingsValues& values) {
-        values.Set(kSettings, QStringLiteral("categoryIndex"),
+    sound_->setCommand(QStringLiteral("Close"));
+    const BoardConfig& current = game_.current();
+    const bool saved = store_.update([&current](SettingsValues& values) {
+        values.set(kSettings, QStringLiteral("categoryIndex"),
                    QString::number(current.categoryIndex));
-        values.Set(kSettings, QStringLiteral("numTilesToMatch"),
+        values.set(kSettings, QStringLiteral("numTilesToMatch"),
                    QString::number(current.tilesPerSet));
-        values.Set(kSettings, QStringLiteral("columns"), QString::number(current.columns));
+        values.set(kSettings, QStringLiteral("columns"), QString::number(current.columns));
         return true;
     });
     if (!saved) {
         dialogs_->messageBox(
-            this, QStringLiteral("Your preferences could not be saved. ") + store_.Error(),
+            this, QStringLiteral("Your preferences could not be saved. ") + store_.error(),
             QStringLiteral("Tilewise"));
     }
 }
@@ -288,7 +288,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         onScreen_ = true;
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
-            sound_->Start();
+            sound_->start();
             decodeTimer_->start();
         });
     }
@@ -296,6 +296,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::exitGame() {
-    ShowStatus(QStringLiteral("Exiting Tilewise..."));
+    showStatus(QStringLiteral("Exiting Tilewise..."));
     close();
 }

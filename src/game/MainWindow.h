@@ -50,34 +50,34 @@ public:
     void chooseTileFont();
     void showAbout();
 
-    // Play: a click on tile Index, and the 500 ms tick.
-    void clickTile(int Index);
+    // Play: a click on a tile, and the 500 ms tick.
+    void clickTile(int index);
     void tick();
 
     // Progress messages go to the third status panel. The notices of a new
     // board (pictures it could not show) take their place until the first
     // click; after that an empty message brings them back.
-    void ShowStatus(const QString& message);
-    void UpdateStatusBar();
+    void showStatus(const QString& message);
+    void updateStatusBar();
 
     // Shows every picture of the board still waiting to be decoded.
-    void FinishPictures();
+    void finishPictures();
     // The picture files this board could not show, as far as decoded.
-    QStringList MissingPictures() const { return missing_; }
+    QStringList missingPictures() const { return missing_; }
 
-    const GameState& Game() const { return game_; }
+    const GameState& game() const { return game_; }
     // Chooses the next game, as the Preferences dialog does.
-    void SetNextGame(const BoardConfig& next) { game_.SetNext(next); }
+    void setNextGame(const BoardConfig& next) { game_.setNext(next); }
 
     // The controls, by their names.
     QPushButton* tileButton(int index) const { return buttons_.at(index); }
     // Null until the tile's picture is first shown; element 0 always exists.
     TilePicture* tilePicture(int index) const { return tilePictures_.at(index); }
-    int TileControls() const { return static_cast<int>(buttons_.size()); }
-    QLabel* Panel(int panel) const; // 1-based, as the panels are numbered
+    int tileControls() const { return static_cast<int>(buttons_.size()); }
+    QLabel* panel(int panel) const; // 1-based, as the panels are numbered
     QTimer* turnTimer() const { return turnTimer_; }
     const PictureCache& pictureCache() const { return pictureCache_; }
-    SettingsStore& Settings() { return store_; }
+    SettingsStore& settings() { return store_; }
 
     // Panel 3's notices: start-up news (told once) and what the board could
     // not show, short in the panel and in full in its tool tip.
@@ -88,7 +88,7 @@ public:
 
 signals:
     // Every picture of the board has been decoded and shown.
-    void PicturesShown();
+    void picturesShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,46 +97,46 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void BuildDesign();
-    void BuildMenus();
-    void BuildStatusBar();
+    void buildDesign();
+    void buildMenus();
+    void buildStatusBar();
     void load();
     void unload();
-    BoardConfig StoredConfig(const SettingsValues& stored) const;
+    BoardConfig storedConfig(const SettingsValues& stored) const;
 
-    void LoadImages();
-    void UnloadImages();
-    QString PictureFile(int pictureNumber) const;
-    QString tileToolTip(int Index) const;
-    void ShowPicture(int tile);
-    void ShowNextPicture();
+    void loadImages();
+    void unloadImages();
+    QString pictureFile(int pictureNumber) const;
+    QString tileToolTip(int index) const;
+    void showPicture(int tile);
+    void showNextPicture();
 
     // This board's notices, held in panel 3 until the next click.
-    void SetBoardNotices(QList<Notice> notices);
+    void setBoardNotices(QList<Notice> notices);
     // Shows a tile's face as the rules have it: a face-up tile's button hides,
     // and with it, for the screen reader, the picture's name comes forward.
-    void ShowFace(int tile);
+    void showFace(int tile);
     // A tile's picture control is made when its picture is first shown: in
     // idle time after the first frame, or at the tile's first click. Until
     // then the button covers its place, and a board of 100 tiles reaches the
     // screen with half its widgets.
-    void MakePicture(int tile);
+    void makePicture(int tile);
     // The tile's names and place for the screen reader, fixed for the board:
     // the button's, and the picture's once it is made.
-    void NameForScreenReaders(int tile);
-    void NamePicture(int tile);
-    QString TilePlace(int tile) const;
-    QString PictureName(int tile) const;
-    void Announce(int tile, const ClickResult& turn);
+    void nameForScreenReaders(int tile);
+    void namePicture(int tile);
+    QString tilePlace(int tile) const;
+    QString pictureName(int tile) const;
+    void announce(int tile, const ClickResult& turn);
 
     // The keyboard: moves across the board, Enter, and typed tile numbers.
-    bool TileKey(const QKeyEvent& event);
-    int FocusedTile() const;
-    void FocusTile(int tile);
-    void TurnTypedTile();
-    void CoverTiles(const QList<int>& tiles);
-    void TilesMismatched();
-    void TilesMatched(bool gameOver);
+    bool tileKey(const QKeyEvent& event);
+    int focusedTile() const;
+    void focusTile(int tile);
+    void turnTypedTile();
+    void coverTiles(const QList<int>& tiles);
+    void tilesMismatched();
+    void tilesMatched(bool gameOver);
 
     GameState game_;
     QString dataFolder_;

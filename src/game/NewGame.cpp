@@ -8,14 +8,14 @@
 // the deal has succeeded, so a failure leaves the game in progress as it was.
 void MainWindow::newGame() {
     std::optional<WaitCursor> hourglass(std::in_place);
-    ShowStatus(QStringLiteral("Starting new game..."));
+    showStatus(QStringLiteral("Starting new game..."));
     GameState next = game_;
-    next.Initialize();
-    ShowStatus(QStringLiteral("Unloading images..."));
-    next.MakeNextCurrent();
-    ShowStatus(QStringLiteral("Randomizing array..."));
+    next.initialize();
+    showStatus(QStringLiteral("Unloading images..."));
+    next.makeNextCurrent();
+    showStatus(QStringLiteral("Randomizing array..."));
     if (!next.deal(*random_)) {
-        ShowStatus(QString());
+        showStatus(QString());
         hourglass.reset();
         dialogs_->messageBox(
             this,
@@ -25,9 +25,9 @@ void MainWindow::newGame() {
             QStringLiteral("Tilewise"));
         return;
     }
-    ShowStatus(QStringLiteral("Loading images..."));
-    UnloadImages();
+    showStatus(QStringLiteral("Loading images..."));
+    unloadImages();
     game_ = std::move(next);
-    LoadImages();
-    ShowStatus(QString());
+    loadImages();
+    showStatus(QString());
 }

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPainter>
 
-QPixmap DrawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio, QFont font) {
+QPixmap drawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio, QFont font) {
     QPixmap pixmap(pixelSize.expandedTo(QSize(1, 1)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     const QSizeF logical = QSizeF(pixmap.size()) / devicePixelRatio;

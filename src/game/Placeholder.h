@@ -9,4 +9,4 @@
 // look alike and play stays fair. -1 draws the free-tile stand-in. The number
 // is drawn in `font`, resized: the tiles' own font is loaded already, where
 // another would map a second font file.
-QPixmap DrawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio, QFont font);
+QPixmap drawPlaceholder(int pictureNumber, QSize pixelSize, qreal devicePixelRatio, QFont font);

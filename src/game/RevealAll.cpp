@@ -6,12 +6,12 @@
 // covers nothing again. The status bar keeps its texts.
 void MainWindow::revealAll() {
     const WaitCursor hourglass;
-    ShowStatus(QStringLiteral("Revealing all tiles..."));
-    FinishPictures();
-    game_.RevealAll();
-    for (int i = 0; i < game_.TileCount(); ++i) {
-        ShowFace(i);
+    showStatus(QStringLiteral("Revealing all tiles..."));
+    finishPictures();
+    game_.revealAll();
+    for (int i = 0; i < game_.tileCount(); ++i) {
+        showFace(i);
     }
-    FocusTile(-1);
-    ShowStatus(QString());
+    focusTile(-1);
+    showStatus(QString());
 }

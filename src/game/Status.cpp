@@ -4,9 +4,9 @@
 
 #include <QLabel>
 
-using NumberText::Num;
+using NumberText::num;
 
-void MainWindow::ShowStatus(const QString& message) {
+void MainWindow::showStatus(const QString& message) {
     const QList<Notice> notices = news_ + boardNotices_;
     const bool showNotices = message.isEmpty() || (noticesHold_ && !notices.isEmpty());
     QStringList texts;
@@ -20,22 +20,22 @@ void MainWindow::ShowStatus(const QString& message) {
     panel->setToolTip(showNotices ? details.join(QLatin1Char('\n')) : QString());
 }
 
-void MainWindow::SetBoardNotices(QList<Notice> notices) {
+void MainWindow::setBoardNotices(QList<Notice> notices) {
     boardNotices_ = std::move(notices);
     noticesHold_ = true;
 }
 
-void MainWindow::UpdateStatusBar() {
-    panels_.at(0)->setText(QStringLiteral("Matches:") + Num(game_.NumMatches()) +
-                           QStringLiteral(" /") + Num(game_.NumTurns()) + QStringLiteral(", ") +
-                           Num(game_.Score()) + QStringLiteral("% "));
-    panels_.at(1)->setText(QStringLiteral("Uncovered:") + Num(game_.NumUncovered()) +
-                           QStringLiteral(" /") + Num(game_.Current().tilesPerSet));
+void MainWindow::updateStatusBar() {
+    panels_.at(0)->setText(QStringLiteral("Matches:") + num(game_.numMatches()) +
+                           QStringLiteral(" /") + num(game_.numTurns()) + QStringLiteral(", ") +
+                           num(game_.score()) + QStringLiteral("% "));
+    panels_.at(1)->setText(QStringLiteral("Uncovered:") + num(game_.numUncovered()) +
+                           QStringLiteral(" /") + num(game_.current().tilesPerSet));
 }
 
-QString MainWindow::tileToolTip(int Index) const {
-    const int n = game_.TileClicks(Index);
+QString MainWindow::tileToolTip(int index) const {
+    const int n = game_.tileClicks(index);
     const QString ending = n > 1 ? QStringLiteral("s") : QString();
-    return QStringLiteral("Uncovered") + Num(n) + QStringLiteral(" time") + ending +
+    return QStringLiteral("Uncovered") + num(n) + QStringLiteral(" time") + ending +
            QStringLiteral(" before");
 }

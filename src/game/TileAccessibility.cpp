@@ -12,7 +12,7 @@ public:
     explicit AnnouncerAccessible(Announcer* announcer)
         : QAccessibleWidget(announcer, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->Text() : QString();
+        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->text() : QString();
     }
 };
 
@@ -22,18 +22,18 @@ public:
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = s.invisible || Covered();
+        s.invisible = s.invisible || covered();
         return s;
     }
     QString text(QAccessible::Text t) const override {
-        return Covered() ? QString() : QAccessibleWidget::text(t);
+        return covered() ? QString() : QAccessibleWidget::text(t);
     }
 
 private:
-    bool Covered() const { return static_cast<TilePicture*>(widget())->IsCovered(); }
+    bool covered() const { return static_cast<TilePicture*>(widget())->isCovered(); }
 };
 
-QAccessibleInterface* TileAccessibility(const QString& className, QObject* object) {
+QAccessibleInterface* tileAccessibility(const QString& className, QObject* object) {
     if (className == QLatin1String("Announcer")) {
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
     }
@@ -45,8 +45,8 @@ QAccessibleInterface* TileAccessibility(const QString& className, QObject* objec
 
 } // namespace
 
-void InstallTileAccessibility() {
+void installTileAccessibility() {
     // Once per process, however many windows are made.
-    QAccessible::removeFactory(&TileAccessibility);
-    QAccessible::installFactory(&TileAccessibility);
+    QAccessible::removeFactory(&tileAccessibility);
+    QAccessible::installFactory(&tileAccessibility);
 }

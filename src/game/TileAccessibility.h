@@ -5,4 +5,4 @@
 // a graphic named "Tile 12: cat face" that exists for the screen reader only
 // while the tile lies face up (a face-down picture must not give itself
 // away). Registered with Qt once the application object exists.
-void InstallTileAccessibility();
+void installTileAccessibility();

@@ -6,7 +6,7 @@ TilePicture::TilePicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TilePicture::SetPicture(const QPixmap& picture) {
+void TilePicture::setPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
 }

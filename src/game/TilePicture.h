@@ -12,13 +12,13 @@ class TilePicture final : public QWidget {
 public:
     explicit TilePicture(QWidget* parent = nullptr);
 
-    void SetPicture(const QPixmap& picture);
-    const QPixmap& Picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
 
     // The tile's button over the picture; while it shows, the picture is
     // hidden from the screen reader too.
-    void SetCover(const QWidget* cover) { cover_ = cover; }
-    bool IsCovered() const { return cover_ != nullptr && !cover_->isHidden(); }
+    void setCover(const QWidget* cover) { cover_ = cover; }
+    bool isCovered() const { return cover_ != nullptr && !cover_->isHidden(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

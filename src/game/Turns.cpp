@@ -8,79 +8,79 @@
 #include <QPushButton>
 #include <QTimer>
 
-using NumberText::Num;
+using NumberText::num;
 
-void MainWindow::clickTile(int Index) {
-    const std::optional<ClickResult> turn = game_.Click(Index);
+void MainWindow::clickTile(int index) {
+    const std::optional<ClickResult> turn = game_.click(index);
     if (!turn) {
         return; // only a face-down tile turns over
     }
-    ShowPicture(Index); // when idle time has not come to it yet
+    showPicture(index); // when idle time has not come to it yet
     if (noticesHold_) {
         // The board's first click: the start-up news has been seen.
         noticesHold_ = false;
         news_.clear();
     }
     const int n = turn->clicksBefore;
-    ShowStatus(n >= 2 ? QStringLiteral("You've clicked this") + Num(n) +
+    showStatus(n >= 2 ? QStringLiteral("You've clicked this") + num(n) +
                             QStringLiteral(" times already.")
                       : QString());
-    CoverTiles(turn->covered);
-    const bool focused = tileButton(Index)->hasFocus();
-    ShowFace(Index);
+    coverTiles(turn->covered);
+    const bool focused = tileButton(index)->hasFocus();
+    showFace(index);
     if (focused || focusWidget() == nullptr || focusWidget()->isHidden()) {
-        FocusTile(game_.NextFaceDown(Index));
+        focusTile(game_.nextFaceDown(index));
     }
-    Announce(Index, *turn);
+    announce(index, *turn);
 
     if (turn->outcome == TurnOutcome::Matched) {
-        TilesMatched(turn->gameOver);
+        tilesMatched(turn->gameOver);
     } else if (turn->outcome == TurnOutcome::Mismatched) {
-        TilesMismatched();
+        tilesMismatched();
     }
 
-    tileButton(Index)->setToolTip(tileToolTip(Index));
-    UpdateStatusBar();
+    tileButton(index)->setToolTip(tileToolTip(index));
+    updateStatusBar();
 }
 
-void MainWindow::CoverTiles(const QList<int>& tiles) {
+void MainWindow::coverTiles(const QList<int>& tiles) {
     for (int tile : tiles) {
-        ShowFace(tile);
+        showFace(tile);
     }
 }
 
 // Told to the screen reader without moving the focus: the picture of a tile
 // turned while the turn goes on, and how the turn ended.
-void MainWindow::Announce(int tile, const ClickResult& turn) {
+void MainWindow::announce(int tile, const ClickResult& turn) {
     QStringList names;
     for (int t : turn.turn) {
-        names.append(PictureName(t));
+        names.append(pictureName(t));
     }
     if (turn.outcome == TurnOutcome::Mismatched) {
-        announcer_->Announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
+        announcer_->announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
     } else if (turn.outcome == TurnOutcome::Matched) {
         QString text = QStringLiteral("Match: ") + names.value(0);
         if (turn.gameOver) {
             text += QStringLiteral(". Game over: %1 matches in %2 turns, %3%")
-                        .arg(game_.NumMatches())
-                        .arg(game_.NumTurns())
-                        .arg(game_.Score());
+                        .arg(game_.numMatches())
+                        .arg(game_.numTurns())
+                        .arg(game_.score());
         }
-        announcer_->Announce(text);
+        announcer_->announce(text);
     } else {
-        announcer_->Announce(tilePicture(tile)->accessibleName()); // "Tile 3: cat face"
+        announcer_->announce(tilePicture(tile)->accessibleName()); // "Tile 3: cat face"
     }
 }
 
-void MainWindow::TilesMismatched() {
+void MainWindow::tilesMismatched() {
     playCue(*sound_, Cue::Mismatch);
-    ShowStatus(QStringLiteral("Concentrate!"));
+    showStatus(QStringLiteral("Concentrate!"));
 }
 
 void MainWindow::tick() {
-    const QList<int> covered = game_.Tick(turnTimer_->interval());
+    const QList<int> covered = game_.tick(turnTimer_->interval());
     if (!covered.isEmpty()) {
-        CoverTiles(covered);
-        UpdateStatusBar();
+        coverTiles(covered);
+        updateStatusBar();
     }
 }

@@ -10,24 +10,24 @@ namespace {
 
 constexpr int kRanks = 10;
 
-void SaveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
+void saveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
                    const QString& name) {
-    table.Set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, true), name);
+    table.set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, true), name);
 }
 
-void SaveScoreValue(SettingsValues& table, int columns, int tilesPerSet, int rank, int score) {
-    table.Set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, false),
+void saveScoreValue(SettingsValues& table, int columns, int tilesPerSet, int rank, int score) {
+    table.set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, false),
               QString::number(score));
 }
 
 } // namespace
 
-QString HighScores::BoardName(int columns, int rows, int tilesPerSet) {
+QString HighScores::boardName(int columns, int rows, int tilesPerSet) {
     return QStringLiteral("%1 x %2 match %3").arg(columns).arg(rows).arg(tilesPerSet);
 }
 
 QString HighScores::boardKey(int columns, int tilesPerSet) {
-    return BoardName(columns, columns, tilesPerSet);
+    return boardName(columns, columns, tilesPerSet);
 }
 
 QString HighScores::entryKey(int rank, bool nameFlag) {
@@ -35,31 +35,31 @@ QString HighScores::entryKey(int rank, bool nameFlag) {
 }
 
 QString HighScores::scoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
-    return table.Get(boardKey(columns, tilesPerSet), entryKey(rank, true));
+    return table.get(boardKey(columns, tilesPerSet), entryKey(rank, true));
 }
 
 std::int16_t HighScores::scoreValue(const SettingsValues& table, int columns, int tilesPerSet,
                                     int rank) {
-    const QString text = table.Get(boardKey(columns, tilesPerSet), entryKey(rank, false));
-    return NumberText::RoundToInt16(NumberText::LeadingNumber(text));
+    const QString text = table.get(boardKey(columns, tilesPerSet), entryKey(rank, false));
+    return NumberText::roundToInt16(NumberText::leadingNumber(text));
 }
 
 QString HighScores::scoreName(int columns, int tilesPerSet, int rank) const {
-    return scoreName(store_.Read(), columns, tilesPerSet, rank);
+    return scoreName(store_.read(), columns, tilesPerSet, rank);
 }
 
 std::int16_t HighScores::scoreValue(int columns, int tilesPerSet, int rank) const {
-    return scoreValue(store_.Read(), columns, tilesPerSet, rank);
+    return scoreValue(store_.read(), columns, tilesPerSet, rank);
 }
 
-bool HighScores::IsHighScore(int columns, int tilesPerSet, int score) const {
+bool HighScores::isHighScore(int columns, int tilesPerSet, int score) const {
     return score > scoreValue(columns, tilesPerSet, kRanks);
 }
 
-HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const QString& name,
+HighScores::Result HighScores::addHighScore(int columns, int tilesPerSet, const QString& name,
                                             int score) {
     Result result;
-    const bool saved = store_.Update([&](SettingsValues& table) {
+    const bool saved = store_.update([&](SettingsValues& table) {
         int place = 0;
         for (int rank = 1; rank <= kRanks; ++rank) {
             if (scoreValue(table, columns, tilesPerSet, rank) < score) {
@@ -74,19 +74,19 @@ HighScores::Result HighScores::AddHighScore(int columns, int tilesPerSet, const 
         // Each move reads and writes through the entry procedures, so an
         // empty entry moves down as name "" and score "0".
         for (int rank = kRanks; rank > place; --rank) {
-            SaveScoreValue(table, columns, tilesPerSet, rank,
+            saveScoreValue(table, columns, tilesPerSet, rank,
                            scoreValue(table, columns, tilesPerSet, rank - 1));
-            SaveScoreName(table, columns, tilesPerSet, rank,
+            saveScoreName(table, columns, tilesPerSet, rank,
                           scoreName(table, columns, tilesPerSet, rank - 1));
         }
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        SaveScoreName(table, columns, tilesPerSet, place,
+        saveScoreName(table, columns, tilesPerSet, place,
                       name + QStringLiteral(" (") + date + QStringLiteral(")"));
-        SaveScoreValue(table, columns, tilesPerSet, place, score);
+        saveScoreValue(table, columns, tilesPerSet, place, score);
         return true;
     });
     if (!saved) {
-        result = {Outcome::NotSaved, store_.Error()};
+        result = {Outcome::NotSaved, store_.error()};
     }
     return result;
 }

@@ -15,7 +15,7 @@ public:
 
     // "6 x 6 match 3": a board configuration's name, which is also the
     // section of its table.
-    static QString BoardName(int columns, int rows, int tilesPerSet);
+    static QString boardName(int columns, int rows, int tilesPerSet);
     static QString boardKey(int columns, int tilesPerSet);
     // "name3" or "value3".
     static QString entryKey(int rank, bool nameFlag);
@@ -29,7 +29,7 @@ public:
                                    int rank);
 
     // True when the score beats the tenth entry of the configuration's table.
-    bool IsHighScore(int columns, int tilesPerSet, int score) const;
+    bool isHighScore(int columns, int tilesPerSet, int score) const;
 
     enum class Outcome { Added, NoLongerHigh, NotSaved };
     struct Result {
@@ -39,7 +39,7 @@ public:
     // Enters the score under the name, dated today. The table is read afresh
     // under the store's lock, so two running copies cannot lose each other's
     // entries; a score that no longer beats rank 10 by then is not entered.
-    Result AddHighScore(int columns, int tilesPerSet, const QString& name, int score);
+    Result addHighScore(int columns, int tilesPerSet, const QString& name, int score);
 
 private:
     SettingsStore& store_;

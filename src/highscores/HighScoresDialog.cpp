@@ -10,16 +10,16 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, SettingsValues table
     : FixedDialog(parent), game_(game), table_(std::move(table)) {
     setObjectName(QStringLiteral("frmHighScores"));
     setWindowTitle(QStringLiteral("High Scores"));
-    SetClientSize(5055, 3480);
+    setClientSize(5055, 3480);
 
-    AddLabel(this, "Label1", QStringLiteral("These are the all-time best Tilewise players:"), 150,
+    addLabel(this, "Label1", QStringLiteral("These are the all-time best Tilewise players:"), 150,
              150, 3285, 255);
-    QPushButton* okButton = AddButton(this, "cmdOK", QStringLiteral("OK"), 3660, 150, 1185, 375);
+    QPushButton* okButton = addButton(this, "cmdOK", QStringLiteral("OK"), 3660, 150, 1185, 375);
     connect(okButton, &QPushButton::clicked, this, &HighScoresDialog::okClicked);
-    boardSizeLabel_ = AddLabel(this, "lblBoardSize", QString(), 300, 510, 3135, 255);
+    boardSizeLabel_ = addLabel(this, "lblBoardSize", QString(), 300, 510, 3135, 255);
     for (std::size_t n = 0; n < rows_.size(); ++n) {
         const QByteArray name = "lbl" + QByteArray::number(static_cast<int>(n) + 1);
-        rows_.at(n) = AddLabel(this, name.constData(), QString(), 300,
+        rows_.at(n) = addLabel(this, name.constData(), QString(), 300,
                                840 + 240 * static_cast<int>(n), 3135, 195);
     }
     okButton->setFocus();
@@ -28,7 +28,7 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, SettingsValues table
 }
 
 void HighScoresDialog::load() {
-    boardSizeLabel_->setText(HighScores::BoardName(game_.columns, game_.rows, game_.tilesPerSet));
+    boardSizeLabel_->setText(HighScores::boardName(game_.columns, game_.rows, game_.tilesPerSet));
     for (std::size_t n = 0; n < rows_.size(); ++n) {
         rows_.at(n)->setText(rowText(static_cast<int>(n) + 1));
     }

@@ -7,7 +7,7 @@
 namespace {
 
 // The options QGuiApplication takes for itself.
-bool IsQtOption(const QString& name) {
+bool isQtOption(const QString& name) {
     static constexpr const char* names[] = {"platform",        "platformpluginpath",
                                             "platformtheme",   "plugin",
                                             "qwindowgeometry", "qwindowicon",
@@ -28,7 +28,7 @@ bool IsQtOption(const QString& name) {
 
 } // namespace
 
-CommandLine CommandLine::Parse(const QStringList& arguments) {
+CommandLine CommandLine::parse(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -60,7 +60,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         const bool onlyQt =
-            !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), &IsQtOption);
+            !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), &isQtOption);
         if (!onlyQt) {
             line.ok = false;
             line.message = parser.errorText() + QStringLiteral("\n\n") + help();
@@ -80,7 +80,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     return line;
 }
 
-bool CommandLine::DisplayNamed(const QStringList& arguments) {
+bool CommandLine::displayNamed(const QStringList& arguments) {
     qsizetype at = arguments.indexOf(QStringLiteral("-platform"));
     if (at < 0) {
         at = arguments.indexOf(QStringLiteral("--platform"));

@@ -14,9 +14,9 @@ struct CommandLine {
 
     // Qt's own options for the display (-platform, -style, ...) pass through
     // to the application object.
-    static CommandLine Parse(const QStringList& arguments);
+    static CommandLine parse(const QStringList& arguments);
 
     // Whether a display can be asked for at all: the platform in use needs
     // none (offscreen, say), or DISPLAY or WAYLAND_DISPLAY is set.
-    static bool DisplayNamed(const QStringList& arguments);
+    static bool displayNamed(const QStringList& arguments);
 };

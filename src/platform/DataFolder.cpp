@@ -4,15 +4,15 @@
 
 namespace DataFolder {
 
-QString Bundled(const QString& applicationDir) {
+QString bundled(const QString& applicationDir) {
     return QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
 }
 
-QString Resolve(const QString& workingFolder, const QString& applicationDir) {
+QString resolve(const QString& workingFolder, const QString& applicationDir) {
     const QDir working(workingFolder);
-    const QString bundled = Bundled(applicationDir);
-    if (!working.exists(QStringLiteral("imgs")) && QDir(bundled).exists()) {
-        return bundled;
+    const QString shipped = bundled(applicationDir);
+    if (!working.exists(QStringLiteral("imgs")) && QDir(shipped).exists()) {
+        return shipped;
     }
     return working.absolutePath();
 }

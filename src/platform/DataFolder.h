@@ -6,11 +6,11 @@ namespace DataFolder {
 
 // The bundled data folder: share/tilewise beside the program's bin folder,
 // in the build tree and after install alike.
-QString Bundled(const QString& applicationDir);
+QString bundled(const QString& applicationDir);
 
 // The folder the game takes its pictures and sounds from: the working
 // folder when it holds its own "imgs"; otherwise the bundled data folder,
 // when that exists; otherwise the working folder.
-QString Resolve(const QString& workingFolder, const QString& applicationDir);
+QString resolve(const QString& workingFolder, const QString& applicationDir);
 
 } // namespace DataFolder

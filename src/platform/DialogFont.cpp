@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-QFont DialogFont() {
+QFont dialogFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});

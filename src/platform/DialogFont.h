@@ -5,4 +5,4 @@
 // The font the window and dialog layouts are designed around: a small sans
 // serif of 8.25 points, with the metrics of the classic dialog font. Qt's
 // own default is wider, and the fixed layouts would cut their texts.
-QFont DialogFont();
+QFont dialogFont();

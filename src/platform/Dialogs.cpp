@@ -17,7 +17,7 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     return ok ? answer : QString();
 }
 
-std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial) {
+std::optional<QFont> QtDialogs::chooseFont(QWidget* parent, const QFont& initial) {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
     if (!ok) {

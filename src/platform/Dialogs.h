@@ -20,7 +20,7 @@ public:
                              const QString& defaultText) = 0;
 
     // The font dialog, preset with `initial`. Nothing when cancelled.
-    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
 };
 
 // The real boxes: QMessageBox, QInputDialog and QFontDialog.
@@ -29,5 +29,5 @@ public:
     void messageBox(QWidget* parent, const QString& text, const QString& title) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
-    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
 };

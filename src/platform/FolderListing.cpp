@@ -8,7 +8,7 @@
 namespace {
 
 // True when `inner` is `outer` or lies somewhere below it.
-bool Within(const QString& inner, const QString& outer) {
+bool within(const QString& inner, const QString& outer) {
     const QString prefix = outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/');
     return inner == outer || inner.startsWith(prefix);
 }
@@ -17,7 +17,7 @@ bool Within(const QString& inner, const QString& outer) {
 
 namespace FolderListing {
 
-QStringList Folders(const QString& folder) {
+QStringList folders(const QString& folder) {
     const QDir dir(folder);
     const QString home = dir.canonicalPath();
     QStringList names;
@@ -33,24 +33,24 @@ QStringList Folders(const QString& folder) {
             continue;
         }
         const QString target = entry.canonicalFilePath();
-        if (!(Within(home, target) || Within(target, home))) {
+        if (!(within(home, target) || within(target, home))) {
             names.append(entry.fileName());
         }
     }
     return names;
 }
 
-bool FileExists(const QString& path) {
+bool fileExists(const QString& path) {
     return QFileInfo(path).isFile();
 }
 
-QString PictureBase(int n) {
-    return QStringLiteral("img") + NumberText::ThreeDigits(n);
+QString pictureBase(int n) {
+    return QStringLiteral("img") + NumberText::threeDigits(n);
 }
 
-QString ShownFile(const QString& base) {
+QString shownFile(const QString& base) {
     const QString gif = base + QStringLiteral(".gif");
-    return FileExists(gif) ? gif : base + QStringLiteral(".jpg");
+    return fileExists(gif) ? gif : base + QStringLiteral(".jpg");
 }
 
 } // namespace FolderListing

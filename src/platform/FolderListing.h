@@ -9,16 +9,16 @@ namespace FolderListing {
 // Files, hidden entries, "." and "..", and links that lead back into the
 // folder or above it (a loop, not a category) are left out. A missing
 // folder lists nothing.
-QStringList Folders(const QString& folder);
+QStringList folders(const QString& folder);
 
 // True when an ordinary file of that name exists.
-bool FileExists(const QString& path);
+bool fileExists(const QString& path);
 
 // "img007": the base name of picture 7 in a category folder.
-QString PictureBase(int n);
+QString pictureBase(int n);
 
 // The picture file a base name stands for: the GIF when there is one,
 // otherwise the JPEG, which may not exist either.
-QString ShownFile(const QString& base);
+QString shownFile(const QString& base);
 
 } // namespace FolderListing

@@ -8,9 +8,9 @@
 namespace IconDesign {
 
 // The icon painted on a transparent square of the given side in pixels.
-QImage Render(int side);
+QImage render(int side);
 
 // The same icon as an SVG document, for the scalable theme icon.
-QString Svg();
+QString svg();
 
 } // namespace IconDesign

@@ -10,7 +10,7 @@ namespace {
 
 // Where libpulse looks for a server: the PULSE_SERVER variable, the user's
 // socket, and the system-wide one.
-bool SoundServerReachable() {
+bool soundServerReachable() {
     if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
         return true;
     }
@@ -32,16 +32,16 @@ LazySound::LazySound(QString folder, QStringList cues, QString moduleFolder)
 
 LazySound::~LazySound() = default;
 
-void LazySound::SetFileName(const QString& fileName) {
+void LazySound::setFileName(const QString& fileName) {
     fileName_ = fileName;
     if (device_) {
-        device_->SetFileName(fileName);
+        device_->setFileName(fileName);
     }
 }
 
-void LazySound::SetCommand(const QString& command) {
+void LazySound::setCommand(const QString& command) {
     if (device_) {
-        device_->SetCommand(command);
+        device_->setCommand(command);
     } else if (command == QLatin1String("Open")) {
         opened_ = fileName_;
         playing_ = false;
@@ -53,12 +53,12 @@ void LazySound::SetCommand(const QString& command) {
     }
 }
 
-void LazySound::Start() {
+void LazySound::start() {
     if (started_) {
         return;
     }
     started_ = true;
-    if (!SoundServerReachable()) {
+    if (!soundServerReachable()) {
         qInfo("tilewise: no sound server found; playing without sound");
         return;
     }
@@ -69,14 +69,14 @@ void LazySound::Start() {
               qPrintable(loader.errorString()));
         return;
     }
-    device_ = factory->Create(folder_, cues_);
-    device_->Start();
+    device_ = factory->create(folder_, cues_);
+    device_->start();
     if (!opened_.isEmpty()) {
-        device_->SetFileName(opened_);
-        device_->SetCommand(QStringLiteral("Open"));
+        device_->setFileName(opened_);
+        device_->setCommand(QStringLiteral("Open"));
         if (playing_) {
-            device_->SetCommand(QStringLiteral("Play"));
+            device_->setCommand(QStringLiteral("Play"));
         }
     }
-    device_->SetFileName(fileName_);
+    device_->setFileName(fileName_);
 }

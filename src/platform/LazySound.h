@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-// The game's sound device. Until Start() it only remembers the cue asked
+// The game's sound device. Until start() it only remembers the cue asked
 // for; then, when a sound server can be reached, it loads the sound module
 // (Qt's multimedia stack and its two dozen libraries) and hands it over.
 // Qt 6.4 plays sound through a PulseAudio server only (PipeWire provides
@@ -15,9 +15,9 @@ public:
     LazySound(QString folder, QStringList cues, QString moduleFolder);
     ~LazySound() override;
 
-    void SetFileName(const QString& fileName) override;
-    void SetCommand(const QString& command) override;
-    void Start() override;
+    void setFileName(const QString& fileName) override;
+    void setCommand(const QString& command) override;
+    void start() override;
 
 private:
     QString folder_;

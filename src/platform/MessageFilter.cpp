@@ -6,7 +6,7 @@
 
 namespace {
 
-bool IsAudioWarning(const QMessageLogContext& context, const QString& message) {
+bool isAudioWarning(const QMessageLogContext& context, const QString& message) {
     if (context.category != nullptr && qstrncmp(context.category, "qt.multimedia", 13) == 0) {
         return true;
     }
@@ -20,20 +20,20 @@ bool IsAudioWarning(const QMessageLogContext& context, const QString& message) {
 }
 
 // What Qt says on its way to giving up on the display.
-bool IsDisplayFailure(const QString& message) {
+bool isDisplayFailure(const QString& message) {
     return message.contains(QLatin1String("could not connect to display")) ||
            message.contains(QLatin1String("Qt platform plugin"));
 }
 
 } // namespace
 
-void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg && IsDisplayFailure(message)) {
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && isDisplayFailure(message)) {
         std::fprintf(stderr, "%s\n", kNoDisplay);
         std::_Exit(1);
     }
     const bool warning = type == QtWarningMsg || type == QtCriticalMsg;
-    if ((warning && IsAudioWarning(context, message)) || IsDisplayFailure(message)) {
+    if ((warning && isAudioWarning(context, message)) || isDisplayFailure(message)) {
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));

@@ -9,7 +9,7 @@
 //    plays silently;
 //  - a display that cannot be opened ends the program with one clear line
 //    and exit status 1, instead of Qt's warnings and an abort.
-void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message);
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 // The line printed when no display can be opened.
 inline constexpr char kNoDisplay[] =

@@ -6,7 +6,7 @@
 
 PictureCache::PictureCache(qsizetype maxBytes) : pixmaps_(maxBytes) {}
 
-QPixmap PictureCache::Load(const QString& path, QSize pixelSize, QSize shownSize,
+QPixmap PictureCache::load(const QString& path, QSize pixelSize, QSize shownSize,
                            qreal devicePixelRatio) {
     const QFileInfo file(path);
     if (!file.isFile()) {

@@ -25,9 +25,9 @@ public:
     // A null pixmap when the file is missing, can't be read as a picture, or
     // is beyond the limits. The picture carries `devicePixelRatio` as it is
     // kept, so the tiles of a set share it on any screen.
-    QPixmap Load(const QString& path, QSize pixelSize, QSize shownSize, qreal devicePixelRatio);
+    QPixmap load(const QString& path, QSize pixelSize, QSize shownSize, qreal devicePixelRatio);
 
-    int Decodes() const { return decodes_; }
+    int decodes() const { return decodes_; }
 
 private:
     QCache<QString, QPixmap> pixmaps_;

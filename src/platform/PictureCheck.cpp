@@ -15,17 +15,17 @@
 namespace {
 
 // Runs of numbers as "img003, img010-img049"; `numbers` ascends.
-QString Ranges(const QList<int>& numbers) {
+QString ranges(const QList<int>& numbers) {
     QStringList parts;
     for (qsizetype i = 0; i < numbers.size();) {
         qsizetype last = i;
         while (last + 1 < numbers.size() && numbers.at(last + 1) == numbers.at(last) + 1) {
             ++last;
         }
-        const QString first = FolderListing::PictureBase(numbers.at(i));
+        const QString first = FolderListing::pictureBase(numbers.at(i));
         parts.append(last == i
                          ? first
-                         : first + QLatin1Char('-') + FolderListing::PictureBase(numbers.at(last)));
+                         : first + QLatin1Char('-') + FolderListing::pictureBase(numbers.at(last)));
         i = last + 1;
     }
     return parts.join(QStringLiteral(", "));
@@ -36,7 +36,7 @@ enum class Verdict { Fine, Unreadable, TooLarge };
 // The limits are judged from the length and the header, so a huge picture is
 // never decoded. Any other picture is decoded at a tiny size: enough to find
 // a damaged file, and a JPEG is then decoded at an eighth of its size.
-Verdict Examine(const QString& path, QString& why) {
+Verdict examine(const QString& path, QString& why) {
     const qint64 bytes = QFileInfo(path).size();
     if (bytes > PictureCache::kMaxFileBytes) {
         why = QStringLiteral("is too large: %1 bytes, over %2")
@@ -62,7 +62,7 @@ Verdict Examine(const QString& path, QString& why) {
 }
 
 // Writes the lines for one category; true when it is complete.
-bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
+bool checkCategory(const QString& path, const QString& name, QTextStream& out) {
     const QDir dir(path);
     QList<int> missing;
     QStringList faults;
@@ -70,14 +70,14 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
     for (int n = 0; n < GameState::kPictures; ++n) {
-        const QString shown = FolderListing::ShownFile(dir.filePath(FolderListing::PictureBase(n)));
-        if (!FolderListing::FileExists(shown)) {
+        const QString shown = FolderListing::shownFile(dir.filePath(FolderListing::pictureBase(n)));
+        if (!FolderListing::fileExists(shown)) {
             missing.append(n);
             continue;
         }
         const QString file = QFileInfo(shown).fileName();
         QString why;
-        const Verdict verdict = Examine(shown, why);
+        const Verdict verdict = examine(shown, why);
         unreadable += verdict == Verdict::Unreadable ? 1 : 0;
         tooLarge += verdict == Verdict::TooLarge ? 1 : 0;
         if (verdict != Verdict::Fine) {
@@ -102,7 +102,7 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
         faults.append(QStringLiteral("same picture in ") + files.join(QStringLiteral(", ")));
     }
     if (!missing.isEmpty()) {
-        faults.prepend(QStringLiteral("missing ") + Ranges(missing));
+        faults.prepend(QStringLiteral("missing ") + ranges(missing));
     }
     for (const QString& fault : std::as_const(faults)) {
         out << name << ": " << fault << '\n';
@@ -116,7 +116,7 @@ bool CheckCategory(const QString& path, const QString& name, QTextStream& out) {
     return false;
 }
 
-bool HoldsPictures(const QDir& dir) {
+bool holdsPictures(const QDir& dir) {
     const QStringList patterns{QStringLiteral("img[0-9][0-9][0-9].gif"),
                                QStringLiteral("img[0-9][0-9][0-9].jpg")};
     return !dir.entryList(patterns, QDir::Files | QDir::CaseSensitive).isEmpty();
@@ -124,14 +124,14 @@ bool HoldsPictures(const QDir& dir) {
 
 } // namespace
 
-int CheckPictures(const QString& folder, QTextStream& out) {
+int checkPictures(const QString& folder, QTextStream& out) {
     if (!QFileInfo(folder).isDir()) {
         out << folder << ": there is no folder of that name\n";
         return 1;
     }
     QDir base(QFileInfo(folder).canonicalFilePath());
-    QStringList names = FolderListing::Folders(base.path());
-    if (HoldsPictures(base)) {
+    QStringList names = FolderListing::folders(base.path());
+    if (holdsPictures(base)) {
         names = QStringList{base.dirName()};
         base.cdUp();
     }
@@ -143,7 +143,7 @@ int CheckPictures(const QString& folder, QTextStream& out) {
     }
     bool complete = true;
     for (const QString& name : std::as_const(names)) {
-        complete = CheckCategory(base.filePath(name), name, out) && complete;
+        complete = checkCategory(base.filePath(name), name, out) && complete;
     }
     out.flush();
     return complete ? 0 : 1;

@@ -28,4 +28,4 @@
 // Returns 0 when there is at least one category and every one is complete,
 // 1 otherwise, also when the folder does not exist or holds no category
 // (a line says why).
-int CheckPictures(const QString& folder, QTextStream& out);
+int checkPictures(const QString& folder, QTextStream& out);

@@ -14,18 +14,18 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, mode, state);
+        return icon().pixmap(size, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
+        return icon().actualSize(size, mode, state);
     }
     QIconEngine* clone() const override { return new DeferredIcon(style_, which_); }
 
 private:
-    QIcon Icon() {
+    QIcon icon() {
         if (icon_.isNull() && style_ != nullptr) {
             icon_ = style_->standardIcon(which_);
         }

@@ -19,16 +19,16 @@ namespace {
 // waits this long has met a lock that no working copy holds.
 constexpr int kLockWaitMs = 3000;
 
-QString Path(const QString& section, const QString& key) {
+QString path(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-QString SystemError() {
+QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // Lines that give a key a value: what QSettings should find again.
-int KeyLines(const QByteArray& bytes) {
+int keyLines(const QByteArray& bytes) {
     int count = 0;
     for (const QByteArray& line : bytes.split('\n')) {
         const QByteArray text = line.trimmed();
@@ -54,7 +54,7 @@ struct Content {
 // copy is always read afresh. A damaged file is one QSettings reports as
 // malformed, or one that gives fewer keys than it has key lines (an
 // unterminated quote swallows the lines after it).
-Content Load(const QString& fileName) {
+Content load(const QString& fileName) {
     Content content;
     QFile file(fileName);
     if (!QFileInfo::exists(fileName)) {
@@ -77,70 +77,70 @@ Content Load(const QString& fileName) {
     }
     content.readable = parsed.status() != QSettings::AccessError;
     content.malformed =
-        parsed.status() == QSettings::FormatError || KeyLines(content.bytes) != keys.size();
+        parsed.status() == QSettings::FormatError || keyLines(content.bytes) != keys.size();
     return content;
 }
 
 } // namespace
 
-QString SettingsValues::Get(const QString& section, const QString& key,
+QString SettingsValues::get(const QString& section, const QString& key,
                             const QString& fallback) const {
-    return values_.value(Path(section, key), fallback).toString();
+    return values_.value(path(section, key), fallback).toString();
 }
 
-void SettingsValues::Set(const QString& section, const QString& key, const QString& value) {
-    values_.insert(Path(section, key), value);
+void SettingsValues::set(const QString& section, const QString& key, const QString& value) {
+    values_.insert(path(section, key), value);
 }
 
 SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
 
-QString SettingsStore::UserFile() {
+QString SettingsStore::userFile() {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                            QStringLiteral("/Tilewise/Tilewise.ini"));
 }
 
-SettingsValues SettingsStore::Read() const {
-    return SettingsValues(Load(fileName_).values);
+SettingsValues SettingsStore::read() const {
+    return SettingsValues(load(fileName_).values);
 }
 
-bool SettingsStore::Fail(const QString& error) {
+bool SettingsStore::fail(const QString& error) {
     error_ = error;
     return false;
 }
 
-bool SettingsStore::Update(const std::function<bool(SettingsValues&)>& change) {
+bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
     const QFileInfo info(fileName_);
     if (!QDir().mkpath(info.absolutePath())) {
-        return Fail(QStringLiteral("The folder %1 cannot be created.").arg(info.absolutePath()));
+        return fail(QStringLiteral("The folder %1 cannot be created.").arg(info.absolutePath()));
     }
     if (info.isDir()) {
-        return Fail(QStringLiteral("%1 is a folder, not a settings file.").arg(fileName_));
+        return fail(QStringLiteral("%1 is a folder, not a settings file.").arg(fileName_));
     }
     if (info.exists() && !info.isWritable()) {
-        return Fail(QStringLiteral("The file %1 is read-only.").arg(fileName_));
+        return fail(QStringLiteral("The file %1 is read-only.").arg(fileName_));
     }
     QLockFile lock(fileName_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        return Fail(
+        return fail(
             lock.error() == QLockFile::LockFailedError
                 ? QStringLiteral("Its lock %1.lock is held by another program.").arg(fileName_)
                 : QStringLiteral("Its lock %1.lock cannot be made.").arg(fileName_));
     }
-    const Content current = Load(fileName_);
+    const Content current = load(fileName_);
     if (!current.readable) {
-        return Fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
+        return fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
     }
     if (current.malformed && damagedCopyKept_ != current.bytes &&
-        KeepCopy(current.bytes).isEmpty()) {
-        return Fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
+        keepCopy(current.bytes).isEmpty()) {
+        return fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
                         .arg(fileName_));
     }
     SettingsValues values(current.values);
     error_.clear();
-    return !change(values) || Write(values);
+    return !change(values) || write(values);
 }
 
-bool SettingsStore::Write(const SettingsValues& values) {
+bool SettingsStore::write(const SettingsValues& values) {
     const QFileInfo info(fileName_);
     // A linked settings file stays a link: its target is what gets replaced.
     const QString target = info.isSymLink() ? info.symLinkTarget() : fileName_;
@@ -148,17 +148,17 @@ bool SettingsStore::Write(const SettingsValues& values) {
     // Beside the target, so that the rename stays on one file system.
     QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
     if (!temp.open()) {
-        return Fail(cannot.arg(fileName_, temp.errorString()));
+        return fail(cannot.arg(fileName_, temp.errorString()));
     }
     temp.close();
     {
         QSettings out(temp.fileName(), QSettings::IniFormat);
-        for (auto it = values.All().cbegin(); it != values.All().cend(); ++it) {
+        for (auto it = values.all().cbegin(); it != values.all().cend(); ++it) {
             out.setValue(it.key(), it.value());
         }
         out.sync();
         if (out.status() != QSettings::NoError) {
-            return Fail(cannot.arg(fileName_, QStringLiteral("the new content was not written")));
+            return fail(cannot.arg(fileName_, QStringLiteral("the new content was not written")));
         }
     }
     if (writeHook_) {
@@ -166,34 +166,34 @@ bool SettingsStore::Write(const SettingsValues& values) {
     }
     // QSettings reports success even when the disk filled up under it: only
     // what reads back whole may replace the old file.
-    const Content written = Load(temp.fileName());
-    if (written.malformed || written.values != values.All()) {
-        return Fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
+    const Content written = load(temp.fileName());
+    if (written.malformed || written.values != values.all()) {
+        return fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
     }
     if (QFileInfo::exists(target)) {
         QFile::setPermissions(temp.fileName(), QFile::permissions(target));
     }
     QFile flushed(temp.fileName());
     if (!flushed.open(QIODevice::ReadOnly) || ::fsync(flushed.handle()) != 0) {
-        return Fail(cannot.arg(fileName_, SystemError()));
+        return fail(cannot.arg(fileName_, systemError()));
     }
     flushed.close();
     if (std::rename(QFile::encodeName(temp.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0) {
-        return Fail(cannot.arg(fileName_, SystemError()));
+        return fail(cannot.arg(fileName_, systemError()));
     }
     return true;
 }
 
-QString SettingsStore::KeepDamagedCopy(SettingsValues* values) {
-    const Content current = Load(fileName_);
+QString SettingsStore::keepDamagedCopy(SettingsValues* values) {
+    const Content current = load(fileName_);
     if (values != nullptr) {
         *values = SettingsValues(current.values);
     }
-    return current.malformed ? KeepCopy(current.bytes) : QString();
+    return current.malformed ? keepCopy(current.bytes) : QString();
 }
 
-QString SettingsStore::KeepCopy(const QByteArray& bytes) {
+QString SettingsStore::keepCopy(const QByteArray& bytes) {
     if (bytes == damagedCopyKept_) {
         return QString();
     }

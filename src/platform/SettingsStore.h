@@ -13,10 +13,10 @@ public:
     SettingsValues() = default;
     explicit SettingsValues(QMap<QString, QVariant> values) : values_(std::move(values)) {}
 
-    QString Get(const QString& section, const QString& key,
+    QString get(const QString& section, const QString& key,
                 const QString& fallback = QString()) const;
-    void Set(const QString& section, const QString& key, const QString& value);
-    const QMap<QString, QVariant>& All() const { return values_; }
+    void set(const QString& section, const QString& key, const QString& value);
+    const QMap<QString, QVariant>& all() const { return values_; }
 
 private:
     QMap<QString, QVariant> values_; // by "section/key"
@@ -35,37 +35,37 @@ public:
     // The player's file, $XDG_CONFIG_HOME/Tilewise/Tilewise.ini: where
     // QSettings keeps the INI file of the organisation and application
     // "Tilewise". Named without a QSettings object, which would read it.
-    static QString UserFile();
+    static QString userFile();
 
-    QString FileName() const { return fileName_; }
+    QString fileName() const { return fileName_; }
 
     // The file's values as they are on disk now.
-    SettingsValues Read() const;
+    SettingsValues read() const;
 
     // Under the lock beside the file (waited for a few seconds at most),
     // reads the values afresh, lets `change` edit them and writes them back;
-    // `change` returns false to write nothing. Returns false, with Error()
+    // `change` returns false to write nothing. Returns false, with error()
     // saying why for the player, when the file could not be written.
-    bool Update(const std::function<bool(SettingsValues&)>& change);
-    QString Error() const { return error_; }
+    bool update(const std::function<bool(SettingsValues&)>& change);
+    QString error() const { return error_; }
 
     // When the file is damaged (text QSettings cannot read whole), copies it
     // to "<file>.bad-YYYYMMDD-HHMMSS" beside it, once per damaged content,
     // so that writing over it loses nothing. Returns the copy's path when
     // one was made. `values`, when given, receives what the file holds: the
     // start-up reads the file once.
-    QString KeepDamagedCopy(SettingsValues* values = nullptr);
+    QString keepDamagedCopy(SettingsValues* values = nullptr);
 
     // For tests: runs on each new copy of the file once it is written and
     // before it is checked, to leave it as a failing disk would.
-    void SetWriteHook(std::function<void(const QString& written)> hook) {
+    void setWriteHook(std::function<void(const QString& written)> hook) {
         writeHook_ = std::move(hook);
     }
 
 private:
-    bool Write(const SettingsValues& values);
-    QString KeepCopy(const QByteArray& bytes);
-    bool Fail(const QString& error);
+    bool write(const SettingsValues& values);
+    QString keepCopy(const QByteArray& bytes);
+    bool fail(const QString& error);
 
     QString fileName_;
     QString error_;

@@ -8,9 +8,9 @@
 class SoundDevice {
 public:
     virtual ~SoundDevice() = default;
-    virtual void SetFileName(const QString& fileName) = 0;
-    virtual void SetCommand(const QString& command) = 0;
+    virtual void setFileName(const QString& fileName) = 0;
+    virtual void setCommand(const QString& command) = 0;
     // Called once the window is on screen: setting up audio then costs the
     // first frame nothing. A cue played before waits for it.
-    virtual void Start() = 0;
+    virtual void start() = 0;
 };

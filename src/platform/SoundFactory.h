@@ -12,7 +12,7 @@
 class SoundFactory {
 public:
     virtual ~SoundFactory() = default;
-    virtual std::unique_ptr<SoundDevice> Create(const QString& folder, const QStringList& cues) = 0;
+    virtual std::unique_ptr<SoundDevice> create(const QString& folder, const QStringList& cues) = 0;
 };
 
 #define SoundFactory_iid "org.tilewise.SoundFactory/1.0"

@@ -7,7 +7,7 @@
 
 namespace Twips {
 
-double LogicalDpi(const QWidget* widget) {
+double logicalDpi(const QWidget* widget) {
     if (widget != nullptr) {
         return widget->logicalDpiX();
     }
@@ -15,18 +15,18 @@ double LogicalDpi(const QWidget* widget) {
     return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
 }
 
-int ToPixels(int twips, double dpi) {
+int toPixels(int twips, double dpi) {
     return static_cast<int>(std::nearbyint(twips * dpi / kPerInch));
 }
 
-int FromPixels(int pixels, double dpi) {
+int fromPixels(int pixels, double dpi) {
     return static_cast<int>(std::nearbyint(pixels * kPerInch / dpi));
 }
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    const double dpi = LogicalDpi(widget);
-    widget->setGeometry(ToPixels(left, dpi), ToPixels(top, dpi), ToPixels(width, dpi),
-                        ToPixels(height, dpi));
+void place(QWidget* widget, int left, int top, int width, int height) {
+    const double dpi = logicalDpi(widget);
+    widget->setGeometry(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi),
+                        toPixels(height, dpi));
 }
 
 } // namespace Twips

@@ -8,11 +8,11 @@ namespace Twips {
 
 inline constexpr int kPerInch = 1440;
 
-double LogicalDpi(const QWidget* widget);
-int ToPixels(int twips, double dpi);
-int FromPixels(int pixels, double dpi);
+double logicalDpi(const QWidget* widget);
+int toPixels(int twips, double dpi);
+int fromPixels(int pixels, double dpi);
 
 // Places a child at a rectangle given in twips.
-void Place(QWidget* widget, int left, int top, int width, int height);
+void place(QWidget* widget, int left, int top, int width, int height);
 
 } // namespace Twips

@@ -19,11 +19,11 @@ struct BoardConfig {
     static constexpr int kMaxSet = 5;
     static constexpr int kMaxCategories = 32;
 
-    int Tiles() const { return columns * rows; }
+    int tiles() const { return columns * rows; }
 
     // What a board can be built and dealt for: a square of 4 to 10 tiles a
     // side, sets of 2 to 5 tiles, a category position of 1 to 32.
-    bool IsPlayable() const {
+    bool isPlayable() const {
         return columns == rows && columns >= kMinSide && columns <= kMaxSide &&
                tilesPerSet >= kMinSet && tilesPerSet <= kMaxSet && categoryIndex >= 1 &&
                categoryIndex <= kMaxCategories;

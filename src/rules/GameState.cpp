@@ -7,18 +7,18 @@
 
 namespace {
 
-std::size_t At(int index) {
+std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
 } // namespace
 
-void GameState::Configure(const BoardConfig& config) {
+void GameState::configure(const BoardConfig& config) {
     current_ = config;
     next_ = config;
 }
 
-void GameState::ScanCategories(QStringList names) {
+void GameState::scanCategories(QStringList names) {
     // QString compares UTF-16 code units: every capital sorts before every
     // small letter, as the stored positions were always counted.
     std::sort(names.begin(), names.end());
@@ -26,7 +26,7 @@ void GameState::ScanCategories(QStringList names) {
     categoryCount_ =
         static_cast<std::int16_t>(std::min<qsizetype>(names.size(), BoardConfig::kMaxCategories));
     for (int i = 1; i <= BoardConfig::kMaxCategories; ++i) {
-        categories_.at(At(i)) = i <= categoryCount_ ? names.at(i - 1) : QString();
+        categories_.at(at(i)) = i <= categoryCount_ ? names.at(i - 1) : QString();
     }
 }
 
@@ -34,10 +34,10 @@ QString GameState::category(int index) const {
     if (index < 1 || index > BoardConfig::kMaxCategories) {
         return QString();
     }
-    return categories_.at(At(index));
+    return categories_.at(at(index));
 }
 
-void GameState::Initialize() {
+void GameState::initialize() {
     matches_ = 0;
     mismatches_ = 0;
     coverElapsed_ = 0;
@@ -48,36 +48,36 @@ void GameState::Initialize() {
     faceUp_.fill(false);
 }
 
-bool GameState::IsMatch() const {
+bool GameState::isMatch() const {
     if (uncovered_ < current_.tilesPerSet) {
         return false;
     }
     for (int k = 1; k < uncovered_; ++k) {
-        const int here = turn_.at(At(k));
-        const int before = turn_.at(At(k - 1));
-        if (tileImages_.at(At(here)) != tileImages_.at(At(before))) {
+        const int here = turn_.at(at(k));
+        const int before = turn_.at(at(k - 1));
+        if (tileImages_.at(at(here)) != tileImages_.at(at(before))) {
             return false;
         }
     }
     return true;
 }
 
-std::optional<ClickResult> GameState::Click(int index) {
-    if (!IsFaceDown(index)) {
+std::optional<ClickResult> GameState::click(int index) {
+    if (!isFaceDown(index)) {
         return std::nullopt;
     }
     ClickResult result;
-    result.clicksBefore = tileClicks_.at(At(index));
+    result.clicksBefore = tileClicks_.at(at(index));
     if (uncovered_ >= current_.tilesPerSet) {
-        result.covered = CoverTiles();
+        result.covered = coverTiles();
     }
-    faceUp_.at(At(index)) = true;
+    faceUp_.at(at(index)) = true;
     if (uncovered_ < kMaxTurnTiles) {
-        turn_.at(At(uncovered_)) = static_cast<std::int16_t>(index);
+        turn_.at(at(uncovered_)) = static_cast<std::int16_t>(index);
         ++uncovered_;
     }
     const QList<int> turn(turn_.begin(), turn_.begin() + uncovered_);
-    if (IsMatch()) {
+    if (isMatch()) {
         result.turn = turn;
         uncovered_ = 0;
         ++matches_;
@@ -88,11 +88,11 @@ std::optional<ClickResult> GameState::Click(int index) {
         result.outcome = TurnOutcome::Mismatched;
         result.turn = turn;
     }
-    ++tileClicks_.at(At(index));
+    ++tileClicks_.at(at(index));
     return result;
 }
 
-QList<int> GameState::Tick(int intervalMs) {
+QList<int> GameState::tick(int intervalMs) {
     if (uncovered_ < current_.tilesPerSet) {
         coverElapsed_ = 0;
         return {};
@@ -103,61 +103,61 @@ QList<int> GameState::Tick(int intervalMs) {
         coverElapsed_ = static_cast<std::int16_t>(coverElapsed_ + intervalMs);
         return {};
     }
-    return CoverTiles();
+    return coverTiles();
 }
 
-QList<int> GameState::CoverTiles() {
+QList<int> GameState::coverTiles() {
     QList<int> covered;
     for (int k = 0; k < uncovered_; ++k) {
-        const int tile = turn_.at(At(k));
-        faceUp_.at(At(tile)) = false;
+        const int tile = turn_.at(at(k));
+        faceUp_.at(at(tile)) = false;
         covered.append(tile);
     }
     uncovered_ = 0;
     return covered;
 }
 
-void GameState::RevealAll() {
-    for (int i = 0; i < TileCount(); ++i) {
-        faceUp_.at(At(i)) = true;
+void GameState::revealAll() {
+    for (int i = 0; i < tileCount(); ++i) {
+        faceUp_.at(at(i)) = true;
     }
     uncovered_ = 0;
 }
 
-int GameState::TileImage(int index) const {
-    return tileImages_.at(At(index));
+int GameState::tileImage(int index) const {
+    return tileImages_.at(at(index));
 }
 
-int GameState::TileClicks(int index) const {
-    return tileClicks_.at(At(index));
+int GameState::tileClicks(int index) const {
+    return tileClicks_.at(at(index));
 }
 
-bool GameState::IsFaceUp(int index) const {
-    return faceUp_.at(At(index));
+bool GameState::isFaceUp(int index) const {
+    return faceUp_.at(at(index));
 }
 
-bool GameState::IsFaceDown(int index) const {
-    return index >= 0 && index < TileCount() && !faceUp_.at(At(index));
+bool GameState::isFaceDown(int index) const {
+    return index >= 0 && index < tileCount() && !faceUp_.at(at(index));
 }
 
-int GameState::Score() const {
-    const int turns = NumTurns();
-    return turns > 0 ? NumberText::RoundToInt16(matches_ * 100.0 / turns) : 0;
+int GameState::score() const {
+    const int turns = numTurns();
+    return turns > 0 ? NumberText::roundToInt16(matches_ * 100.0 / turns) : 0;
 }
 
-void GameState::SetPlayerName(const QString& answer) {
+void GameState::setPlayerName(const QString& answer) {
     playerName_ = answer.isEmpty() ? QStringLiteral("No Name") : answer;
 }
 
-int GameState::NearestFaceDown(int from, Direction direction) const {
+int GameState::nearestFaceDown(int from, Direction direction) const {
     const int columns = current_.columns;
     const bool across = direction == Direction::Left || direction == Direction::Right;
     const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
     int best = -1;
     int bestAway = 0;
     int bestAside = 0;
-    for (int t = 0; t < TileCount(); ++t) {
-        if (!IsFaceDown(t)) {
+    for (int t = 0; t < tileCount(); ++t) {
+        if (!isFaceDown(t)) {
             continue;
         }
         const int dx = t % columns - from % columns;
@@ -174,19 +174,19 @@ int GameState::NearestFaceDown(int from, Direction direction) const {
     return best;
 }
 
-int GameState::LastFaceDown() const {
-    for (int t = TileCount() - 1; t >= 0; --t) {
-        if (IsFaceDown(t)) {
+int GameState::lastFaceDown() const {
+    for (int t = tileCount() - 1; t >= 0; --t) {
+        if (isFaceDown(t)) {
             return t;
         }
     }
     return -1;
 }
 
-int GameState::NextFaceDown(int from) const {
-    for (int k = 1; k <= TileCount(); ++k) {
-        const int t = (from + k + TileCount()) % TileCount();
-        if (IsFaceDown(t) && (t != from || from < 0)) {
+int GameState::nextFaceDown(int from) const {
+    for (int k = 1; k <= tileCount(); ++k) {
+        const int t = (from + k + tileCount()) % tileCount();
+        if (isFaceDown(t) && (t != from || from < 0)) {
             return t;
         }
     }

@@ -35,27 +35,27 @@ public:
     static constexpr int kCoverDelayMs = 2000;
 
     // The game in progress and the next one, as chosen in Preferences.
-    const BoardConfig& Current() const { return current_; }
-    const BoardConfig& Next() const { return next_; }
+    const BoardConfig& current() const { return current_; }
+    const BoardConfig& next() const { return next_; }
     // Start-up: both games take the stored configuration.
-    void Configure(const BoardConfig& config);
-    void SetNext(const BoardConfig& next) { next_ = next; }
-    void OfferCurrentAsNext() { next_ = current_; }
-    bool NextDiffers() const { return next_ != current_; }
-    void MakeNextCurrent() { current_ = next_; }
+    void configure(const BoardConfig& config);
+    void setNext(const BoardConfig& next) { next_ = next; }
+    void offerCurrentAsNext() { next_ = current_; }
+    bool nextDiffers() const { return next_ != current_; }
+    void makeNextCurrent() { current_ = next_; }
 
     // The category folders found, sorted by character code (capitals before
     // small letters); the first 32 are kept.
-    void ScanCategories(QStringList names);
+    void scanCategories(QStringList names);
     // The name at a 1-based position; empty after the last one and outside
     // 1 to 32.
     QString category(int index) const;
     int categoryCount() const { return categoryCount_; }
-    bool CategoriesLeftOut() const { return categoriesLeftOut_; }
-    QString CategoryName() const { return category(current_.categoryIndex); }
+    bool categoriesLeftOut() const { return categoriesLeftOut_; }
+    QString categoryName() const { return category(current_.categoryIndex); }
 
     // Resets the turn, the tally and the per-tile arrays for a new game.
-    void Initialize();
+    void initialize();
 
     // Deals the current configuration: floor(N / s) sets of distinct
     // pictures shuffled over the board, the N mod s tiles left over free and
@@ -64,50 +64,50 @@ public:
     bool deal(RandomSource& random);
 
     // True when the turn holds a whole set of one picture.
-    bool IsMatch() const;
+    bool isMatch() const;
 
     // A click on a face-down tile: a showing mismatch is covered first, the
     // tile turns face up and joins the turn, and a whole set is decided.
     // Nothing, and no change, for a tile that is not face down.
-    std::optional<ClickResult> Click(int index);
+    std::optional<ClickResult> click(int index);
 
     // The window's timer tick: a mismatch stays up for the cover delay, then
     // the tick turns it face down. Returns the tiles it covered.
-    QList<int> Tick(int intervalMs);
+    QList<int> tick(int intervalMs);
 
     // Gives the game up: every tile face up, the turn dropped.
-    void RevealAll();
+    void revealAll();
 
     // Where the keyboard goes: the nearest face-down tile from `from` in a
     // direction (nearest across first, then nearest along), the first and
     // the last face-down tile, and the next one after `from` in tile order,
     // round to the first. -1 when there is none.
-    int NearestFaceDown(int from, Direction direction) const;
-    int FirstFaceDown() const { return NextFaceDown(-1); }
-    int LastFaceDown() const;
-    int NextFaceDown(int from) const;
+    int nearestFaceDown(int from, Direction direction) const;
+    int firstFaceDown() const { return nextFaceDown(-1); }
+    int lastFaceDown() const;
+    int nextFaceDown(int from) const;
 
-    int TileCount() const { return current_.Tiles(); }
-    int TileImage(int index) const; // -1 for a free tile
-    int TileClicks(int index) const;
-    bool IsFaceUp(int index) const;
-    bool IsFaceDown(int index) const;
-    int NumUncovered() const { return uncovered_; }
-    int NumMatches() const { return matches_; }
-    int NumMismatches() const { return mismatches_; }
-    int NumSets() const { return sets_; }
+    int tileCount() const { return current_.tiles(); }
+    int tileImage(int index) const; // -1 for a free tile
+    int tileClicks(int index) const;
+    bool isFaceUp(int index) const;
+    bool isFaceDown(int index) const;
+    int numUncovered() const { return uncovered_; }
+    int numMatches() const { return matches_; }
+    int numMismatches() const { return mismatches_; }
+    int numSets() const { return sets_; }
     // Turns decided so far, and the share of them that were matches, in
     // whole percent: current whenever they are read.
-    int NumTurns() const { return matches_ + mismatches_; }
-    int Score() const;
+    int numTurns() const { return matches_ + mismatches_; }
+    int score() const;
 
     // The name last typed for a high score, offered the next time.
-    QString PlayerName() const { return playerName_; }
+    QString playerName() const { return playerName_; }
     // Nothing typed, or the box cancelled, gives "No Name".
-    void SetPlayerName(const QString& answer);
+    void setPlayerName(const QString& answer);
 
 private:
-    QList<int> CoverTiles();
+    QList<int> coverTiles();
 
     BoardConfig current_;
     BoardConfig next_;

@@ -6,11 +6,11 @@
 
 namespace NumberText {
 
-QString Num(int n) {
+QString num(int n) {
     return n < 0 ? QString::number(n) : QStringLiteral(" ") + QString::number(n);
 }
 
-std::int16_t RoundToInt16(double value) {
+std::int16_t roundToInt16(double value) {
     constexpr double lo = std::numeric_limits<std::int16_t>::min();
     constexpr double hi = std::numeric_limits<std::int16_t>::max();
     if (std::isnan(value)) {
@@ -26,7 +26,7 @@ std::int16_t RoundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-std::optional<std::int16_t> ParseInt16(const QString& text) {
+std::optional<std::int16_t> parseInt16(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok || value < std::numeric_limits<std::int16_t>::min() ||
@@ -36,7 +36,7 @@ std::optional<std::int16_t> ParseInt16(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-double LeadingNumber(const QString& text) {
+double leadingNumber(const QString& text) {
     // Blanks, a sign, digits with an optional fraction (either side of the
     // point may be empty, not both), an optional exponent: "85.5", "-.5e2".
     static const QRegularExpression number(
@@ -53,7 +53,7 @@ double LeadingNumber(const QString& text) {
     return ok ? value : (found.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL);
 }
 
-QString ThreeDigits(int n) {
+QString threeDigits(int n) {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
 }
 

@@ -9,21 +9,21 @@
 namespace NumberText {
 
 // A number for a message: decimal with one leading blank, the minus sign
-// taking the blank's place ("Matches:" + Num(3) reads "Matches: 3").
-QString Num(int n);
+// taking the blank's place ("Matches:" + num(3) reads "Matches: 3").
+QString num(int n);
 
 // Rounds to the nearest integer, halves to the even neighbour, and clamps
 // to the 16-bit range so that no stored text can overflow a counter.
-std::int16_t RoundToInt16(double value);
+std::int16_t roundToInt16(double value);
 
 // The whole text as a 16-bit decimal integer (surrounding blanks allowed),
 // or nothing when it is not one: used for the stored preferences.
-std::optional<std::int16_t> ParseInt16(const QString& text);
+std::optional<std::int16_t> parseInt16(const QString& text);
 
 // The leading number of a text: "85.5" -> 85.5, "12abc" -> 12, "abc" -> 0.
-double LeadingNumber(const QString& text);
+double leadingNumber(const QString& text);
 
 // A picture number with at least three digits: 7 -> "007", 42 -> "042".
-QString ThreeDigits(int n);
+QString threeDigits(int n);
 
 } // namespace NumberText

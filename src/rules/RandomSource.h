@@ -7,16 +7,16 @@
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void Seed() = 0;
-    virtual double Next() = 0;
+    virtual void seed() = 0;
+    virtual double next() = 0;
 };
 
 // Seeded from the clock and the system's entropy, so two deals in the same
 // clock tick still differ.
 class ClockRandom final : public RandomSource {
 public:
-    void Seed() override;
-    double Next() override;
+    void seed() override;
+    double next() override;
 
 private:
     std::mt19937 engine_;

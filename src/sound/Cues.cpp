@@ -16,8 +16,8 @@ QString cueFile(Cue cue) {
 
 void playCue(SoundDevice& device, Cue cue) {
     const QString fileName = cueFile(cue);
-    device.SetCommand(QStringLiteral("Close"));
-    device.SetFileName(fileName);
-    device.SetCommand(QStringLiteral("Open"));
-    device.SetCommand(QStringLiteral("Play"));
+    device.setCommand(QStringLiteral("Close"));
+    device.setFileName(fileName);
+    device.setCommand(QStringLiteral("Open"));
+    device.setCommand(QStringLiteral("Play"));
 }

@@ -11,13 +11,13 @@
 WaveDevice::WaveDevice(const QString& folder, QStringList cues, QObject* parent)
     : QObject(parent), folder_(folder), cues_(std::move(cues)) {}
 
-void WaveDevice::SetFileName(const QString& fileName) {
+void WaveDevice::setFileName(const QString& fileName) {
     fileName_ = fileName;
 }
 
-void WaveDevice::SetCommand(const QString& command) {
+void WaveDevice::setCommand(const QString& command) {
     if (command == QLatin1String("Open")) {
-        current_ = EffectFor(fileName_);
+        current_ = effectFor(fileName_);
     } else if (command == QLatin1String("Play")) {
         if (current_ != nullptr) {
             current_->play();
@@ -30,18 +30,18 @@ void WaveDevice::SetCommand(const QString& command) {
     }
 }
 
-void WaveDevice::Start() {
+void WaveDevice::start() {
     if (QMediaDevices::audioOutputs().isEmpty()) {
         silent_ = true;
         qInfo("tilewise: no sound output found; playing without sound");
         return;
     }
     for (const QString& cue : std::as_const(cues_)) {
-        EffectFor(cue);
+        effectFor(cue);
     }
 }
 
-QSoundEffect* WaveDevice::EffectFor(const QString& fileName) {
+QSoundEffect* WaveDevice::effectFor(const QString& fileName) {
     if (fileName.isEmpty() || silent_) {
         return nullptr;
     }
@@ -51,7 +51,7 @@ QSoundEffect* WaveDevice::EffectFor(const QString& fileName) {
         return found.value();
     }
     QSoundEffect* effect = nullptr;
-    const WaveFile wave = WaveFile::Inspect(path);
+    const WaveFile wave = WaveFile::inspect(path);
     if (wave.playable) {
         effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(path));

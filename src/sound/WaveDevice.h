@@ -10,7 +10,7 @@
 class QSoundEffect;
 
 // The sound device over QSoundEffect, playing wave files from the game's
-// data folder. Start() decodes every cue once and keeps it, so a cue starts
+// data folder. start() decodes every cue once and keeps it, so a cue starts
 // at once. "Close" stops what is sounding, so a new cue cuts short the one
 // before. Files that are not short PCM waves stay silent, with one log line
 // each; so does every cue when there is no sound output, with one line for
@@ -20,12 +20,12 @@ class WaveDevice final : public QObject, public SoundDevice {
 public:
     WaveDevice(const QString& folder, QStringList cues, QObject* parent = nullptr);
 
-    void SetFileName(const QString& fileName) override;
-    void SetCommand(const QString& command) override;
-    void Start() override;
+    void setFileName(const QString& fileName) override;
+    void setCommand(const QString& command) override;
+    void start() override;
 
 private:
-    QSoundEffect* EffectFor(const QString& fileName);
+    QSoundEffect* effectFor(const QString& fileName);
 
     QDir folder_;
     QStringList cues_;

@@ -5,7 +5,7 @@
 
 namespace {
 
-WaveFile Refused(const QString& problem) {
+WaveFile refused(const QString& problem) {
     WaveFile wave;
     wave.problem = problem;
     return wave;
@@ -13,33 +13,33 @@ WaveFile Refused(const QString& problem) {
 
 } // namespace
 
-WaveFile WaveFile::Inspect(const QString& path) {
+WaveFile WaveFile::inspect(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Refused(QStringLiteral("cannot be read"));
+        return refused(QStringLiteral("cannot be read"));
     }
     if (file.size() > kMaxBytes) {
-        return Refused(QStringLiteral("is larger than 5 MB"));
+        return refused(QStringLiteral("is larger than 5 MB"));
     }
     const QByteArray head = file.read(12);
     if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
-        return Refused(QStringLiteral("is not a wave file"));
+        return refused(QStringLiteral("is not a wave file"));
     }
     quint32 bytesPerSecond = 0;
     for (;;) {
         const QByteArray chunk = file.read(8);
         if (chunk.size() != 8) {
-            return Refused(QStringLiteral("has no sound data"));
+            return refused(QStringLiteral("has no sound data"));
         }
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         if (chunk.startsWith("data")) {
             if (bytesPerSecond == 0 || size == 0) {
-                return Refused(QStringLiteral("is not 8- or 16-bit PCM sound"));
+                return refused(QStringLiteral("is not 8- or 16-bit PCM sound"));
             }
             WaveFile wave;
             wave.seconds = double(size) / bytesPerSecond;
             if (wave.seconds > kMaxSeconds) {
-                return Refused(QStringLiteral("is longer than 10 seconds"));
+                return refused(QStringLiteral("is longer than 10 seconds"));
             }
             wave.playable = true;
             return wave;
@@ -47,7 +47,7 @@ WaveFile WaveFile::Inspect(const QString& path) {
         if (chunk.startsWith("fmt ")) {
             const QByteArray format = file.peek(16);
             if (format.size() != 16) {
-                return Refused(QStringLiteral("has a short format chunk"));
+                return refused(QStringLiteral("has a short format chunk"));
             }
             const auto tag = qFromLittleEndian<quint16>(format.constData());
             const auto channels = qFromLittleEndian<quint16>(format.constData() + 2);
@@ -58,7 +58,7 @@ WaveFile WaveFile::Inspect(const QString& path) {
         }
         // Chunks are padded to an even length.
         if (!file.seek(file.pos() + size + (size & 1U))) {
-            return Refused(QStringLiteral("has no sound data"));
+            return refused(QStringLiteral("has no sound data"));
         }
     }
 }

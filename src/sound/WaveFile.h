@@ -15,5 +15,5 @@ struct WaveFile {
     static constexpr qint64 kMaxBytes = 5 * 1024 * 1024;
     static constexpr double kMaxSeconds = 10;
 
-    static WaveFile Inspect(const QString& path);
+    static WaveFile inspect(const QString& path);
 };

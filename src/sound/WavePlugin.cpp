@@ -10,7 +10,7 @@ class WavePlugin final : public QObject, public SoundFactory {
     Q_PLUGIN_METADATA(IID SoundFactory_iid)
     Q_INTERFACES(SoundFactory)
 public:
-    std::unique_ptr<SoundDevice> Create(const QString& folder, const QStringList& cues) override {
+    std::unique_ptr<SoundDevice> create(const QString& folder, const QStringList& cues) override {
         return std::make_unique<WaveDevice>(folder, cues);
     }
 };

@@ -18,8 +18,8 @@ int main(int argc, char* argv[]) {
     for (const QString& text : args.mid(2)) {
         const int score = text.toInt();
         saved = saved &&
-                (!scores.IsHighScore(6, 3, score) ||
-                 scores.AddHighScore(6, 3, QStringLiteral("Player %1").arg(score), score).outcome !=
+                (!scores.isHighScore(6, 3, score) ||
+                 scores.addHighScore(6, 3, QStringLiteral("Player %1").arg(score), score).outcome !=
                      HighScores::Outcome::NotSaved);
     }
     return saved ? 0 : 1;

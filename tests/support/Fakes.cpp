@@ -13,24 +13,24 @@ QString FakeDialogs::inputBox(QWidget* /*parent*/, const QString& prompt, const 
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
-std::optional<QFont> FakeDialogs::ChooseFont(QWidget* /*parent*/, const QFont& initial) {
+std::optional<QFont> FakeDialogs::chooseFont(QWidget* /*parent*/, const QFont& initial) {
     asked.append({QStringLiteral("ChooseFont"), initial.family(), QString(), QString()});
     return std::nullopt;
 }
 
-void FakeSound::SetFileName(const QString& fileName) {
+void FakeSound::setFileName(const QString& fileName) {
     fileName_ = fileName;
     calls.append(QStringLiteral("file:") + fileName);
 }
 
-void FakeSound::SetCommand(const QString& command) {
+void FakeSound::setCommand(const QString& command) {
     calls.append(command);
     if (command == QLatin1String("Play")) {
         calls.append(QStringLiteral("played:") + fileName_);
     }
 }
 
-QStringList FakeSound::Played() const {
+QStringList FakeSound::played() const {
     QStringList played;
     for (const QString& call : calls) {
         if (call.startsWith(QLatin1String("played:"))) {
@@ -40,7 +40,7 @@ QStringList FakeSound::Played() const {
     return played;
 }
 
-FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile) {
+FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile) {
     auto dialogs = std::make_unique<FakeDialogs>();
     auto sound = std::make_unique<FakeSound>();
     auto random = std::make_unique<ScriptedRandom>(12345u);

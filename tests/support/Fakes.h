@@ -26,7 +26,7 @@ public:
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     // The player cancels: the real font dialog is tested instead.
-    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
 
     QList<Asked> asked;
     QStringList inputAnswers;      // taken in order; an empty list answers ""
@@ -36,12 +36,12 @@ public:
 // Records every file name and command given to the sound device.
 class FakeSound final : public SoundDevice {
 public:
-    void SetFileName(const QString& fileName) override;
-    void SetCommand(const QString& command) override;
-    void Start() override { calls.append(QStringLiteral("Start")); }
+    void setFileName(const QString& fileName) override;
+    void setCommand(const QString& command) override;
+    void start() override { calls.append(QStringLiteral("Start")); }
 
     QStringList calls;          // "file:match.wav", "Open", "Play", ...
-    QStringList Played() const; // the file names at each "Play"
+    QStringList played() const; // the file names at each "Play"
 private:
     QString fileName_;
 };
@@ -55,4 +55,4 @@ struct FakeWindow {
 };
 
 // The window on a data folder and a settings file, dealt from a fixed seed.
-FakeWindow MakeWindow(const QString& dataFolder, const QString& settingsFile);
+FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile);

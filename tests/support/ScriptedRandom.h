@@ -5,13 +5,13 @@
 #include <random>
 
 // A deal the test can repeat: a seeded engine that runs on across deals
-// (Seed() does nothing), counting its draws.
+// (seed() does nothing), counting its draws.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(unsigned seed) : engine_(seed) {}
 
-    void Seed() override {}
-    double Next() override {
+    void seed() override {}
+    double next() override {
         ++draws;
         return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
     }

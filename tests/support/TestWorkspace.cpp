@@ -13,47 +13,47 @@
 
 TestWorkspace::TestWorkspace() = default;
 
-QString TestWorkspace::SettingsFile() const {
+QString TestWorkspace::settingsFile() const {
     return dir_.filePath(QStringLiteral("config/Tilewise/Tilewise.ini"));
 }
 
-QColor TestWorkspace::PictureColour(int n) {
+QColor TestWorkspace::pictureColour(int n) {
     return QColor::fromHsv((n * 7) % 360, 200, 100 + (n % 3) * 60);
 }
 
-void TestWorkspace::AddCategory(const QString& name, int count) {
+void TestWorkspace::addCategory(const QString& name, int count) {
     QDir(dir_.path()).mkpath(QStringLiteral("imgs/") + name);
     for (int n = 0; n < count; ++n) {
-        WriteJpeg(QStringLiteral("imgs/%1/img%2.jpg").arg(name, NumberText::ThreeDigits(n)),
-                  PictureColour(n));
+        writeJpeg(QStringLiteral("imgs/%1/img%2.jpg").arg(name, NumberText::threeDigits(n)),
+                  pictureColour(n));
     }
 }
 
-void TestWorkspace::AddEntry(const QString& name, bool folder) {
+void TestWorkspace::addEntry(const QString& name, bool folder) {
     if (folder) {
         QDir(dir_.path()).mkpath(QStringLiteral("imgs/") + name);
     } else {
-        WriteFile(QStringLiteral("imgs/") + name, "not a category");
+        writeFile(QStringLiteral("imgs/") + name, "not a category");
     }
 }
 
-void TestWorkspace::WriteJpeg(const QString& relativePath, QColor colour, int side) {
+void TestWorkspace::writeJpeg(const QString& relativePath, QColor colour, int side) {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(colour);
     QDir(dir_.path()).mkpath(QFileInfo(relativePath).path());
     image.save(dir_.filePath(relativePath), "JPEG", 95);
 }
 
-void TestWorkspace::WriteGif(const QString& relativePath, QColor colour) {
+void TestWorkspace::writeGif(const QString& relativePath, QColor colour) {
     QByteArray gif = QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001"
                                          "000002024401003b");
     gif[13] = char(colour.red());
     gif[14] = char(colour.green());
     gif[15] = char(colour.blue());
-    WriteFile(relativePath, gif);
+    writeFile(relativePath, gif);
 }
 
-void TestWorkspace::WriteFile(const QString& relativePath, const QByteArray& bytes) {
+void TestWorkspace::writeFile(const QString& relativePath, const QByteArray& bytes) {
     QDir(dir_.path()).mkpath(QFileInfo(relativePath).path());
     QFile file(dir_.filePath(relativePath));
     if (file.open(QIODevice::WriteOnly)) {
@@ -61,28 +61,28 @@ void TestWorkspace::WriteFile(const QString& relativePath, const QByteArray& byt
     }
 }
 
-void TestWorkspace::Store(const QString& section, const QString& key, const QString& value) {
-    SettingsStore store(SettingsFile());
-    QVERIFY(store.Update([&](SettingsValues& values) {
-        values.Set(section, key, value);
+void TestWorkspace::store(const QString& section, const QString& key, const QString& value) {
+    SettingsStore store(settingsFile());
+    QVERIFY(store.update([&](SettingsValues& values) {
+        values.set(section, key, value);
         return true;
     }));
 }
 
-QString TestWorkspace::Stored(const QString& section, const QString& key) const {
-    return SettingsStore(SettingsFile()).Read().Get(section, key, QString());
+QString TestWorkspace::stored(const QString& section, const QString& key) const {
+    return SettingsStore(settingsFile()).read().get(section, key, QString());
 }
 
-QByteArray TestWorkspace::SettingsBytes() const {
-    QFile file(SettingsFile());
+QByteArray TestWorkspace::settingsBytes() const {
+    QFile file(settingsFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-FakeWindow TestWorkspace::Open() const {
-    return MakeWindow(Path(), SettingsFile());
+FakeWindow TestWorkspace::open() const {
+    return makeWindow(path(), settingsFile());
 }
 
-bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {
     bool seen = false;
     QTimer timer;
     timer.setSingleShot(true);

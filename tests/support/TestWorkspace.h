@@ -15,27 +15,27 @@ class TestWorkspace {
 public:
     TestWorkspace();
 
-    QString Path() const { return dir_.path(); }
-    QString SettingsFile() const;
+    QString path() const { return dir_.path(); }
+    QString settingsFile() const;
 
-    // imgs/name holding img000 to img(count-1), JPEGs of PictureColour(n).
-    void AddCategory(const QString& name, int count = 50);
+    // imgs/name holding img000 to img(count-1), JPEGs of pictureColour(n).
+    void addCategory(const QString& name, int count = 50);
     // A folder under imgs, or an ordinary file when `folder` is false.
-    void AddEntry(const QString& name, bool folder = true);
-    void WriteJpeg(const QString& relativePath, QColor colour, int side = 24);
-    void WriteGif(const QString& relativePath, QColor colour = Qt::red); // 1 x 1, 35 bytes
-    void WriteFile(const QString& relativePath, const QByteArray& bytes);
+    void addEntry(const QString& name, bool folder = true);
+    void writeJpeg(const QString& relativePath, QColor colour, int side = 24);
+    void writeGif(const QString& relativePath, QColor colour = Qt::red); // 1 x 1, 35 bytes
+    void writeFile(const QString& relativePath, const QByteArray& bytes);
 
     // Writes a value into the settings file, as a player's earlier run would.
-    void Store(const QString& section, const QString& key, const QString& value);
-    QString Stored(const QString& section, const QString& key) const;
-    QByteArray SettingsBytes() const;
+    void store(const QString& section, const QString& key, const QString& value);
+    QString stored(const QString& section, const QString& key) const;
+    QByteArray settingsBytes() const;
 
     // The window on this folder, with fakes.
-    FakeWindow Open() const;
+    FakeWindow open() const;
 
-    // The colour that picture n of a category gets from AddCategory.
-    static QColor PictureColour(int n);
+    // The colour that picture n of a category gets from addCategory.
+    static QColor pictureColour(int n);
 
 private:
     QTemporaryDir dir_;
@@ -43,4 +43,4 @@ private:
 
 // Calls `open`, which shows a modal dialog, and runs `inspect` on it while it
 // is up; a failed check rejects it. False when no modal dialog came up.
-bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect);
+bool withModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect);
