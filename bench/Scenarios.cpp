@@ -7,7 +7,9 @@
 #include "HighScores.h"
 #include "Machine.h"
 #include "MainWindow.h"
+#include "PictureCache.h"
 #include "SettingsStore.h"
+#include "TileBoard.h"
 #include "TilePicture.h"
 
 #include <QDir>
@@ -71,9 +73,9 @@ std::unique_ptr<MainWindow> shownWindow(BenchApplication& app, const BenchFolder
 QList<QWidget*> shownTiles(const MainWindow& w) {
     QList<QWidget*> tiles;
     for (int i = 0; i < w.game().tileCount(); ++i) {
-        tiles << w.tilePicture(i);
-        if (!w.tileButton(i)->isHidden()) {
-            tiles << w.tileButton(i);
+        tiles << w.board()->picture(i);
+        if (!w.board()->button(i)->isHidden()) {
+            tiles << w.board()->button(i);
         }
     }
     return tiles;
@@ -90,7 +92,7 @@ double timedNewGame(BenchApplication& app, MainWindow& w, int columns, int categ
     app.startWatch();
     const Clock::time_point start = Clock::now();
     w.newGame();
-    w.finishPictures(); // what idle time does after the first frame, counted here too
+    w.board()->finishPictures(); // what idle time does after the first frame, counted here too
     return milliseconds(start, app.waitForPaint(shownTiles(w)));
 }
 
@@ -127,12 +129,12 @@ NewGames newGame(BenchApplication& app, int category) {
                                  " is not another bundled category");
     }
     NewGames result;
-    int decodes = window->pictureCache().decodes();
+    int decodes = window->board()->pictureCache().decodes();
     result.coldMs = timedNewGame(app, *window, 10, category);
-    result.coldDecodes = window->pictureCache().decodes() - decodes;
-    decodes = window->pictureCache().decodes();
+    result.coldDecodes = window->board()->pictureCache().decodes() - decodes;
+    decodes = window->board()->pictureCache().decodes();
     result.warmMs = timedNewGame(app, *window, 10, category);
-    result.warmDecodes = window->pictureCache().decodes() - decodes;
+    result.warmDecodes = window->board()->pictureCache().decodes() - decodes;
     return result;
 }
 
@@ -144,7 +146,7 @@ double firstClick(BenchApplication& app, int columns) {
     app.startWatch();
     const Clock::time_point start = Clock::now();
     window->clickTile(tile);
-    return milliseconds(start, app.waitForPaint({window->tilePicture(tile)}));
+    return milliseconds(start, app.waitForPaint({window->board()->picture(tile)}));
 }
 
 QList<double> clicks(BenchApplication& app, int columns, int count) {
@@ -162,13 +164,13 @@ QList<double> clicks(BenchApplication& app, int columns, int count) {
             timedNewGame(app, w, columns, w.game().current().categoryIndex);
             next = 0;
         }
-        while (w.tileButton(next)->isHidden()) {
+        while (w.board()->button(next)->isHidden()) {
             ++next;
         }
         app.startWatch();
         const Clock::time_point start = Clock::now();
         w.clickTile(next);
-        times << milliseconds(start, app.waitForPaint({w.tilePicture(next)}));
+        times << milliseconds(start, app.waitForPaint({w.board()->picture(next)}));
         ++next;
     }
     return times;

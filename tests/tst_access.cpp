@@ -2,6 +2,7 @@
 // accessibility interface alone, as a screen reader sees it.
 #include "MainWindow.h"
 #include "TestWorkspace.h"
+#include "TileBoard.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -71,7 +72,7 @@ private slots:
         ws.store("settings", "columns", "4");
         FakeWindow t = ws.open();
         t.window->show();
-        t.window->finishPictures(); // face-down pictures made too
+        t.window->board()->finishPictures(); // face-down pictures made too
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
         for (QAccessibleInterface* node : descendants(window)) { // no face-down picture tells
             QVERIFY(node->role() != QAccessible::Graphic ||
@@ -162,16 +163,16 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         if (keys.startsWith("Up")) {
-            w.tileButton(5)->click(); // a face-up tile on the way
+            w.board()->button(5)->click(); // a face-up tile on the way
         }
-        w.tileButton(from)->setFocus();
+        w.board()->button(from)->setFocus();
         for (const QString& key : keys.split(' ')) {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         }
-        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.tileButton(focused));
+        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.board()->button(focused));
         QList<int> up;
         for (int i = 0; i < 16; ++i) {
-            if (w.tileButton(i)->isHidden()) {
+            if (w.board()->button(i)->isHidden()) {
                 up << i;
             }
         }
@@ -190,12 +191,12 @@ private slots:
         t.window->show();
         QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
         int tile = t.window->game().firstFaceDown();
-        QPushButton* first = t.window->tileButton(tile);
+        QPushButton* first = t.window->board()->button(tile);
         QCOMPARE(QApplication::focusWidget(), first);
         for (int press = 0; press < 30; ++press) { // Tab passes over face-up tiles only
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             tile = t.window->game().nextFaceDown(tile);
-            QCOMPARE(QApplication::focusWidget(), t.window->tileButton(tile));
+            QCOMPARE(QApplication::focusWidget(), t.window->board()->button(tile));
         }
         first->setFocus();
         const QImage image = first->grab().toImage();

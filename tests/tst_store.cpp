@@ -125,9 +125,9 @@ private slots:
         QCOMPARE(table.addHighScore(10, 5, name, score).outcome, expected);
 
         QStringList storedNames, storedValues;
-        for (int rank = 1; rank <= 10; ++rank) {
-            storedNames << table.scoreName(10, 5, rank);
-            storedValues << QString::number(table.scoreValue(10, 5, rank));
+        for (const HighScoreEntry& entry : HighScores::table(store.read(), 10, 5)) {
+            storedNames << entry.name;
+            storedValues << QString::number(entry.score);
         }
         QCOMPARE(storedNames,
                  names.split(' ').replaceInStrings(QStringLiteral("*"),
@@ -183,7 +183,8 @@ private slots:
         QCOMPARE(result.outcome, HighScores::Outcome::NotSaved);
         QVERIFY2(result.problem.contains(said), qPrintable(result.problem));
         QCOMPARE(ws.settingsBytes(), before);
-        QCOMPARE(table.scoreName(10, 5, 1), fault == "folder" ? QString() : QStringLiteral("E1"));
+        QCOMPARE(HighScores::table(store.read(), 10, 5).first().name,
+                 fault == "folder" ? QString() : QStringLiteral("E1"));
         const QStringList left = QDir(folder).entryList(QDir::Files);
         QCOMPARE(left.filter(QRegularExpression("^Tilewise\\.ini\\.(?!lock$)")), QStringList());
     }
@@ -284,9 +285,9 @@ private slots:
             QVERIFY(copy.waitForFinished(240000) && copy.exitCode() == 0);
         }
         SettingsStore store(ws.settingsFile());
-        const HighScores table(store);
+        const QList<HighScoreEntry> table = HighScores::table(store.read(), 6, 3);
         for (int rank = 1; rank <= 10; ++rank) {
-            QCOMPARE(int(table.scoreValue(6, 3, rank)), 101 - rank);
+            QCOMPARE(int(table.at(rank - 1).score), 101 - rank);
         }
     }
 };

@@ -2,8 +2,10 @@
 // hears in a game, the boxes, the preferences file and the notices.
 #include "BoardGeometry.h"
 #include "MainWindow.h"
+#include "PictureCache.h"
 #include "Sets.h"
 #include "TestWorkspace.h"
+#include "TileBoard.h"
 #include "TilePicture.h"
 #include "Twips.h"
 
@@ -44,7 +46,7 @@ struct Win {
     }
     void click(const QList<int>& tiles) {
         for (int tile : tiles) {
-            w().tileButton(tile)->click();
+            w().board()->button(tile)->click();
         }
     }
     void tick(int times) {
@@ -55,7 +57,7 @@ struct Win {
     // Face up: the button over the picture is hidden.
     bool faceUp(const QList<int>& tiles, bool up = true) {
         return std::all_of(tiles.begin(), tiles.end(),
-                           [&](int tile) { return w().tileButton(tile)->isHidden() == up; });
+                           [&](int tile) { return w().board()->button(tile)->isHidden() == up; });
     }
     // All but the first tile of set i, and a stranger from the next set.
     QList<int> mismatch(int i) {
@@ -113,23 +115,23 @@ private slots:
 
         Win win(side, 3);
         MainWindow& w = win.w();
-        w.finishPictures();
+        w.board()->finishPictures();
         QCOMPARE(w.centralWidget()->size(), QSize(px(&w, 6885), px(&w, 5580)));
-        QCOMPARE(w.tileControls(), side * side);
+        QCOMPARE(w.board()->controlCount(), side * side);
         for (int i = 0; i < side * side; ++i) {
             const int left = 72 + (i % side) * W;
             const int top = 72 + (i / side) * H;
             const QRect expected(px(&w, left), px(&w, top), px(&w, left + W) - px(&w, left),
                                  px(&w, top + H) - px(&w, top));
-            QCOMPARE(w.tileButton(i)->geometry(), expected);
-            QCOMPARE(w.tilePicture(i)->geometry(), expected);
-            QCOMPARE(w.tileButton(i)->text(), QString::number(i + 1));
-            QCOMPARE(w.tileButton(i)->font().pointSize(), F);
-            QVERIFY(!w.tileButton(i)->font().bold());
-            QCOMPARE(w.tileButton(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
+            QCOMPARE(w.board()->button(i)->geometry(), expected);
+            QCOMPARE(w.board()->picture(i)->geometry(), expected);
+            QCOMPARE(w.board()->button(i)->text(), QString::number(i + 1));
+            QCOMPARE(w.board()->button(i)->font().pointSize(), F);
+            QVERIFY(!w.board()->button(i)->font().bold());
+            QCOMPARE(w.board()->button(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
             const bool free = w.game().tileImage(i) == -1;
-            QCOMPARE(w.tileButton(i)->isHidden(), free);
-            const QColor shown = w.tilePicture(i)->picture().toImage().pixelColor(3, 3);
+            QCOMPARE(w.board()->button(i)->isHidden(), free);
+            const QColor shown = w.board()->picture(i)->picture().toImage().pixelColor(3, 3);
             QCOMPARE(shown == QColor(Qt::white), free);
         }
         QCOMPARE(w.panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
@@ -219,7 +221,7 @@ private slots:
     // hint, the tool tips, Reveal All and a new game's fresh count.
     void turnOnScreen() {
         Win win(6, 2);
-        win.w().finishPictures(); // every picture shows: the greeting stays
+        win.w().board()->finishPictures(); // every picture shows: the greeting stays
         QCOMPARE(win.panel(3), QStringLiteral("Start matching tiles."));
         const QList<int> turn = win.mismatch(0);
         win.click(turn);
@@ -238,9 +240,9 @@ private slots:
         win.tick(5);
         win.click({turn.at(0)});
         QCOMPARE(win.panel(3), QStringLiteral("You've clicked this 2 times already."));
-        QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
+        QCOMPARE(win.w().board()->button(turn.at(0))->toolTip(),
                  QStringLiteral("Uncovered 3 times before"));
-        QCOMPARE(win.w().tileButton(turn.at(1))->toolTip(),
+        QCOMPARE(win.w().board()->button(turn.at(1))->toolTip(),
                  QStringLiteral("Uncovered 2 times before"));
 
         const QString panels = win.panel(1) + win.panel(2);
@@ -254,7 +256,7 @@ private slots:
 
         win.w().newGame();
         QCOMPARE(win.panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
-        QCOMPARE(win.w().tileButton(turn.at(0))->toolTip(),
+        QCOMPARE(win.w().board()->button(turn.at(0))->toolTip(),
                  QStringLiteral("Uncovered 0 time before"));
     }
 
@@ -285,7 +287,7 @@ private slots:
         QCOMPARE(QList<int>({c.columns, c.tilesPerSet, c.categoryIndex}), used);
         QCOMPARE(c.rows, c.columns);
         QCOMPARE(game.next(), c);
-        QCOMPARE(t.window->tileControls(), c.tiles());
+        QCOMPARE(t.window->board()->controlCount(), c.tiles());
         QVERIFY(t.dialogs->asked.isEmpty()); // quietly
         QCOMPARE(t.sound->calls.mid(0, 4),
                  (QStringList{"Close", "file:letsplay.wav", "Open", "Play"}));
@@ -342,11 +344,11 @@ private slots:
         ws.store("settings", "columns", "10"); // all 50 pictures dealt
         FakeWindow t = ws.open();
         MainWindow& w = *t.window;
-        w.finishPictures();
+        w.board()->finishPictures();
         QHash<int, QPixmap> byPicture; // the tiles of a set share one stand-in
         for (int i = 0; i < 100; ++i) {
             const int picture = w.game().tileImage(i);
-            const QPixmap shown = w.tilePicture(i)->picture();
+            const QPixmap shown = w.board()->picture(i)->picture();
             const QPixmap seen = byPicture.value(picture, shown);
             QVERIFY(picture < 10 || seen.size() != shown.size() ||
                     seen.cacheKey() == shown.cacheKey());
@@ -364,9 +366,9 @@ private slots:
                      qPrintable(panel));
             QVERIFY(w.panel(3)->toolTip().contains(ws.path() + "/imgs/Zoo%1/img0"));
             w.newGame();
-            w.finishPictures();
+            w.board()->finishPictures();
         }
-        w.tileButton(w.game().isFaceDown(0) ? 0 : 1)->click();
+        w.board()->button(w.game().isFaceDown(0) ? 0 : 1)->click();
         QCOMPARE(w.panel(3)->text().isEmpty(), false); // an empty message shows it again
         QVERIFY(t.dialogs->asked.isEmpty());
     }
@@ -385,7 +387,7 @@ private slots:
         const QString panel = w.panel(3)->text();
         QVERIFY2(panel.contains("damaged") && panel.contains("32 categories"), qPrintable(panel));
         QVERIFY(w.panel(3)->toolTip().contains(ws.settingsFile() + ".bad-"));
-        w.tileButton(0)->click();
+        w.board()->button(0)->click();
         w.newGame();
         QVERIFY(!w.panel(3)->text().contains("32 categories"));
 
@@ -403,12 +405,12 @@ private slots:
         Win win(10);
         MainWindow& w = win.w();
         win.click(win.mismatch(0));
-        w.finishPictures(); // every tile's picture control made
+        w.board()->finishPictures(); // every tile's picture control made
         const QList<int> deal = win.deal();
         const QString panels = win.panel(1) + win.panel(2);
-        QPointer<QPushButton> tile0 = w.tileButton(0);
-        QPointer<QPushButton> tile15 = w.tileButton(15);
-        QPointer<TilePicture> image99 = w.tilePicture(99);
+        QPointer<QPushButton> tile0 = w.board()->button(0);
+        QPointer<QPushButton> tile15 = w.board()->button(15);
+        QPointer<TilePicture> image99 = w.board()->picture(99);
         BoardConfig next = w.game().current();
         next.columns = next.rows = 11;
         w.setNextGame(next);
@@ -423,10 +425,10 @@ private slots:
         next.columns = next.rows = 4;
         w.setNextGame(next);
         w.newGame();
-        QCOMPARE(w.tileControls(), 16);
-        QVERIFY(tile0 && tile0 == w.tileButton(0) && !tile15 && !image99);
-        QVERIFY(w.tilePicture(0)->picture().isNull()); // not the last board's
-        w.finishPictures();
+        QCOMPARE(w.board()->controlCount(), 16);
+        QVERIFY(tile0 && tile0 == w.board()->button(0) && !tile15 && !image99);
+        QVERIFY(w.board()->picture(0)->picture().isNull()); // not the last board's
+        w.board()->finishPictures();
         QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
         QCOMPARE(w.centralWidget()->findChildren<TilePicture*>().size(), 16);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -437,20 +439,24 @@ private slots:
     void pictures() {
         Win win(10);
         MainWindow& w = win.w();
-        w.finishPictures();
-        const int decodes = w.pictureCache().decodes();
+        w.board()->finishPictures();
+        const int decodes = w.board()->pictureCache().decodes();
         w.newGame();
-        w.finishPictures();
-        QCOMPARE(w.pictureCache().decodes(), decodes);
+        w.board()->finishPictures();
+        QCOMPARE(w.board()->pictureCache().decodes(), decodes);
 
         QTest::qWait(20);
         win.ws.writeJpeg("imgs/Animals/img007.jpg", Qt::blue);
         win.ws.writeGif("imgs/Animals/img008.gif");
         w.newGame();
-        w.finishPictures();
-        QCOMPARE(w.pictureCache().decodes(), decodes + 2);
+        w.board()->finishPictures();
+        QCOMPARE(w.board()->pictureCache().decodes(), decodes + 2);
         const auto colourOf = [&](int picture) {
-            return w.tilePicture(win.deal().indexOf(picture))->picture().toImage().pixelColor(5, 5);
+            return w.board()
+                ->picture(win.deal().indexOf(picture))
+                ->picture()
+                .toImage()
+                .pixelColor(5, 5);
         };
         QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16,
                  qPrintable(colourOf(7).name()));
@@ -458,7 +464,7 @@ private slots:
         QTest::qWait(20);
         win.ws.writeGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
         w.newGame();
-        w.finishPictures();
+        w.board()->finishPictures();
         QCOMPARE(colourOf(8), QColor(Qt::green));
     }
 
@@ -470,7 +476,7 @@ private slots:
         MainWindow::Services services{ws.path(), ws.settingsFile(), nullptr, nullptr,
                                       std::make_unique<FakeSound>()};
         MainWindow w(std::move(services));
-        const QString drawnIn = QFontInfo(w.tileButton(0)->font()).family();
+        const QString drawnIn = QFontInfo(w.board()->button(0)->font()).family();
         QtDialogs dialogs;
         for (const bool ok : {false, true}) {
             QFont picked;
@@ -483,9 +489,9 @@ private slots:
                                   ok ? d.accept() : d.reject();
                               }));
             for (int i = 0; i < 25; ++i) {
-                QCOMPARE(QFontInfo(w.tileButton(i)->font()).family(), drawnIn);
-                QCOMPARE(w.tileButton(i)->font().italic(), ok);
-                QCOMPARE(w.tileButton(i)->font().pointSize(), ok ? picked.pointSize() : 37);
+                QCOMPARE(QFontInfo(w.board()->button(i)->font()).family(), drawnIn);
+                QCOMPARE(w.board()->button(i)->font().italic(), ok);
+                QCOMPARE(w.board()->button(i)->font().pointSize(), ok ? picked.pointSize() : 37);
             }
             QString typed = "unset";
             QVERIFY(withModal([&] { typed = dialogs.inputBox(nullptr, "Name?", "Score", "Grace"); },
@@ -500,9 +506,9 @@ private slots:
         w.setNextGame(next);
         w.newGame();
         for (int i = 0; i < 36; ++i) {
-            QVERIFY(w.tileButton(i)->font().italic() && !w.tileButton(i)->font().bold());
-            QCOMPARE(w.tileButton(i)->font().pointSize(), 31);
-            QCOMPARE(QFontInfo(w.tileButton(i)->font()).family(), drawnIn);
+            QVERIFY(w.board()->button(i)->font().italic() && !w.board()->button(i)->font().bold());
+            QCOMPARE(w.board()->button(i)->font().pointSize(), 31);
+            QCOMPARE(QFontInfo(w.board()->button(i)->font()).family(), drawnIn);
         }
         QVERIFY(withModal([&] { dialogs.messageBox(nullptr, "You Finished.", "Congratulations!"); },
                           [](QDialog& d) {

@@ -6,6 +6,7 @@
 #include "PictureCheck.h"
 #include "QuietStyle.h"
 #include "SettingsStore.h"
+#include "TileBoard.h"
 #include "WarmUp.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ namespace {
 void saveScreenshotWhenShown(MainWindow& window, const QString& file) {
     QObject::connect(&window, &MainWindow::picturesShown, &window, [&window, file] {
         const bool saved = window.grab().save(file, "PNG");
-        const QStringList missing = window.missingPictures();
+        const QStringList missing = window.board()->missingPictures();
         if (!saved) {
             std::fprintf(stderr, "tilewise: cannot write %s\n", qPrintable(file));
         } else if (!missing.isEmpty()) {

@@ -42,7 +42,7 @@ AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
              2595, 435);
 
     QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
-    connect(okButton, &QPushButton::clicked, this, &AboutDialog::okClicked);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     okButton->setFocus();
 
     load();
@@ -53,8 +53,4 @@ void AboutDialog::load() {
     versionLabel_->setText(QStringLiteral("2.00"));
     dateLabel_->setText(QStringLiteral("May 27, 1999"));
     descriptionLabel_->setText(QStringLiteral("A game to test your memory skills"));
-}
-
-void AboutDialog::okClicked() {
-    accept();
 }

@@ -13,7 +13,6 @@ public:
 
 private:
     void load();
-    void okClicked();
 
     QLabel* nameLabel_ = nullptr;
     QLabel* versionLabel_ = nullptr;

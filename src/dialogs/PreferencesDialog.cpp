@@ -1,6 +1,7 @@
 #include "PreferencesDialog.h"
 
 #include "GameState.h"
+#include "Preferences.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -119,9 +120,9 @@ void PreferencesDialog::buildDesign() {
     }
     okButton->setFocus();
 
-    connect(okButton, &QPushButton::clicked, this, &PreferencesDialog::okClicked);
-    connect(cancelButton, &QPushButton::clicked, this, &PreferencesDialog::cancelClicked);
-    connect(defaultButton, &QPushButton::clicked, this, &PreferencesDialog::defaultClicked);
+    connect(okButton, &QPushButton::clicked, this, &PreferencesDialog::acceptChoice);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaultButton, &QPushButton::clicked, this, &PreferencesDialog::chooseDefaults);
 }
 
 void PreferencesDialog::load() {
@@ -148,7 +149,7 @@ void PreferencesDialog::load() {
     playersBox_->setCurrentIndex(next.players - 1);
 }
 
-void PreferencesDialog::okClicked() {
+void PreferencesDialog::acceptChoice() {
     BoardConfig next = game_.next();
     if (const int size = boardSizes_->checkedId(); size != -1) {
         next.columns = static_cast<std::int16_t>(size);
@@ -166,14 +167,10 @@ void PreferencesDialog::okClicked() {
     accept();
 }
 
-void PreferencesDialog::cancelClicked() {
-    reject();
-}
-
-void PreferencesDialog::defaultClicked() {
-    boardSizes_->button(5)->setChecked(true);
-    matches_->button(2)->setChecked(true);
-    categoryBox_->setCurrentIndex(0);
+void PreferencesDialog::chooseDefaults() {
+    boardSizes_->button(Preferences::kDefaultColumns)->setChecked(true);
+    matches_->button(Preferences::kDefaultTilesPerSet)->setChecked(true);
+    categoryBox_->setCurrentIndex(Preferences::kDefaultCategory - 1);
     playersBox_->setCurrentIndex(0);
 }
 

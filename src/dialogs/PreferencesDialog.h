@@ -17,9 +17,8 @@ public:
 private:
     void buildDesign();
     void load();
-    void okClicked();
-    void cancelClicked();
-    void defaultClicked();
+    void acceptChoice();
+    void chooseDefaults();
 
     // The list position of the text in the players box: -1 for typed text
     // that names no item, so a count outside 1 to 4 can never come out.

@@ -1,90 +1,97 @@
-#include "MainWindow.h"
+#include "BoardPictures.h"
 
+#include "FolderListing.h"
+#include "GameState.h"
 #include "Placeholder.h"
-#include "TilePicture.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
-namespace {
-
-// The notice for pictures a board could not show: the first file's name in
-// the panel, the paths in full (the first ten) in its tool tip. Built in one
-// step, so that a name holding "%1" stays as it is.
-QList<MainWindow::Notice> missingNotice(const QStringList& files) {
-    if (files.isEmpty()) {
-        return {};
-    }
-    const QString name = QFileInfo(files.first()).fileName();
-    const QString text = files.size() == 1
-                             ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
-                             : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                                   .arg(name, QString::number(files.size() - 1));
-    QStringList shown;
-    for (const QString& file : files.mid(0, 10)) {
-        shown.append(QDir::toNativeSeparators(file));
-    }
-    if (files.size() > 10) {
-        shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
-    }
-    return {{text,
-             QStringLiteral("Pictures missing or unreadable:\n") + shown.join(QLatin1Char('\n'))}};
+BoardPictures::BoardPictures(const GameState& game, QString dataFolder, QObject* parent)
+    : QObject(parent), game_(game), dataFolder_(std::move(dataFolder)), idle_(new QTimer(this)) {
+    // Runs whenever the event loop is idle, one picture at a time.
+    idle_->setInterval(0);
+    connect(idle_, &QTimer::timeout, this, &BoardPictures::decodeNext);
 }
 
-} // namespace
-
-void MainWindow::showPicture(int tile) {
-    const auto found = std::find_if(pending_.begin(), pending_.end(),
-                                    [tile](const PendingPicture& p) { return p.tile == tile; });
-    if (found == pending_.end()) {
-        return;
+void BoardPictures::reset(QList<Request> requests, qreal devicePixelRatio, const QFont& font) {
+    pending_ = std::move(requests);
+    missing_.clear();
+    standIns_.clear();
+    ratio_ = devicePixelRatio;
+    font_ = font;
+    // Free tiles lie face up: theirs are the first pictures decoded.
+    std::stable_partition(pending_.begin(), pending_.end(),
+                          [this](const Request& r) { return game_.isFaceUp(r.tile); });
+    if (started_) {
+        idle_->start();
     }
-    const PendingPicture picture = *found;
-    pending_.erase(found);
-    const qreal ratio = devicePixelRatioF();
-    // Decoded once at the nominal size and kept; a tile a pixel off gets a
-    // stretched copy, so painting never scales.
-    // The file is looked for here, in idle time, not while the board is made.
-    const int number = game_.tileImage(tile);
-    const QString file = pictureFile(number);
-    QPixmap pixmap = pictureCache_.load(file, picture.pixels, picture.shown, ratio);
+}
+
+void BoardPictures::start() {
+    started_ = true;
+    if (!pending_.isEmpty()) {
+        idle_->start();
+    }
+}
+
+void BoardPictures::stop() {
+    pending_.clear();
+    idle_->stop();
+}
+
+QString BoardPictures::fileFor(int pictureNumber) const {
+    return FolderListing::shownFile(
+        dataFolder_ + (pictureNumber == -1
+                           ? QStringLiteral("/free")
+                           : QStringLiteral("/imgs/") + game_.categoryName() + QLatin1Char('/') +
+                                 FolderListing::pictureBase(pictureNumber)));
+}
+
+// Decoded once at the nominal size and kept; a tile a pixel off gets a
+// stretched copy, so painting never scales. The file is looked for here, in
+// idle time, not while the board is made.
+QPixmap BoardPictures::decode(const Request& request) {
+    const int number = game_.tileImage(request.tile);
+    const QString file = fileFor(number);
+    QPixmap pixmap = cache_.load(file, request.pixels, request.shown, ratio_);
     if (pixmap.isNull()) {
         if (!missing_.contains(file)) {
             missing_.append(file);
         }
-        QPixmap& standIn = standIns_[{number, picture.shown.width(), picture.shown.height()}];
+        QPixmap& standIn = standIns_[{number, request.shown.width(), request.shown.height()}];
         if (standIn.isNull()) {
-            standIn = drawPlaceholder(number, picture.shown, ratio, tileButton(tile)->font());
+            standIn = drawPlaceholder(number, request.shown, ratio_, font_);
         }
         pixmap = standIn;
     }
-    pixmap.setDevicePixelRatio(ratio);
-    if (tilePicture(tile) == nullptr) {
-        makePicture(tile);
+    pixmap.setDevicePixelRatio(ratio_);
+    return pixmap;
+}
+
+void BoardPictures::showNow(int tile) {
+    const auto found = std::find_if(pending_.begin(), pending_.end(),
+                                    [tile](const Request& r) { return r.tile == tile; });
+    if (found == pending_.end()) {
+        return;
     }
-    tilePicture(tile)->setPicture(pixmap);
+    const Request request = *found;
+    pending_.erase(found);
+    emit ready(tile, decode(request));
     if (pending_.isEmpty()) {
-        decodeTimer_->stop();
-        // Told once every picture has been tried, and held until the next
-        // click; a board with all its pictures leaves the panel as it is.
-        if (const QList<Notice> notices = missingNotice(missing_); !notices.isEmpty()) {
-            setBoardNotices(notices);
-            showStatus(QString());
-        }
-        emit picturesShown();
+        idle_->stop();
+        emit allShown();
     }
 }
 
-void MainWindow::showNextPicture() {
+void BoardPictures::decodeNext() {
     if (!pending_.isEmpty()) {
-        showPicture(pending_.front().tile);
+        showNow(pending_.front().tile);
     }
 }
 
-void MainWindow::finishPictures() {
+void BoardPictures::finish() {
     while (!pending_.isEmpty()) {
-        showNextPicture();
+        showNow(pending_.front().tile);
     }
 }

@@ -3,25 +3,20 @@
 #include "Announcer.h"
 #include "Cues.h"
 #include "DialogFont.h"
-#include "Dialogs.h"
 #include "FolderListing.h"
 #include "LazySound.h"
-#include "NumberText.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
+#include "Preferences.h"
 #include "TileAccessibility.h"
-#include "TileButton.h"
-#include "TilePicture.h"
+#include "TileBoard.h"
+#include "TileTexts.h"
 #include "Twips.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
@@ -32,20 +27,6 @@ namespace {
 constexpr int kClientWidth = 6885;
 constexpr int kClientHeight = 5865;
 constexpr int kStatusBarHeight = 285;
-
-const QString kSettings = QStringLiteral("settings");
-
-// A stored preference as a number within [lo, hi], or its default when the
-// text is missing, not a number, or out of range.
-std::int16_t inRange(const SettingsValues& stored, const QString& key, std::int16_t fallback,
-                     int lo, int hi) {
-    const auto value =
-        NumberText::parseInt16(stored.get(kSettings, key, QString::number(fallback)));
-    if (!value || *value < lo || *value > hi) {
-        return fallback;
-    }
-    return *value;
-}
 
 } // namespace
 
@@ -65,36 +46,15 @@ MainWindow::MainWindow(Services services, QWidget* parent)
             QStringList{cueFile(Cue::Greeting), cueFile(Cue::Match), cueFile(Cue::Mismatch)},
             QCoreApplication::applicationDirPath() + QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
-    buildDesign();
-    load();
-}
-
-MainWindow::~MainWindow() = default;
-
-void MainWindow::buildDesign() {
     setObjectName(QStringLiteral("frmTilewise"));
     setWindowTitle(QStringLiteral("Tilewise"));
     setFont(dialogFont());
 
-    client_ = new QWidget(this);
-    setCentralWidget(client_);
-
-    // Element 0 of each tile array lives as long as the window.
-    auto* picture = new TilePicture(client_);
-    picture->setObjectName(QStringLiteral("imgs"));
-    Twips::place(picture, 1020, 0, 1095, 615);
-    tilePictures_.append(picture);
-
-    auto* tile = new TileButton(client_);
-    tile->setObjectName(QStringLiteral("btns"));
-    QFont tileFont(QStringLiteral("Arial"));
-    tileFont.setPointSizeF(20.25);
-    tileFont.setBold(true);
-    tile->setFont(tileFont);
-    Twips::place(tile, 0, 0, 1035, 615);
-    connect(tile, &QPushButton::clicked, this, [this] { clickTile(0); });
-    buttons_.append(tile);
-    picture->setCover(tile);
+    board_ = new TileBoard(game_, dataFolder_, this);
+    setCentralWidget(board_);
+    connect(board_, &TileBoard::tileClicked, this, &MainWindow::clickTile);
+    connect(board_, &TileBoard::statusMessage, this, &MainWindow::showStatus);
+    connect(board_, &TileBoard::picturesShown, this, &MainWindow::boardPicturesShown);
 
     installTileAccessibility();
     announcer_ = new Announcer(this);
@@ -108,21 +68,20 @@ void MainWindow::buildDesign() {
     connect(turnTimer_, &QTimer::timeout, this, &MainWindow::tick);
     turnTimer_->start();
 
-    // Runs whenever the event loop is idle, one picture at a time.
-    decodeTimer_ = new QTimer(this);
-    decodeTimer_->setInterval(0);
-    connect(decodeTimer_, &QTimer::timeout, this, &MainWindow::showNextPicture);
-
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.
     const double dpi = Twips::logicalDpi(this);
     const QSize client(Twips::toPixels(kClientWidth, dpi),
                        Twips::toPixels(kClientHeight - kStatusBarHeight, dpi));
-    client_->resize(client);
+    board_->resize(client);
     resize(client.width(), client.height() + menuBar()->sizeHint().height() +
                                Twips::toPixels(kStatusBarHeight, dpi));
     layout()->activate();
+
+    load();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
@@ -158,11 +117,11 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildStatusBar() {
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("sbMain"));
-    statusBar_->setSizeGripEnabled(false);
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("sbMain"));
+    bar->setSizeGripEnabled(false);
     const double dpi = Twips::logicalDpi(this);
-    statusBar_->setFixedHeight(Twips::toPixels(kStatusBarHeight, dpi));
+    bar->setFixedHeight(Twips::toPixels(kStatusBarHeight, dpi));
 
     struct Panel {
         const char* text;
@@ -172,7 +131,7 @@ void MainWindow::buildStatusBar() {
                                        {"Uncovered Tiles:", "# uncovered / # required"},
                                        {"", ""}}};
     for (std::size_t p = 0; p < design.size(); ++p) {
-        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), statusBar_);
+        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), bar);
         label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
         // Panels keep their designed minimum and widen when a long count
         // needs it; the third takes the rest of the bar.
@@ -185,35 +144,51 @@ void MainWindow::buildStatusBar() {
             // it must not widen the window.
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         }
-        statusBar_->addWidget(label, last ? 1 : 0);
+        bar->addWidget(label, last ? 1 : 0);
         panels_.at(p) = label;
     }
-    setStatusBar(statusBar_);
+    setStatusBar(bar);
 }
 
 QLabel* MainWindow::panel(int panel) const {
     return panels_.at(static_cast<std::size_t>(panel - 1));
 }
 
+void MainWindow::showStatus(const QString& message) {
+    const StatusNotices::Shown shown = notices_.shown(message);
+    panels_.at(2)->setText(shown.text);
+    panels_.at(2)->setToolTip(shown.toolTip);
+}
+
+void MainWindow::updateStatusBar() {
+    panels_.at(0)->setText(
+        TileTexts::matchesPanel(game_.numMatches(), game_.numTurns(), game_.score()));
+    panels_.at(1)->setText(
+        TileTexts::uncoveredPanel(game_.numUncovered(), game_.current().tilesPerSet));
+}
+
 void MainWindow::load() {
-    game_.scanCategories(FolderListing::folders(dataFolder_ + QStringLiteral("/imgs")));
+    const QString imgs = dataFolder_ + QStringLiteral("/imgs");
+    game_.scanCategories(FolderListing::folders(imgs));
     SettingsValues stored;
     if (const QString copy = store_.keepDamagedCopy(&stored); !copy.isEmpty()) {
-        news_.append({QStringLiteral("Settings file damaged; a copy was kept."),
-                      QStringLiteral("The settings file could not be read whole. It was copied "
-                                     "to %1 before Tilewise writes it again.")
-                          .arg(copy)});
+        notices_.addNews({QStringLiteral("Settings file damaged; a copy was kept."),
+                          QStringLiteral("The settings file could not be read whole. It was "
+                                         "copied to %1 before Tilewise writes it again.")
+                              .arg(copy)});
     }
     if (game_.categoriesLeftOut()) {
-        news_.append({QStringLiteral("Only the first 32 categories are listed."),
-                      QStringLiteral("More than 32 category folders lie in %1; Preferences "
-                                     "lists the first 32 by name.")
-                          .arg(QDir::toNativeSeparators(dataFolder_ + QStringLiteral("/imgs")))});
+        notices_.addNews({QStringLiteral("Only the first 32 categories are listed."),
+                          QStringLiteral("More than 32 category folders lie in %1; Preferences "
+                                         "lists the first 32 by name.")
+                              .arg(QDir::toNativeSeparators(imgs))});
     }
-    game_.configure(storedConfig(stored));
+    game_.configure(Preferences::read(stored, game_.categoryCount()));
     game_.initialize();
     game_.deal(*random_);
-    loadImages();
+    board_->build();
+    notices_.setBoardNotices({});
+    updateStatusBar();
 
     playCue(*sound_, Cue::Greeting);
     showStatus(QStringLiteral("Start matching tiles."));
@@ -232,16 +207,15 @@ void MainWindow::load() {
     }
 }
 
-BoardConfig MainWindow::storedConfig(const SettingsValues& stored) const {
-    BoardConfig config;
-    config.categoryIndex =
-        inRange(stored, QStringLiteral("categoryIndex"), 1, 1, game_.categoryCount());
-    config.tilesPerSet = inRange(stored, QStringLiteral("numTilesToMatch"), 2, BoardConfig::kMinSet,
-                                 BoardConfig::kMaxSet);
-    config.columns =
-        inRange(stored, QStringLiteral("columns"), 5, BoardConfig::kMinSide, BoardConfig::kMaxSide);
-    config.rows = config.columns;
-    return config;
+// Told once every picture has been tried, and held until the next click; a
+// board with all its pictures leaves the panel as it is.
+void MainWindow::boardPicturesShown() {
+    if (const auto notices = StatusNotices::missingPictures(board_->missingPictures());
+        !notices.isEmpty()) {
+        notices_.setBoardNotices(notices);
+        showStatus(QString());
+    }
+    emit picturesShown();
 }
 
 void MainWindow::unload() {
@@ -252,11 +226,7 @@ void MainWindow::unload() {
     sound_->setCommand(QStringLiteral("Close"));
     const BoardConfig& current = game_.current();
     const bool saved = store_.update([&current](SettingsValues& values) {
-        values.set(kSettings, QStringLiteral("categoryIndex"),
-                   QString::number(current.categoryIndex));
-        values.set(kSettings, QStringLiteral("numTilesToMatch"),
-                   QString::number(current.tilesPerSet));
-        values.set(kSettings, QStringLiteral("columns"), QString::number(current.columns));
+        Preferences::write(values, current);
         return true;
     });
     if (!saved) {
@@ -264,6 +234,11 @@ void MainWindow::unload() {
             this, QStringLiteral("Your preferences could not be saved. ") + store_.error(),
             QStringLiteral("Tilewise"));
     }
+}
+
+void MainWindow::exitGame() {
+    showStatus(QStringLiteral("Exiting Tilewise..."));
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -289,13 +264,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
             sound_->start();
-            decodeTimer_->start();
+            board_->startPictures();
         });
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::exitGame() {
-    showStatus(QStringLiteral("Exiting Tilewise..."));
-    close();
+// Keys that reach the window while no tile has the focus still play.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!board_->handleKey(*event)) {
+        QMainWindow::keyPressEvent(event);
+    }
 }

@@ -1,36 +1,29 @@
+// The turn flow: a tile turned over, the tick that covers a mismatch, and the
+// end of a game with its high score.
 #include "MainWindow.h"
 
 #include "Announcer.h"
 #include "Cues.h"
+#include "HighScores.h"
 #include "NumberText.h"
-#include "TilePicture.h"
+#include "TileBoard.h"
+#include "TileTexts.h"
 
 #include <QPushButton>
 #include <QTimer>
-
-using NumberText::num;
 
 void MainWindow::clickTile(int index) {
     const std::optional<ClickResult> turn = game_.click(index);
     if (!turn) {
         return; // only a face-down tile turns over
     }
-    showPicture(index); // when idle time has not come to it yet
-    if (noticesHold_) {
-        // The board's first click: the start-up news has been seen.
-        noticesHold_ = false;
-        news_.clear();
+    board_->showPicture(index);
+    notices_.firstClick();
+    showStatus(TileTexts::clickedHint(turn->clicksBefore));
+    for (int tile : turn->covered) {
+        board_->showFace(tile);
     }
-    const int n = turn->clicksBefore;
-    showStatus(n >= 2 ? QStringLiteral("You've clicked this") + num(n) +
-                            QStringLiteral(" times already.")
-                      : QString());
-    coverTiles(turn->covered);
-    const bool focused = tileButton(index)->hasFocus();
-    showFace(index);
-    if (focused || focusWidget() == nullptr || focusWidget()->isHidden()) {
-        focusTile(game_.nextFaceDown(index));
-    }
+    board_->turnOver(index);
     announce(index, *turn);
 
     if (turn->outcome == TurnOutcome::Matched) {
@@ -39,22 +32,14 @@ void MainWindow::clickTile(int index) {
         tilesMismatched();
     }
 
-    tileButton(index)->setToolTip(tileToolTip(index));
+    board_->updateToolTip(index);
     updateStatusBar();
 }
 
-void MainWindow::coverTiles(const QList<int>& tiles) {
-    for (int tile : tiles) {
-        showFace(tile);
-    }
-}
-
-// Told to the screen reader without moving the focus: the picture of a tile
-// turned while the turn goes on, and how the turn ended.
 void MainWindow::announce(int tile, const ClickResult& turn) {
     QStringList names;
     for (int t : turn.turn) {
-        names.append(pictureName(t));
+        names.append(board_->pictureName(t));
     }
     if (turn.outcome == TurnOutcome::Mismatched) {
         announcer_->announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
@@ -68,7 +53,17 @@ void MainWindow::announce(int tile, const ClickResult& turn) {
         }
         announcer_->announce(text);
     } else {
-        announcer_->announce(tilePicture(tile)->accessibleName()); // "Tile 3: cat face"
+        announcer_->announce(board_->faceUpName(tile)); // "Tile 3: cat face"
+    }
+}
+
+void MainWindow::tick() {
+    const QList<int> covered = game_.tick(turnTimer_->interval());
+    if (!covered.isEmpty()) {
+        for (int tile : covered) {
+            board_->showFace(tile);
+        }
+        updateStatusBar();
     }
 }
 
@@ -77,10 +72,43 @@ void MainWindow::tilesMismatched() {
     showStatus(QStringLiteral("Concentrate!"));
 }
 
-void MainWindow::tick() {
-    const QList<int> covered = game_.tick(turnTimer_->interval());
-    if (!covered.isEmpty()) {
-        coverTiles(covered);
-        updateStatusBar();
+void MainWindow::tilesMatched(bool gameOver) {
+    playCue(*sound_, Cue::Match);
+    showStatus(QStringLiteral("Cool. You matched."));
+    updateStatusBar();
+    if (!gameOver) {
+        return;
+    }
+    const int score = game_.score();
+    dialogs_->messageBox(this, TileTexts::finished(game_.numMatches(), game_.numTurns(), score),
+                         QStringLiteral("Congratulations!"));
+    enterHighScore(score);
+}
+
+// A score that was not stored is not passed over in silence: the player is
+// told why, and the game goes on.
+void MainWindow::enterHighScore(int score) {
+    const int columns = game_.current().columns;
+    const int tilesPerSet = game_.current().tilesPerSet;
+    HighScores scores(store_);
+    if (!scores.isHighScore(columns, tilesPerSet, score)) {
+        return;
+    }
+    const QString title = QStringLiteral("New High Score");
+    game_.setPlayerName(dialogs_->inputBox(
+        this,
+        QStringLiteral("Your score of") + NumberText::num(score) +
+            QStringLiteral("% is one of the all-time best scores.  Please enter your name"),
+        title, game_.playerName()));
+    const HighScores::Result added =
+        scores.addHighScore(columns, tilesPerSet, game_.playerName(), score);
+    if (added.outcome == HighScores::Outcome::NotSaved) {
+        dialogs_->messageBox(
+            this, QStringLiteral("The high score could not be saved. ") + added.problem, title);
+    } else if (added.outcome == HighScores::Outcome::NoLongerHigh) {
+        dialogs_->messageBox(this,
+                             QStringLiteral("Your score no longer makes the top ten for this "
+                                            "board: better scores were entered meanwhile."),
+                             title);
     }
 }

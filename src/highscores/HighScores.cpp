@@ -8,16 +8,12 @@
 
 namespace {
 
-constexpr int kRanks = 10;
-
-void saveScoreName(SettingsValues& table, int columns, int tilesPerSet, int rank,
-                   const QString& name) {
-    table.set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, true), name);
+QString nameKey(int rank) {
+    return QStringLiteral("name") + QString::number(rank);
 }
 
-void saveScoreValue(SettingsValues& table, int columns, int tilesPerSet, int rank, int score) {
-    table.set(HighScores::boardKey(columns, tilesPerSet), HighScores::entryKey(rank, false),
-              QString::number(score));
+QString scoreKey(int rank) {
+    return QStringLiteral("value") + QString::number(rank);
 }
 
 } // namespace
@@ -30,59 +26,54 @@ QString HighScores::boardKey(int columns, int tilesPerSet) {
     return boardName(columns, columns, tilesPerSet);
 }
 
-QString HighScores::entryKey(int rank, bool nameFlag) {
-    return (nameFlag ? QStringLiteral("name") : QStringLiteral("value")) + QString::number(rank);
+QList<HighScoreEntry> HighScores::table(const SettingsValues& values, int columns,
+                                        int tilesPerSet) {
+    const QString section = boardKey(columns, tilesPerSet);
+    QList<HighScoreEntry> entries;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        entries.append({values.get(section, nameKey(rank)),
+                        NumberText::roundToInt16(
+                            NumberText::leadingNumber(values.get(section, scoreKey(rank))))});
+    }
+    return entries;
 }
 
-QString HighScores::scoreName(const SettingsValues& table, int columns, int tilesPerSet, int rank) {
-    return table.get(boardKey(columns, tilesPerSet), entryKey(rank, true));
-}
-
-std::int16_t HighScores::scoreValue(const SettingsValues& table, int columns, int tilesPerSet,
-                                    int rank) {
-    const QString text = table.get(boardKey(columns, tilesPerSet), entryKey(rank, false));
-    return NumberText::roundToInt16(NumberText::leadingNumber(text));
-}
-
-QString HighScores::scoreName(int columns, int tilesPerSet, int rank) const {
-    return scoreName(store_.read(), columns, tilesPerSet, rank);
-}
-
-std::int16_t HighScores::scoreValue(int columns, int tilesPerSet, int rank) const {
-    return scoreValue(store_.read(), columns, tilesPerSet, rank);
+int HighScores::rankFor(const QList<HighScoreEntry>& table, int score) {
+    if (table.isEmpty() || score <= table.last().score) {
+        return 0;
+    }
+    for (int rank = 1; rank <= table.size(); ++rank) {
+        if (table.at(rank - 1).score < score) {
+            return rank;
+        }
+    }
+    return 0;
 }
 
 bool HighScores::isHighScore(int columns, int tilesPerSet, int score) const {
-    return score > scoreValue(columns, tilesPerSet, kRanks);
+    return rankFor(table(store_.read(), columns, tilesPerSet), score) != 0;
 }
 
 HighScores::Result HighScores::addHighScore(int columns, int tilesPerSet, const QString& name,
                                             int score) {
     Result result;
-    const bool saved = store_.update([&](SettingsValues& table) {
-        int place = 0;
-        for (int rank = 1; rank <= kRanks; ++rank) {
-            if (scoreValue(table, columns, tilesPerSet, rank) < score) {
-                place = rank;
-                break;
-            }
-        }
+    const bool saved = store_.update([&](SettingsValues& values) {
+        QList<HighScoreEntry> entries = table(values, columns, tilesPerSet);
+        const int place = rankFor(entries, score);
         if (place == 0) {
             result.outcome = Outcome::NoLongerHigh;
             return false;
         }
-        // Each move reads and writes through the entry procedures, so an
-        // empty entry moves down as name "" and score "0".
-        for (int rank = kRanks; rank > place; --rank) {
-            saveScoreValue(table, columns, tilesPerSet, rank,
-                           scoreValue(table, columns, tilesPerSet, rank - 1));
-            saveScoreName(table, columns, tilesPerSet, rank,
-                          scoreName(table, columns, tilesPerSet, rank - 1));
-        }
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        saveScoreName(table, columns, tilesPerSet, place,
-                      name + QStringLiteral(" (") + date + QStringLiteral(")"));
-        saveScoreValue(table, columns, tilesPerSet, place, score);
+        entries.insert(place - 1, {name + QStringLiteral(" (") + date + QStringLiteral(")"),
+                                   static_cast<std::int16_t>(score)});
+        // Only the ranks from the new entry down change; the ranks above it
+        // stay in the file as they were written.
+        const QString section = boardKey(columns, tilesPerSet);
+        for (int rank = place; rank <= kRanks; ++rank) {
+            values.set(section, nameKey(rank), entries.at(rank - 1).name);
+            values.set(section, scoreKey(rank), QString::number(entries.at(rank - 1).score));
+        }
         return true;
     });
     if (!saved) {

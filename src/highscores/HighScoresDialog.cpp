@@ -6,8 +6,24 @@
 #include <QLabel>
 #include <QPushButton>
 
-HighScoresDialog::HighScoresDialog(const BoardConfig& game, SettingsValues table, QWidget* parent)
-    : FixedDialog(parent), game_(game), table_(std::move(table)) {
+namespace {
+
+// "3.  85% Ann (5/27/99)"; blank when the rank holds no name, and no digits
+// for a score of 0.
+QString rowText(int rank, const HighScoreEntry& entry) {
+    if (entry.name.isEmpty()) {
+        return QString();
+    }
+    const QString digits = entry.score == 0 ? QString() : QString::number(entry.score);
+    return QString::number(rank) + QStringLiteral(".  ") + digits + QStringLiteral("% ") +
+           entry.name;
+}
+
+} // namespace
+
+HighScoresDialog::HighScoresDialog(const BoardConfig& game, const SettingsValues& values,
+                                   QWidget* parent)
+    : FixedDialog(parent) {
     setObjectName(QStringLiteral("frmHighScores"));
     setWindowTitle(QStringLiteral("High Scores"));
     setClientSize(5055, 3480);
@@ -15,35 +31,14 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, SettingsValues table
     addLabel(this, "Label1", QStringLiteral("These are the all-time best Tilewise players:"), 150,
              150, 3285, 255);
     QPushButton* okButton = addButton(this, "cmdOK", QStringLiteral("OK"), 3660, 150, 1185, 375);
-    connect(okButton, &QPushButton::clicked, this, &HighScoresDialog::okClicked);
-    boardSizeLabel_ = addLabel(this, "lblBoardSize", QString(), 300, 510, 3135, 255);
-    for (std::size_t n = 0; n < rows_.size(); ++n) {
-        const QByteArray name = "lbl" + QByteArray::number(static_cast<int>(n) + 1);
-        rows_.at(n) = addLabel(this, name.constData(), QString(), 300,
-                               840 + 240 * static_cast<int>(n), 3135, 195);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    addLabel(this, "lblBoardSize", HighScores::boardName(game.columns, game.rows, game.tilesPerSet),
+             300, 510, 3135, 255);
+    const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
+    for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
+        const QByteArray name = "lbl" + QByteArray::number(rank);
+        addLabel(this, name.constData(), rowText(rank, table.at(rank - 1)), 300,
+                 840 + 240 * (rank - 1), 3135, 195);
     }
     okButton->setFocus();
-
-    load();
-}
-
-void HighScoresDialog::load() {
-    boardSizeLabel_->setText(HighScores::boardName(game_.columns, game_.rows, game_.tilesPerSet));
-    for (std::size_t n = 0; n < rows_.size(); ++n) {
-        rows_.at(n)->setText(rowText(static_cast<int>(n) + 1));
-    }
-}
-
-QString HighScoresDialog::rowText(int rank) const {
-    const QString name = HighScores::scoreName(table_, game_.columns, game_.tilesPerSet, rank);
-    const int score = HighScores::scoreValue(table_, game_.columns, game_.tilesPerSet, rank);
-    if (name.isEmpty()) {
-        return QString();
-    }
-    const QString digits = score == 0 ? QString() : QString::number(score);
-    return QString::number(rank) + QStringLiteral(".  ") + digits + QStringLiteral("% ") + name;
-}
-
-void HighScoresDialog::okClicked() {
-    accept();
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+
+// The spoken names of a category's pictures, one a line, from the file
+// names.txt in the category folder: line 1 names img000. A category
+// without the file has no names, and its pictures are named by file.
+QStringList readPictureNames(const QString& categoryFolder);
