@@ -1,143 +1,17 @@
-// The main window, offscreen: the board it draws, what a player sees and
-// hears in a game, the boxes, the preferences file and the notices.
-#include "BoardGeometry.h"
-#include "MainWindow.h"
-#include "PictureCache.h"
-#include "Sets.h"
-#include "TestWorkspace.h"
-#include "TileBoard.h"
-#include "TilePicture.h"
-#include "Twips.h"
+// A game in the main window, offscreen: what a player sees and hears, the
+// boxes, the stored preferences and the start-up news.
+#include "Win.h"
 
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <numeric>
 
-namespace {
-
-int px(const QWidget* w, int twips) {
-    return Twips::toPixels(twips, Twips::logicalDpi(w));
-}
-
-// A window on a category of 50 pictures, on the stored board.
-struct Win {
-    explicit Win(int side = 4, int setSize = 2) {
-        ws.addCategory("Animals");
-        ws.writeJpeg("free.jpg", Qt::white);
-        ws.store("settings", "columns", QString::number(side));
-        ws.store("settings", "numTilesToMatch", QString::number(setSize));
-        t = ws.open();
-        w().turnTimer()->stop();
-    }
-    MainWindow& w() { return *t.window; }
-    QString panel(int panel) { return w().panel(panel)->text(); }
-    QList<QList<int>> sets() { return setsOf(w().game()); }
-    QList<int> deal() {
-        QList<int> deal;
-        for (int tile = 0; tile < w().game().tileCount(); ++tile) {
-            deal << w().game().tileImage(tile);
-        }
-        return deal;
-    }
-    void click(const QList<int>& tiles) {
-        for (int tile : tiles) {
-            w().board()->button(tile)->click();
-        }
-    }
-    void tick(int times) {
-        for (int k = 0; k < times; ++k) {
-            w().tick();
-        }
-    }
-    // Face up: the button over the picture is hidden.
-    bool faceUp(const QList<int>& tiles, bool up = true) {
-        return std::all_of(tiles.begin(), tiles.end(),
-                           [&](int tile) { return w().board()->button(tile)->isHidden() == up; });
-    }
-    // All but the first tile of set i, and a stranger from the next set.
-    QList<int> mismatch(int i) {
-        const auto all = sets();
-        return all.at(i).mid(1) + QList<int>{all.at(i + 1).at(0)};
-    }
-    // Matches every set, the first `mismatches` of them after a mismatch that
-    // the timer or the next click covers in turn. Returns the cues expected.
-    QStringList playGame(int mismatches) {
-        QStringList cues;
-        const auto all = sets();
-        for (int i = 0; i < all.size(); ++i) {
-            if (i < mismatches) {
-                click(mismatch(i));
-                tick(i % 2 == 0 ? 5 : 0);
-                cues << "mismatch.wav";
-            }
-            click(all.at(i));
-            cues << "match.wav";
-        }
-        return cues;
-    }
-    TestWorkspace ws;
-    FakeWindow t;
-};
-
-} // namespace
-
-class TestWindow : public QObject {
+class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    void layout_data() {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("W");
-        QTest::addColumn<int>("H");
-        QTest::addColumn<int>("F");
-        QTest::newRow("4x4") << 4 << 1703 << 1377 << 46;
-        QTest::newRow("5x5") << 5 << 1363 << 1102 << 37;
-        QTest::newRow("6x6") << 6 << 1136 << 918 << 31;
-        QTest::newRow("7x7") << 7 << 973 << 787 << 26;
-        QTest::newRow("8x8") << 8 << 852 << 688 << 23;
-        QTest::newRow("9x9") << 9 << 757 << 612 << 20;
-        QTest::newRow("10x10") << 10 << 681 << 551 << 18;
-    }
-
-    // Tiles abut from a 72-twip margin; each edge is rounded once, so neighbours
-    // share it. Free tiles lie face up on the free picture.
-    void layout() {
-        QFETCH(int, side);
-        QFETCH(int, W);
-        QFETCH(int, H);
-        QFETCH(int, F);
-        const BoardGeometry g = computeBoardGeometry(6885, 5580, side, side);
-        QCOMPARE(QList<int>({g.w, g.h, g.f}), QList<int>({W, H, F}));
-
-        Win win(side, 3);
-        MainWindow& w = win.w();
-        w.board()->finishPictures();
-        QCOMPARE(w.centralWidget()->size(), QSize(px(&w, 6885), px(&w, 5580)));
-        QCOMPARE(w.board()->controlCount(), side * side);
-        for (int i = 0; i < side * side; ++i) {
-            const int left = 72 + (i % side) * W;
-            const int top = 72 + (i / side) * H;
-            const QRect expected(px(&w, left), px(&w, top), px(&w, left + W) - px(&w, left),
-                                 px(&w, top + H) - px(&w, top));
-            QCOMPARE(w.board()->button(i)->geometry(), expected);
-            QCOMPARE(w.board()->picture(i)->geometry(), expected);
-            QCOMPARE(w.board()->button(i)->text(), QString::number(i + 1));
-            QCOMPARE(w.board()->button(i)->font().pointSize(), F);
-            QVERIFY(!w.board()->button(i)->font().bold());
-            QCOMPARE(w.board()->button(i)->toolTip(), QStringLiteral("Uncovered 0 time before"));
-            const bool free = w.game().tileImage(i) == -1;
-            QCOMPARE(w.board()->button(i)->isHidden(), free);
-            const QColor shown = w.board()->picture(i)->picture().toImage().pixelColor(3, 3);
-            QCOMPARE(shown == QColor(Qt::white), free);
-        }
-        QCOMPARE(w.panel(1)->text(), QStringLiteral("Matches: 0 / 0,  0% "));
-        QCOMPARE(w.panel(2)->text(), QStringLiteral("Uncovered: 0 / 3"));
-    }
-
     void wholeGame_data() {
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("setSize");
@@ -331,48 +205,6 @@ private slots:
         }
     }
 
-    // Stand-ins for pictures that cannot show still tell sets apart, one drawn
-    // per set; the notice
-    // holds until the first click, the full paths in its tool tip.
-    void notices() {
-        TestWorkspace ws;
-        ws.addCategory("Zoo%1", 10); // img010 onwards missing
-        ws.writeFile("imgs/Zoo%1/img003.jpg", "not a picture");
-        ws.writeFile("imgs/Zoo%1/img005.jpg", "");
-        ws.writeJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
-        ws.writeJpeg("free.jpg", Qt::white);
-        ws.store("settings", "columns", "10"); // all 50 pictures dealt
-        FakeWindow t = ws.open();
-        MainWindow& w = *t.window;
-        w.board()->finishPictures();
-        QHash<int, QPixmap> byPicture; // the tiles of a set share one stand-in
-        for (int i = 0; i < 100; ++i) {
-            const int picture = w.game().tileImage(i);
-            const QPixmap shown = w.board()->picture(i)->picture();
-            const QPixmap seen = byPicture.value(picture, shown);
-            QVERIFY(picture < 10 || seen.size() != shown.size() ||
-                    seen.cacheKey() == shown.cacheKey());
-            byPicture.insert(picture, shown);
-        }
-        const auto colour = [&byPicture](int picture) {
-            const QImage image = byPicture.value(picture).toImage();
-            return image.pixelColor(image.width() / 2, 4);
-        };
-        QVERIFY(colour(3) != colour(11) && colour(4) != Qt::red);
-        for (int board = 0; board < 2; ++board) {
-            const QString panel = w.panel(3)->text();
-            QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
-                         panel.endsWith(".jpg and 42 more"),
-                     qPrintable(panel));
-            QVERIFY(w.panel(3)->toolTip().contains(ws.path() + "/imgs/Zoo%1/img0"));
-            w.newGame();
-            w.board()->finishPictures();
-        }
-        w.board()->button(w.game().isFaceDown(0) ? 0 : 1)->click();
-        QCOMPARE(w.panel(3)->text().isEmpty(), false); // an empty message shows it again
-        QVERIFY(t.dialogs->asked.isEmpty());
-    }
-
     // Told once in panel 3 at start-up: categories left out, a damaged settings
     // file copied aside. No category at all is told in a box, once.
     void startUpNews() {
@@ -397,75 +229,6 @@ private slots:
         QTRY_COMPARE(u.dialogs->asked.size(), 1);
         QVERIFY(u.dialogs->asked.first().text.startsWith("No picture categories were found."));
         QCOMPARE(u.window->game().current().categoryIndex, 1);
-    }
-
-    // A new game that cannot be dealt leaves game, board and cursor as they
-    // were, and says so once; one that can replaces all tiles but element 0.
-    void newGames() {
-        Win win(10);
-        MainWindow& w = win.w();
-        win.click(win.mismatch(0));
-        w.board()->finishPictures(); // every tile's picture control made
-        const QList<int> deal = win.deal();
-        const QString panels = win.panel(1) + win.panel(2);
-        QPointer<QPushButton> tile0 = w.board()->button(0);
-        QPointer<QPushButton> tile15 = w.board()->button(15);
-        QPointer<TilePicture> image99 = w.board()->picture(99);
-        BoardConfig next = w.game().current();
-        next.columns = next.rows = 11;
-        w.setNextGame(next);
-        w.newGame();
-        QCOMPARE(win.t.dialogs->asked.size(), 1);
-        QVERIFY(win.t.dialogs->asked.first().text.startsWith("A new game could not be started"));
-        QCOMPARE(win.deal(), deal);
-        QVERIFY(tile15 && win.faceUp(win.mismatch(0)));
-        QCOMPARE(win.panel(1) + win.panel(2), panels);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-
-        next.columns = next.rows = 4;
-        w.setNextGame(next);
-        w.newGame();
-        QCOMPARE(w.board()->controlCount(), 16);
-        QVERIFY(tile0 && tile0 == w.board()->button(0) && !tile15 && !image99);
-        QVERIFY(w.board()->picture(0)->picture().isNull()); // not the last board's
-        w.board()->finishPictures();
-        QCOMPARE(w.centralWidget()->findChildren<QPushButton*>().size(), 16);
-        QCOMPARE(w.centralWidget()->findChildren<TilePicture*>().size(), 16);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
-    // A GIF wins over a JPEG; decoded pictures are kept for the next board, and
-    // a file that changes, even to the same size, is decoded afresh.
-    void pictures() {
-        Win win(10);
-        MainWindow& w = win.w();
-        w.board()->finishPictures();
-        const int decodes = w.board()->pictureCache().decodes();
-        w.newGame();
-        w.board()->finishPictures();
-        QCOMPARE(w.board()->pictureCache().decodes(), decodes);
-
-        QTest::qWait(20);
-        win.ws.writeJpeg("imgs/Animals/img007.jpg", Qt::blue);
-        win.ws.writeGif("imgs/Animals/img008.gif");
-        w.newGame();
-        w.board()->finishPictures();
-        QCOMPARE(w.board()->pictureCache().decodes(), decodes + 2);
-        const auto colourOf = [&](int picture) {
-            return w.board()
-                ->picture(win.deal().indexOf(picture))
-                ->picture()
-                .toImage()
-                .pixelColor(5, 5);
-        };
-        QVERIFY2(colourOf(7).blue() > 240 && colourOf(7).red() < 16,
-                 qPrintable(colourOf(7).name()));
-        QCOMPARE(colourOf(8), QColor(Qt::red));
-        QTest::qWait(20);
-        win.ws.writeGif("imgs/Animals/img008.gif", Qt::green); // the same size, a new time
-        w.newGame();
-        w.board()->finishPictures();
-        QCOMPARE(colourOf(8), QColor(Qt::green));
     }
 
     // The real boxes, Cancel and OK. The font dialog opens on the family really
@@ -519,5 +282,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindow)
-#include "tst_window.moc"
+QTEST_MAIN(TestGame)
+#include "tst_game.moc"
