@@ -59,4 +59,17 @@ QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runti
     timeout -k 5 60 "$prefix/bin/tilewise" --screenshot "$tmp/shot.png" || status=$?
 [[ $status == 0 ]] || fail "tilewise --screenshot exited with status $status"
 [[ $(identify -format %m "$tmp/shot.png") == PNG ]] || fail "no PNG screenshot"
+# A picture it could not show, or a file it could not write: status 1, and why.
+shoot() {
+    status=0
+    out=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime \
+        timeout -k 5 60 "$prefix/bin/tilewise" --screenshot "$1" 2>&1) || status=$?
+}
+shoot "$tmp/no-such-folder/shot.png"
+[[ $status == 1 && $out == *"cannot write"* ]] || fail "an unwritable screenshot: $status, $out"
+mkdir -p "$tmp/broken/imgs/Broken" && cd "$tmp/broken"
+cp "$prefix/share/tilewise/imgs/Shapes/img000.jpg" imgs/Broken/
+shoot "$tmp/broken.png"
+[[ $status == 1 && $out == *"pictures missing or unreadable"* && -s $tmp/broken.png ]] ||
+    fail "a screenshot with missing pictures: $status, $out"
 echo "install test: all passed"

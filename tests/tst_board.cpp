@@ -2,6 +2,7 @@
 // of what it could not show, and the controls a new board replaces.
 #include "BoardGeometry.h"
 #include "PictureCache.h"
+#include "StatusNotices.h"
 #include "TilePicture.h"
 #include "Twips.h"
 #include "Win.h"
@@ -95,7 +96,14 @@ private slots:
             const QImage image = byPicture.value(picture).toImage();
             return image.pixelColor(image.width() / 2, 4);
         };
-        QVERIFY(colour(3) != colour(11) && colour(4) != Qt::red);
+        QSet<QRgb> colours; // and every missing picture has a stand-in of its own
+        for (int picture = 3; picture < 50; ++picture) {
+            if (picture < 6 || picture >= 10) {
+                colours.insert(colour(picture).rgb());
+            }
+        }
+        QCOMPARE(colours.size(), 43);
+        QVERIFY(!colours.contains(QColor(Qt::red).rgb()));
         for (int board = 0; board < 2; ++board) {
             const QString panel = w.panel(3)->text();
             QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&
@@ -108,6 +116,81 @@ private slots:
         w.board()->button(w.game().isFaceDown(0) ? 0 : 1)->click();
         QCOMPARE(w.panel(3)->text().isEmpty(), false); // an empty message shows it again
         QVERIFY(t.dialogs->asked.isEmpty());
+    }
+
+    void missingNotice_data() {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("last"); // the tool tip's last line
+        QTest::newRow("one") << 1 << "Picture missing or unreadable: img000.jpg"
+                             << "/c/img000.jpg";
+        QTest::newRow("two") << 2 << "Picture missing or unreadable: img000.jpg and 1 more"
+                             << "/c/img001.jpg";
+        QTest::newRow("ten") << 10 << "Picture missing or unreadable: img000.jpg and 9 more"
+                             << "/c/img009.jpg";
+        QTest::newRow("eleven") << 11 << "Picture missing or unreadable: img000.jpg and 10 more"
+                                << "and 1 more";
+    }
+
+    // Short in the panel; in its tool tip the first ten paths in full.
+    void missingNotice() {
+        QFETCH(int, files);
+        QFETCH(QString, text);
+        QFETCH(QString, last);
+        QStringList paths;
+        for (int n = 0; n < files; ++n) {
+            paths << QStringLiteral("/c/img%1.jpg").arg(n, 3, 10, QLatin1Char('0'));
+        }
+        const QList<StatusNotices::Notice> notices = StatusNotices::missingPictures(paths);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices.first().text, text);
+        const QStringList lines = notices.first().detail.split('\n');
+        QCOMPARE(lines.size(), 1 + std::min(files, 10) + (files > 10 ? 1 : 0));
+        QCOMPARE(lines.last(), last);
+        QVERIFY(StatusNotices::missingPictures({}).isEmpty());
+    }
+
+    void typedNumbers_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("turned"); // the tile turned over; -1: none
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("the last of 100") << "1 0 0 Return" << 99 << "";
+        QTest::newRow("the first") << "1 Return" << 0 << "";
+        QTest::newRow("beyond the board")
+            << "1 0 1 Return" << -1 << "There is no face-down tile 101.";
+        QTest::newRow("a tile that lies face up")
+            << "up Return" << -1 << "There is no face-down tile %1.";
+        QTest::newRow("a fourth digit") << "1 0 0 5" << -1 << "Tile number: 100";
+    }
+
+    // Digits typed on a 10 x 10 board and Enter turn that tile over; a number
+    // that names no face-down tile is told in panel 3.
+    void typedNumbers() {
+        QFETCH(QString, keys);
+        QFETCH(int, turned);
+        QFETCH(QString, panel);
+        Win win(10);
+        MainWindow& w = win.w();
+        QList<int> set; // a set found away from the first and the last tile
+        for (const QList<int>& candidate : win.sets()) {
+            if (set.isEmpty() && !candidate.contains(0) && !candidate.contains(99)) {
+                set = candidate;
+            }
+        }
+        win.click(set);
+        const QString up = QString::number(set.at(1) + 1);
+        keys.replace("up", QStringList(up.split(QString(), Qt::SkipEmptyParts)).join(' '));
+        panel = panel.arg(up);
+        const QList<int> before = win.deal();
+        for (const QString& key : keys.split(' ')) {
+            QTest::keySequence(w.board(), QKeySequence(key));
+        }
+        QCOMPARE(w.game().numUncovered(), turned < 0 ? 0 : 1);
+        if (turned >= 0) {
+            QVERIFY(win.faceUp({turned}));
+        }
+        QCOMPARE(w.panel(3)->text(), panel);
+        QCOMPARE(win.deal(), before);
     }
 
     // A new game that cannot be dealt leaves game, board and cursor as they

@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "ScriptedRandom.h"
 #include "Sets.h"
+#include "TileTexts.h"
+#include "TypedNumber.h"
 
 #include <QtTest>
 
@@ -56,9 +58,13 @@ struct Game {
     GameState state;
 };
 
-} // namespace
-
-namespace {
+// Every draw 0: a deal whose layout is known. On a 4 x 4 board of pairs the
+// tiles 1 2, 3 4, ... 13 14 hold a set each, and so do the corner tiles 0 15.
+class ZeroRandom final : public RandomSource {
+public:
+    void seed() override {}
+    double next() override { return 0.0; }
+};
 
 double chiSquare(const QList<double>& observed, double expectedEach) {
     double sum = 0;
@@ -85,6 +91,8 @@ private slots:
         QStringList first32 = forty;
         first32.sort();
         QTest::newRow("40 folders: the first 32 by name") << forty << first32.mid(0, 32);
+        QTest::newRow("33 folders: one left out") << forty.mid(7) << first32.mid(0, 32);
+        QTest::newRow("32 folders: none left out") << forty.mid(8) << first32.mid(0, 32);
         QTest::newRow("none") << QStringList() << QStringList();
     }
 
@@ -182,6 +190,76 @@ private slots:
         // Fair shuffles stay near the degrees of freedom, 49 and 15.
         QVERIFY2(chiSquare(chosen, kDeals * 8 / 50.0) < 100, "pictures chosen unevenly");
         QVERIFY2(chiSquare(placed, kDeals * 2 / 16.0) < 50, "sets placed unevenly");
+
+        // The free tile of a 5 x 5 board of pairs lands on every tile, the last
+        // one too, about equally often.
+        Game fives(5, 2, 2025u);
+        QList<double> free(25, 0.0);
+        for (int d = 0; d < kDeals; ++d) {
+            fives.state.initialize();
+            fives.state.deal(fives.random);
+            for (int t = 0; t < 25; ++t) {
+                free[t] += fives.state.tileImage(t) == -1 ? 1 : 0;
+            }
+        }
+        QVERIFY2(chiSquare(free, kDeals / 25.0) < 70, "free tiles placed unevenly");
+    }
+
+    void navigation_data() {
+        QTest::addColumn<QString>("faceUp"); // sets turned first: "H" is the corners 0 and 15
+        QTest::addColumn<QString>("move");   // Home, End, Next, Left, Right, Up or Down
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        auto row = [](const char* faceUp, const char* move, int from, int to) {
+            QTest::addRow("%s %s from %d", faceUp, move, from) << faceUp << move << from << to;
+        };
+        row("", "Home", -1, 0);
+        row("", "End", -1, 15);
+        row("H", "Home", -1, 1);
+        row("H", "End", -1, 14);
+        row("G H", "End", -1, 12);
+        row("H", "Next", 14, 1);
+        row("", "Next", 15, 0);
+        row("A B C D E F G H", "Next", 3, -1);
+        row("", "Right", 3, -1);
+        row("", "Left", 4, -1);
+        row("", "Up", 2, -1);
+        row("", "Down", 13, -1);
+        row("", "Down", 1, 5);
+        row("C", "Down", 1, 4);
+        row("B", "Right", 2, 7);
+        row("H", "Left", 12, -1);
+        row("A", "Up", 6, 3);
+    }
+
+    // Where the keyboard goes: over face-down tiles only, the nearest across
+    // first, then the nearest along.
+    void navigation() {
+        QFETCH(QString, faceUp);
+        QFETCH(QString, move);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        GameState state;
+        state.configure(config(4, 2));
+        state.initialize();
+        ZeroRandom zero;
+        QVERIFY(state.deal(zero));
+        const QList<QList<int>> sets{{1, 2},  {3, 4},   {5, 6},   {7, 8},
+                                     {9, 10}, {11, 12}, {13, 14}, {0, 15}};
+        for (const QString& set : faceUp.split(' ', Qt::SkipEmptyParts)) {
+            for (int tile : sets.at(set.at(0).unicode() - 'A')) {
+                state.click(tile);
+            }
+        }
+        const QHash<QString, std::function<int()>> moves{
+            {"Home", [&] { return state.firstFaceDown(); }},
+            {"End", [&] { return state.lastFaceDown(); }},
+            {"Next", [&] { return state.nextFaceDown(from); }},
+            {"Left", [&] { return state.nearestFaceDown(from, Direction::Left); }},
+            {"Right", [&] { return state.nearestFaceDown(from, Direction::Right); }},
+            {"Up", [&] { return state.nearestFaceDown(from, Direction::Up); }},
+            {"Down", [&] { return state.nearestFaceDown(from, Direction::Down); }}};
+        QCOMPARE(moves.value(move)(), to);
     }
 
     void turns_data() {
@@ -261,6 +339,68 @@ private slots:
         game.play(script);
         QCOMPARE(game.state.numTurns(), matches + mismatches);
         QCOMPARE(game.state.score(), score);
+    }
+
+    void texts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char* name, const QString& text, const char* expected) {
+            QTest::newRow(name) << text << QString::fromUtf8(expected);
+        };
+        row("tool tip, none", TileTexts::toolTip(0), "Uncovered 0 time before");
+        row("tool tip, once", TileTexts::toolTip(1), "Uncovered 1 time before");
+        row("tool tip, twice", TileTexts::toolTip(2), "Uncovered 2 times before");
+        row("hint, once before", TileTexts::clickedHint(1), "");
+        row("hint, twice before", TileTexts::clickedHint(2),
+            "You've clicked this 2 times already.");
+        row("place of the first tile", TileTexts::place(0, 4), "row 1, column 1");
+        row("place across", TileTexts::place(1, 4), "row 1, column 2");
+        row("place down", TileTexts::place(4, 4), "row 2, column 1");
+        row("place at the end of a row", TileTexts::place(9, 10), "row 1, column 10");
+        row("place of the last tile", TileTexts::place(99, 10), "row 10, column 10");
+        row("matches panel", TileTexts::matchesPanel(1, 3, 33), "Matches: 1 / 3,  33% ");
+        row("uncovered panel", TileTexts::uncoveredPanel(1, 5), "Uncovered: 1 / 5");
+        row("result", TileTexts::finished(8, 13, 62),
+            "You Finished.  You matched 8 out of 13, or  62%");
+    }
+
+    void texts() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
+    void typedNumbers_data() {
+        QTest::addColumn<QString>("keys"); // "<" is Backspace
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("number");
+        QTest::newRow("nothing typed") << ""
+                                       << "" << 0;
+        QTest::newRow("one digit") << "7"
+                                   << "Tile number: 7" << 7;
+        QTest::newRow("three digits") << "100"
+                                      << "Tile number: 100" << 100;
+        QTest::newRow("a fourth digit is ignored") << "1005"
+                                                   << "Tile number: 100" << 100;
+        QTest::newRow("Backspace takes the last back") << "12<"
+                                                       << "Tile number: 1" << 1;
+        QTest::newRow("Backspace to nothing") << "1<"
+                                              << "" << 0;
+        QTest::newRow("letters and other digits type nothing")
+            << QString::fromUtf8("a\xd9\xa3") << "" << 0;
+    }
+
+    void typedNumbers() {
+        QFETCH(QString, keys);
+        QFETCH(QString, status);
+        QFETCH(int, number);
+        TypedNumber typed;
+        for (const QChar key : keys) {
+            key == QLatin1Char('<') ? typed.removeDigit() : typed.addDigit(key);
+        }
+        QCOMPARE(typed.statusText(), status);
+        QCOMPARE(typed.take(), number);
+        QVERIFY(typed.isEmpty());
     }
 
     void numberTexts_data() {
