@@ -27,13 +27,13 @@ AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
                                  QStringLiteral("Application Description"), 180, 1500, 2535, 195);
 
     // A rule from (120, 1860) to (4080, 1860), drawn as a sunken line.
-    auto* line1 = new QFrame(this);
-    line1->setObjectName(QStringLiteral("Line1"));
-    line1->setFrameShape(QFrame::HLine);
-    line1->setFrameShadow(QFrame::Sunken);
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line1"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
     const double dpi = Twips::logicalDpi(this);
     const int left = Twips::toPixels(120, dpi);
-    line1->setGeometry(left, Twips::toPixels(1860, dpi), Twips::toPixels(4080, dpi) - left, 2);
+    rule->setGeometry(left, Twips::toPixels(1860, dpi), Twips::toPixels(4080, dpi) - left, 2);
 
     // The credit for the tile pictures, which the build renders from an emoji font.
     addLabel(this, "Label5", QStringLiteral("Pictures rendered from"), 180, 1920, 2535, 195);

@@ -91,24 +91,28 @@ void PreferencesDialog::buildDesign() {
     // reached by Tab and by its access key.
     setClientSize(5160, 2145);
 
-    QLabel* label3 = addLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
+    QLabel* categoryLabel =
+        addLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
     QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
     QPushButton* cancelButton =
         addButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
-    QGroupBox* frame1 = addFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
-    QGroupBox* frame2 = addFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
+    QGroupBox* sizeFrame =
+        addFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
+    QGroupBox* matchFrame =
+        addFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
     matches_ = new QButtonGroup(this);
-    const auto matchButtons = addOptions(frame2, matches_, kMatches);
+    const auto matchButtons = addOptions(matchFrame, matches_, kMatches);
     categoryBox_ = addCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
     boardSizes_ = new QButtonGroup(this);
-    const auto sizeButtons = addOptions(frame1, boardSizes_, kBoardSizes);
+    const auto sizeButtons = addOptions(sizeFrame, boardSizes_, kBoardSizes);
     QPushButton* defaultButton =
         addButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
-    QLabel* label1 = addLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
+    QLabel* playersLabel =
+        addLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
     playersBox_ = addCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
 
-    label3->setBuddy(categoryBox_);
-    label1->setBuddy(playersBox_);
+    categoryLabel->setBuddy(categoryBox_);
+    playersLabel->setBuddy(playersBox_);
 
     QList<QWidget*> chain{okButton, cancelButton};
     chain.append(QList<QWidget*>(matchButtons.begin(), matchButtons.end()));
