@@ -78,6 +78,7 @@ private slots:
         ws.writeFile("imgs/Zoo%1/img003.jpg", "not a picture");
         ws.writeFile("imgs/Zoo%1/img005.jpg", "");
         ws.writeJpeg("imgs/Zoo%1/img004.jpg", Qt::red, 8001); // beyond the size limit
+        ws.writeJpeg("imgs/Zoo%1/img006.jpg", Qt::red, 8000); // at the limit: shown
         ws.writeJpeg("free.jpg", Qt::white);
         ws.store("settings", "columns", "10"); // all 50 pictures dealt
         FakeWindow t = ws.open();
@@ -104,6 +105,7 @@ private slots:
         }
         QCOMPARE(colours.size(), 43);
         QVERIFY(!colours.contains(QColor(Qt::red).rgb()));
+        QVERIFY2(colour(6).red() > 240 && colour(6).green() < 16, qPrintable(colour(6).name()));
         for (int board = 0; board < 2; ++board) {
             const QString panel = w.panel(3)->text();
             QVERIFY2(panel.startsWith("Picture missing or unreadable: img0") &&

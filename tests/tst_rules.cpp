@@ -228,6 +228,7 @@ private slots:
         row("", "Down", 1, 5);
         row("C", "Down", 1, 4);
         row("B", "Right", 2, 7);
+        row("C", "Right", 4, 1);
         row("H", "Left", 12, -1);
         row("A", "Up", 6, 3);
     }
