@@ -8,11 +8,15 @@
 #include "Win.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
+// Pixels at the offscreen screen's 96 dpi: 15 twips a pixel, rounded to the
+// nearest, halves to the even neighbour.
 int px(const QWidget* w, int twips) {
-    return Twips::toPixels(twips, Twips::logicalDpi(w));
+    const bool at96 = Twips::logicalDpi(w) == 96.0;
+    return at96 ? static_cast<int>(std::nearbyint(twips / 15.0)) : -1;
 }
 
 } // namespace
@@ -262,6 +266,16 @@ private slots:
         w.newGame();
         w.board()->finishPictures();
         QCOMPARE(colourOf(8), QColor(Qt::green));
+
+        // Spoken names: line 1 of names.txt names picture 0, blanks and a
+        // Windows line end trimmed; a picture without a line goes by its file.
+        win.ws.writeFile("imgs/Animals/names.txt", "  ant \r\nbee\n");
+        w.newGame();
+        const auto nameOf = [&](int picture) {
+            return w.board()->pictureName(win.deal().indexOf(picture));
+        };
+        QCOMPARE(QStringList({nameOf(0), nameOf(1), nameOf(2)}),
+                 QStringList({"ant", "bee", "img002"}));
     }
 };
 
