@@ -156,24 +156,29 @@ private slots:
         QVERIFY(StatusNotices::missingPictures({}).isEmpty());
     }
 
-    void typedNumbers_data() {
+    void keys_data() {
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("turned"); // the tile turned over; -1: none
+        QTest::addColumn<int>("turned");  // the tile turned over; -1: none
+        QTest::addColumn<int>("focused"); // the tile with the focus; -1: not looked at
         QTest::addColumn<QString>("panel");
-        QTest::newRow("the last of 100") << "1 0 0 Return" << 99 << "";
-        QTest::newRow("the first") << "1 Return" << 0 << "";
+        QTest::newRow("the last of 100") << "1 0 0 Return" << 99 << -1 << "";
+        QTest::newRow("the first") << "1 Return" << 0 << -1 << "";
         QTest::newRow("beyond the board")
-            << "1 0 1 Return" << -1 << "There is no face-down tile 101.";
+            << "1 0 1 Return" << -1 << -1 << "There is no face-down tile 101.";
         QTest::newRow("a tile that lies face up")
-            << "up Return" << -1 << "There is no face-down tile %1.";
-        QTest::newRow("a fourth digit") << "1 0 0 5" << -1 << "Tile number: 100";
+            << "up Return" << -1 << -1 << "There is no face-down tile %1.";
+        QTest::newRow("a fourth digit") << "1 0 0 5" << -1 << -1 << "Tile number: 100";
+        QTest::newRow("End") << "End" << -1 << 99 << "";
+        QTest::newRow("End, Home") << "End Home" << -1 << 0 << "";
     }
 
     // Digits typed on a 10 x 10 board and Enter turn that tile over; a number
-    // that names no face-down tile is told in panel 3.
-    void typedNumbers() {
+    // that names no face-down tile is told in panel 3. End and Home go to the
+    // last and the first tile.
+    void keys() {
         QFETCH(QString, keys);
         QFETCH(int, turned);
+        QFETCH(int, focused);
         QFETCH(QString, panel);
         Win win(10);
         MainWindow& w = win.w();
@@ -188,8 +193,13 @@ private slots:
         keys.replace("up", QStringList(up.split(QString(), Qt::SkipEmptyParts)).join(' '));
         panel = panel.arg(up);
         const QList<int> before = win.deal();
+        const QString shown = w.panel(3)->text();
         for (const QString& key : keys.split(' ')) {
             QTest::keySequence(w.board(), QKeySequence(key));
+        }
+        if (focused >= 0) {
+            QCOMPARE(w.board()->focusedTile(), focused);
+            panel = shown;
         }
         QCOMPARE(w.game().numUncovered(), turned < 0 ? 0 : 1);
         if (turned >= 0) {

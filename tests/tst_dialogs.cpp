@@ -44,9 +44,10 @@ private slots:
         QTest::addColumn<int>("category");       // a list position picked before the clicks
         QTest::addColumn<QString>("players");    // typed into the players box
         QTest::addColumn<QList<int>>("expected");
+        QTest::addColumn<int>("side"); // of the game in play
         auto row = [](const char* name, QStringList clicks, int category, const char* players,
-                      QList<int> expected) {
-            QTest::newRow(name) << clicks << category << players << expected;
+                      QList<int> expected, int side = 6) {
+            QTest::newRow(name) << clicks << category << players << expected << side;
         };
         row("OK unchanged", {"btnOK"}, 1, "", {6, 6, 3, 2, 0});
         row("8 x 8", {"optBoardSize8x8", "btnOK"}, 1, "", {8, 8, 3, 2, 0});
@@ -58,6 +59,7 @@ private slots:
         row("Default, then OK", {"optBoardSize7x7", "cmdDefault", "btnOK"}, 2, "3",
             {5, 5, 2, 1, 1});
         row("typed text that is no item", {"btnOK"}, 1, "7", {6, 6, 3, 2, 0});
+        row("10 x 10 shows as itself", {"btnOK"}, 1, "", {10, 10, 3, 2, 0}, 10);
     }
 
     // Opened during a 6 x 6 game with sets of 3 in the second of three categories: a
@@ -67,14 +69,14 @@ private slots:
         QFETCH(int, category);
         QFETCH(QString, players);
         QFETCH(QList<int>, expected);
+        QFETCH(int, side);
         TestWorkspace ws;
         for (const char* name : {"Animals", "Birds", "Cars"}) {
             ws.addEntry(QLatin1String(name));
         }
-        for (const auto& [key, value] :
-             {std::pair{"columns", "6"}, {"numTilesToMatch", "3"}, {"categoryIndex", "2"}}) {
-            ws.store("settings", key, value);
-        }
+        ws.store("settings", "columns", QString::number(side));
+        ws.store("settings", "numTilesToMatch", "3");
+        ws.store("settings", "categoryIndex", "2");
         FakeWindow t = ws.open();
         BoardConfig stale = t.window->game().current(); // replaced on opening
         stale.columns = stale.players = 3;
@@ -106,6 +108,18 @@ private slots:
         const int later = t.random->draws;
         QVERIFY(withModal(open, [](QDialog& d) { click(d, "btnOK"); }));
         QCOMPARE(t.random->draws, later);
+    }
+
+    // Fixed texts, the same at every opening.
+    void about() {
+        TestWorkspace ws;
+        FakeWindow t = ws.open();
+        const QStringList labels{"lblAppName", "lblAppVersion", "lblAppDate", "lblAppDescription"};
+        const QStringList expected{"About Tilewise", "Tilewise", "2.00", "May 27, 1999",
+                                   "A game to test your memory skills"};
+        for (int opening = 0; opening < 2; ++opening) {
+            QCOMPARE(shown([&] { t.window->showAbout(); }, labels, "btnOK"), expected);
+        }
     }
 
     void highScores_data() {
