@@ -1,5 +1,6 @@
 // A game in the main window, offscreen: what a player sees and hears, the
 // boxes, the stored preferences and the start-up news.
+#include "TilePicture.h"
 #include "Win.h"
 
 #include <QFontDialog>
@@ -132,6 +133,10 @@ private slots:
         QCOMPARE(win.panel(1), QStringLiteral("Matches: 0 / 0,  0% "));
         QCOMPARE(win.w().board()->button(turn.at(0))->toolTip(),
                  QStringLiteral("Uncovered 0 time before"));
+        win.w().revealAll(); // before idle time has shown a single picture
+        for (int i = 0; i < 36; ++i) {
+            QVERIFY(!win.w().board()->picture(i)->picture().isNull());
+        }
     }
 
     void storedPreferences_data() {
