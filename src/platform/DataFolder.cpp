@@ -5,7 +5,7 @@
 namespace DataFolder {
 
 QString Bundled(const QString& applicationDir) {
-    return QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
+    return QDir::cleanPath(applicationDir + QStringLiteral("/" TILEWISE_BUNDLED_DATA_DIR));
 }
 
 QString Resolve(const QString& workingFolder, const QString& applicationDir) {
