@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch prefix and checks what a desktop takes from it.
-#   install_test.sh <build folder>
+#   install_test.sh <build folder> <program, data and sound module folders in the prefix> <version>
 set -euo pipefail
-build=$1
+build=$1 bin=$2 data=$3 module=$4 version=$5
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -10,8 +10,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
-for f in bin/tilewise share/applications/tilewise.desktop share/man/man6/tilewise.6 \
-    share/tilewise/imgs/Shapes/names.txt \
+for f in $bin/tilewise share/applications/tilewise.desktop share/man/man6/tilewise.6 \
+    $data/imgs/Shapes/names.txt $module/tilewise_sound.so \
     share/metainfo/io.github.tilewise.Tilewise.metainfo.xml \
     share/icons/hicolor/scalable/apps/tilewise.svg; do
     [[ -s $f ]] || fail "$f is not installed"
@@ -25,7 +25,7 @@ icons=share/icons/hicolor
 rsvg-convert -w 256 -h 256 -o "$tmp/svg.png" $icons/scalable/apps/tilewise.svg || fail "SVG icon"
 diff=$(compare -metric RMSE $icons/256x256/apps/tilewise.png "$tmp/svg.png" null: 2>&1 || true)
 [[ $(awk -F'[()]' '{ print $2 < 0.02 }' <<<"$diff") == 1 ]] || fail "SVG icon differs: $diff"
-for category in share/tilewise/imgs/*/; do
+for category in $data/imgs/*/; do
     names=${category}names.txt
     [[ -f $names && $(wc -l <"$names") == 50 && $(grep -c . "$names") == 50 &&
         $(sort -u "$names" | wc -l) == 50 ]] || fail "$names: not 50 different names"
@@ -37,26 +37,27 @@ out=$(appstreamcli validate --no-net share/metainfo/*.metainfo.xml) &&
     ! grep -q '^[EWI]:' <<<"$out" || fail "$out"
 out=$(groff -man -Tutf8 -ww -z share/man/man6/tilewise.6 2>&1) && [[ -z $out ]] || fail "$out"
 
-# The command line, and the sound module the program loads once it is on screen.
-compgen -G "lib*/tilewise/tilewise_sound.so" >/dev/null || fail "the sound module is not installed"
-[[ $(bin/tilewise --version) == "Tilewise 2.0.0" ]] || fail "--version"
-status=0 && bin/tilewise --no-such-option 2>/dev/null || status=$?
+# One version everywhere: the program, the metainfo's release and the manual page.
+[[ $($bin/tilewise --version) == "Tilewise $version" ]] || fail "--version"
+grep -q "<release version=\"$version\"" share/metainfo/*.metainfo.xml || fail "metainfo release"
+grep -q "^\.TH TILEWISE 6 [0-9-]* \"Tilewise $version\"" share/man/man6/tilewise.6 || fail "man page"
+
+status=0 && $bin/tilewise --no-such-option 2>/dev/null || status=$?
 [[ $status == 2 ]] || fail "an unknown option exited with status $status"
-bin/tilewise --check-pictures share/tilewise/imgs >/dev/null || fail "bundled pictures incomplete"
-status=0 && out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bin/tilewise 2>&1) ||
-    status=$?
-[[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
-    fail "without a display: status $status, $out"
-status=0 && out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 bin/tilewise 2>&1) ||
-    status=$?
-[[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
-    fail "with a display that does not answer: status $status, $out"
+$bin/tilewise --check-pictures $data/imgs >/dev/null || fail "bundled pictures incomplete"
+# Without a display, and with one that does not answer.
+for display in -uDISPLAY DISPLAY=:9999; do
+    status=0 && out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display $bin/tilewise 2>&1) ||
+        status=$?
+    [[ $status == 1 && $out == "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY" ]] ||
+        fail "$display: status $status, $out"
+done
 
 # The installed game from an unrelated folder: it finds its data and deals a board.
 mkdir "$tmp/elsewhere" "$tmp/config" "$tmp/runtime" && chmod 700 "$tmp/runtime" && cd "$tmp/elsewhere"
 status=0
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime \
-    timeout -k 5 60 "$prefix/bin/tilewise" --screenshot "$tmp/shot.png" || status=$?
+    timeout -k 5 60 "$prefix/$bin/tilewise" --screenshot "$tmp/shot.png" || status=$?
 [[ $status == 0 ]] || fail "tilewise --screenshot exited with status $status"
 [[ $(identify -format %m "$tmp/shot.png") == PNG ]] || fail "no PNG screenshot"
 # A picture it could not show, or a file it could not write: status 1, and why.

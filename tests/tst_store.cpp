@@ -50,14 +50,15 @@ private slots:
         QCOMPARE(SettingsStore::userFile(),
                  QSettings(QSettings::IniFormat, QSettings::UserScope, "Tilewise", "Tilewise")
                      .fileName());
-        for (const auto& [ownImgs, bundled, expected] : {std::tuple{true, true, "work"},
-                                                         {false, true, "prefix/share/tilewise"},
-                                                         {false, false, "work"}}) {
+        const QString data = QDir::cleanPath("prefix/bin/" TILEWISE_BUNDLED_DATA_DIR);
+        for (const auto& [ownImgs, bundled, expected] : {std::tuple{true, true, QString("work")},
+                                                         {false, true, data},
+                                                         {false, false, QString("work")}}) {
             QTemporaryDir root;
             QDir(root.path()).mkpath("prefix/bin");
             QDir(root.path()).mkpath(ownImgs ? "work/imgs/Mine" : "work");
             if (bundled) {
-                QDir(root.path()).mkpath("prefix/share/tilewise");
+                QDir(root.path()).mkpath(data);
             }
             const QString before = QDir::currentPath();
             QCOMPARE(DataFolder::resolve(root.filePath("work"), root.filePath("prefix/bin")),

@@ -5,7 +5,7 @@
 namespace DataFolder {
 
 QString bundled(const QString& applicationDir) {
-    return QDir::cleanPath(applicationDir + QStringLiteral("/../share/tilewise"));
+    return QDir::cleanPath(applicationDir + QStringLiteral("/" TILEWISE_BUNDLED_DATA_DIR));
 }
 
 QString resolve(const QString& workingFolder, const QString& applicationDir) {

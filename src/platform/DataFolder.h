@@ -4,8 +4,9 @@
 
 namespace DataFolder {
 
-// The bundled data folder: share/tilewise beside the program's bin folder,
-// in the build tree and after install alike.
+// The bundled data folder, at the path from the program's folder that the
+// build chose (../share/tilewise from bin, ../share/games/tilewise from
+// games), in the build tree and after install alike.
 QString bundled(const QString& applicationDir);
 
 // The folder the game takes its pictures and sounds from: the working
