@@ -26,8 +26,8 @@ private slots:
                                                 << "";
         QTest::newRow("7x7 sets of 5, 4 free tiles") << 7 << 5 << 2 << 82 << "Ada"
                                                      << "";
-        QTest::newRow("a table of ten perfect scores") << 4 << 2 << 0 << 100 << "full"
-                                                       << "";
+        QTest::newRow("a tenth score as good, whatever lies above") << 4 << 2 << 0 << 100 << "full"
+                                                                    << "";
         QTest::newRow("the file cannot be written")
             << 4 << 2 << 0 << 100 << "write"
             << "The high score could not be saved. The file ";
@@ -48,9 +48,10 @@ private slots:
         Win win(side, setSize);
         const QString section = QString("%1 x %1 match %2").arg(side).arg(setSize);
         win.t.dialogs->inputAnswers = QStringList{name};
-        const auto fillTable = [&] {
+        const auto fillTable = [&] { // by hand: only the tenth entry counts
             for (int rank = 1; rank <= 10; ++rank) {
-                win.ws.store(section, QStringLiteral("value%1").arg(rank), "100");
+                win.ws.store(section, QStringLiteral("value%1").arg(rank),
+                             rank == 1 ? "99" : "100");
             }
         };
         if (name == "full") {
@@ -177,6 +178,7 @@ private slots:
         QTest::newRow("Game > Exit") << "menu";
         QTest::newRow("close button") << "close";
         QTest::newRow("a write that fails") << "fail";
+        QTest::newRow("a settings file that is a link") << "link";
     }
 
     // The game in progress is saved, not the next game's choice; a failed save
@@ -195,6 +197,9 @@ private slots:
         const QByteArray before = win.ws.settingsBytes();
         if (how == "fail") {
             w.settings().setWriteHook([](const QString& file) { QFile(file).resize(3); });
+        } else if (how == "link") { // saved into the file it names; the link stays
+            const QString file = win.ws.settingsFile();
+            QVERIFY(QFile::rename(file, file + ".real") && QFile::link(file + ".real", file));
         }
         how == "close" ? void(w.close()) : w.exitGame();
         QVERIFY(!w.isVisible());
@@ -207,6 +212,7 @@ private slots:
         } else { // plain decimal text, as a fresh run reads it back
             QVERIFY(win.ws.settingsBytes().contains(
                 "[settings]\ncategoryIndex=2\ncolumns=6\nnumTilesToMatch=3\n"));
+            QCOMPARE(QFileInfo(win.ws.settingsFile()).isSymLink(), how == "link");
         }
     }
 
