@@ -1,7 +1,9 @@
 // Writes the game's pictures, with a names.txt for each category, into its data folder, and
 // the program's theme icons into an icon folder, at build time:
-//   generate_assets <data folder> <icon folder>
-// Sounds are made by the build itself (see CMakeLists.txt).
+//   generate_assets <data folder> <icon folder> <names folder>
+// The names folder holds a folder per language ("de") of files named for the categories
+// ("Animals.txt"), 50 names each in the order of the English ones; each becomes the category's
+// names.de.txt. Sounds are made by the build itself (see CMakeLists.txt).
 
 #include "EmojiCategories.h"
 #include "EmojiPainter.h"
@@ -27,7 +29,8 @@ QString pictureName(int index) {
 }
 
 // Line n + 1 of names.txt names picture n, so a screen reader can say what a tile shows.
-bool writeNames(const QDir& folder, const QString& category, const QStringList& names) {
+bool writeNames(const QDir& folder, const QString& category, const QStringList& names,
+                const QString& fileName) {
     QStringList distinct = names;
     distinct.removeDuplicates();
     distinct.removeAll(QString());
@@ -36,7 +39,7 @@ bool writeNames(const QDir& folder, const QString& category, const QStringList& 
                               << "different picture names, has" << distinct.size();
         return false;
     }
-    QFile file(folder.filePath(QStringLiteral("names.txt")));
+    QFile file(folder.filePath(fileName));
     const QByteArray text = (names.join(u'\n') + u'\n').toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
         qCritical().noquote() << "cannot write" << file.fileName();
@@ -45,15 +48,35 @@ bool writeNames(const QDir& folder, const QString& category, const QStringList& 
     return true;
 }
 
-bool writeCategory(const QDir& imgs, const QString& name, const QStringList& names,
-                   const PictureMaker& makePicture) {
+// The category's names in every language the names folder holds, from its file there.
+bool writeTranslatedNames(const QDir& folder, const QString& category, const QDir& translations) {
+    bool written = true;
+    for (const QString& language : translations.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile source(translations.filePath(language + u'/' + category + QStringLiteral(".txt")));
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qCritical().noquote() << "no" << language << "names for" << category;
+            written = false;
+            continue;
+        }
+        const QStringList names =
+            QString::fromUtf8(source.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        written = writeNames(folder, category + u' ' + language, names,
+                             QStringLiteral("names.%1.txt").arg(language)) &&
+                  written;
+    }
+    return written;
+}
+
+bool writeCategory(const QDir& imgs, const QDir& translations, const QString& name,
+                   const QStringList& names, const PictureMaker& makePicture) {
     if (!imgs.mkpath(name)) {
         qCritical().noquote() << "cannot create" << imgs.filePath(name);
         return false;
     }
     // Goes on after a failure, so that one build run names every faulty picture.
     const QDir folder(imgs.filePath(name));
-    bool written = writeNames(folder, name, names);
+    bool written = writeNames(folder, name, names, QStringLiteral("names.txt"));
+    written = writeTranslatedNames(folder, name, translations) && written;
     for (int i = 0; i < TileCanvas::kPicturesPerCategory; ++i) {
         const std::optional<QImage> picture = makePicture(i);
         if (!picture) {
@@ -65,7 +88,7 @@ bool writeCategory(const QDir& imgs, const QString& name, const QStringList& nam
     return written;
 }
 
-bool writeEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
+bool writeEmojiCategory(const QDir& imgs, const QDir& translations, const EmojiCategory& category) {
     QStringList emoji;
     QStringList names;
     for (const EmojiPicture& picture : category.pictures) {
@@ -81,7 +104,7 @@ bool writeEmojiCategory(const QDir& imgs, const EmojiCategory& category) {
         return false;
     }
     const QFont font = EmojiPainter::emojiFont();
-    return writeCategory(imgs, category.name, names, [&](int i) {
+    return writeCategory(imgs, translations, category.name, names, [&](int i) {
         return EmojiPainter::drawEmojiTile(font, emoji.at(i), TileCanvas::background(i));
     });
 }
@@ -94,7 +117,7 @@ QStringList shapeNames() {
     return names;
 }
 
-bool writeEmojiCategories(const QDir& imgs) {
+bool writeEmojiCategories(const QDir& imgs, const QDir& translations) {
     if (!QFontDatabase::families().contains(EmojiPainter::emojiFont().family())) {
         qWarning("Noto Color Emoji is not installed (Debian: fonts-noto-color-emoji); "
                  "only the drawn pictures are written");
@@ -102,7 +125,7 @@ bool writeEmojiCategories(const QDir& imgs) {
     }
     bool written = true;
     for (const EmojiCategory& category : emojiCategories()) {
-        written = writeEmojiCategory(imgs, category) && written;
+        written = writeEmojiCategory(imgs, translations, category) && written;
     }
     return written;
 }
@@ -112,8 +135,8 @@ bool writeEmojiCategories(const QDir& imgs) {
 int main(int argc, char* argv[]) {
     const QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 3) {
-        qCritical("usage: generate_assets <data folder> <icon folder>");
+    if (arguments.size() != 4) {
+        qCritical("usage: generate_assets <data folder> <icon folder> <names folder>");
         return 2;
     }
     const QDir data(arguments.at(1));
@@ -121,10 +144,11 @@ int main(int argc, char* argv[]) {
     // Start afresh, so a renamed category leaves no stale folder behind.
     imgs.removeRecursively();
 
+    const QDir translations(arguments.at(3));
     const bool written =
-        writeCategory(imgs, QStringLiteral("Shapes"), shapeNames(),
+        writeCategory(imgs, translations, QStringLiteral("Shapes"), shapeNames(),
                       [](int i) { return std::optional(ShapePainter::drawShapeTile(i)); }) &&
-        writeEmojiCategories(imgs) &&
+        writeEmojiCategories(imgs, translations) &&
         TileCanvas::saveJpeg(ShapePainter::drawFreeTile(),
                              data.filePath(QStringLiteral("free.jpg"))) &&
         ThemeIcons::write(QDir(arguments.at(2)));

@@ -25,10 +25,15 @@ icons=share/icons/hicolor
 rsvg-convert -w 256 -h 256 -o "$tmp/svg.png" $icons/scalable/apps/tilewise.svg || fail "SVG icon"
 diff=$(compare -metric RMSE $icons/256x256/apps/tilewise.png "$tmp/svg.png" null: 2>&1 || true)
 [[ $(awk -F'[()]' '{ print $2 < 0.02 }' <<<"$diff") == 1 ]] || fail "SVG icon differs: $diff"
+# Every category names its pictures in English and in each language of assets/names.
+languages=$(cd "$(dirname "$0")/../assets/names" 2>/dev/null && ls -d */ 2>/dev/null | tr -d / || true)
 for category in $data/imgs/*/; do
-    names=${category}names.txt
-    [[ -f $names && $(wc -l <"$names") == 50 && $(grep -c . "$names") == 50 &&
-        $(sort -u "$names" | wc -l) == 50 ]] || fail "$names: not 50 different names"
+    files=${category}names.txt
+    for language in $languages; do files+=" ${category}names.$language.txt"; done
+    for names in $files; do
+        [[ -f $names && $(wc -l <"$names") == 50 && $(grep -c . "$names") == 50 &&
+            $(sort -u "$names" | wc -l) == 50 ]] || fail "$names: not 50 different names"
+    done
 done
 
 # Hints and notes fail too: only pedantic AppStream hints, which it does not list, may remain.
