@@ -3,12 +3,17 @@
 #include "MainWindow.h"
 #include "TestWorkspace.h"
 #include "TileBoard.h"
+#include "TileTexts.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -35,6 +40,8 @@ struct Board {
             if (node->role() == QAccessible::PushButton) {
                 faceDown.insert(number, node);
                 QVERIFY(node->text(QAccessible::Description).startsWith("Face down, row "));
+                QCOMPARE(node->text(QAccessible::Description).section(". ", 1),
+                         static_cast<QWidget*>(node->object())->toolTip()); // the count
             } else {
                 faceUp.insert(number, tile.captured(2));
             }
@@ -74,10 +81,13 @@ private slots:
         t.window->show();
         t.window->board()->finishPictures(); // face-down pictures made too
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(t.window.get());
-        for (QAccessibleInterface* node : descendants(window)) { // no face-down picture tells
-            QVERIFY(node->role() != QAccessible::Graphic ||
-                    (node->state().invisible && node->text(QAccessible::Name).isEmpty()));
+        int nameless = 0; // pictures: all 16 are face down, and none tells its name
+        for (QAccessibleInterface* node : descendants(window)) {
+            nameless += node->role() == QAccessible::Graphic && node->text(QAccessible::Name) == "";
         }
+        QCOMPARE(nameless, 16);
+        QString atResult; // what was last told when the result box came up
+        t.dialogs->onInput = [&] { atResult = heard(window); };
         QMap<int, QString> known;
         const auto press = [&](int number) {
             Board(window).faceDown.value(number)->actionInterface()->doAction(
@@ -87,10 +97,11 @@ private slots:
             QVERIFY(names.contains(known.value(number)));
         };
         int turns = 0;
+        int first = -1;
         while (!Board(window).faceDown.isEmpty() && turns < 40) {
             ++turns;
             const QList<int> down = Board(window).faceDown.keys();
-            int first = down.first();
+            first = down.first();
             for (int a : down) { // a pair already seen goes first
                 for (int b : down) {
                     first =
@@ -108,16 +119,15 @@ private slots:
             }
             press(second);
             const QString said = heard(window);
-            QVERIFY2(
-                said == "Match: " + known.value(first) ||
-                    said.startsWith("Match: " + known.value(first) + ". Game over: 8 matches") ||
-                    said == "No match: " + known.value(first) + ", " + known.value(second),
-                qPrintable(said));
+            QVERIFY2(said == "Match: " + known.value(first) ||
+                         said == "No match: " + known.value(second) || said == "High score saved.",
+                     qPrintable(said));
         }
+        // The end is told once, by the result box; the high score is confirmed.
         const int score = static_cast<int>(std::nearbyint(800.0 / turns));
-        QVERIFY2(heard(window).endsWith(
-                     QStringLiteral("8 matches in %1 turns, %2%").arg(turns).arg(score)),
-                 qPrintable(heard(window)));
+        QCOMPARE(t.dialogs->asked.first().text, TileTexts::finished(8, turns, score));
+        QCOMPARE(atResult, QStringLiteral("Tile %1: %2").arg(first).arg(known.value(first)));
+        QCOMPARE(heard(window), QStringLiteral("High score saved."));
         for (QAccessibleInterface* node : descendants(window)) {
             if (node->role() == QAccessible::StaticText &&
                 node->text(QAccessible::Name).startsWith("Matches: 8 /")) {
@@ -128,33 +138,47 @@ private slots:
     }
 
     void keyboard_data() {
+        QTest::addColumn<QList<int>>("turned"); // face up before the keys
         QTest::addColumn<int>("from");          // the focused tile
         QTest::addColumn<QString>("keys");      // space-separated
-        QTest::addColumn<int>("focused");       // afterwards; -1: no tile
-        QTest::addColumn<QList<int>>("faceUp"); // tiles turned over
+        QTest::addColumn<int>("focused");       // the tile whose button or picture has it
+        QTest::addColumn<QList<int>>("faceUp"); // afterwards
         QTest::addColumn<QString>("panel");     // panel 3 afterwards; "*": not checked
-        auto row = [](const char* name, int from, const char* keys, int focused, QList<int> up,
-                      const char* panel = "*") {
-            QTest::newRow(name) << from << keys << focused << up << panel;
+        QTest::addColumn<QString>("said");      // heard last: a new announcement, else the focus
+        auto row = [](const char* name, QList<int> turned, int from, const char* keys, int focused,
+                      QList<int> up, const char* panel = "*", const char* said = "*") {
+            QTest::newRow(name) << turned << from << keys << focused << up << panel << said;
         };
-        row("Down", 1, "Down", 5, {});
-        row("Left at the edge stays", 4, "Left", 4, {});
-        row("Up, beside a face-up tile", 9, "Up", 4, {5});
-        row("End, Home", 6, "End Home", 0, {});
-        row("Enter turns the focused tile, focus goes on", 6, "Return", 7, {6});
-        row("keypad Enter on the last tile: focus goes round", 15, "Enter", 0, {15});
-        row("Backspace removes one", 0, "1 2 Backspace", 0, {}, "Tile number: 1");
-        row("Escape clears", 0, "1 2 Escape", 0, {}, "");
-        row("a number, then Enter", 0, "1 2 Return", 12, {11});
-        row("no such face-down tile", 0, "9 9 Return", 0, {}, "There is no face-down tile 99.");
+        row("Down", {}, 1, "Down", 5, {}, "*", "^Tile 6, Face down, row 2, column 2. Uncovered 0 ");
+        row("Left at the edge says so", {}, 4, "Left", 4, {}, "*", "^Edge$");
+        row("Up, beside a face-up tile", {5}, 9, "Up", 4, {5});
+        row("End, Home", {}, 6, "End Home", 0, {});
+        row("Enter turns the focused tile, focus goes on", {}, 6, "Return", 7, {6});
+        row("keypad Enter on the last tile: focus goes round", {}, 15, "Enter", 0, {15});
+        row("Backspace removes one", {}, 0, "1 2 Backspace", 0, {}, "Tile number: 1");
+        row("Escape clears", {}, 0, "1 2 Escape", 0, {}, "");
+        row("a number, then Enter", {}, 0, "1 2 Return", 12, {11}, "*", "^Tile 12: img\\d{3}$");
+        row("no such face-down tile", {}, 0, "9 9 Return", 0, {}, "There is no face-down tile 99.");
+        row("Ctrl+arrow onto a face-up tile: its picture", {5}, 4, "Ctrl+Right", 5, {5}, "*",
+            "^Tile 6: img\\d{3}, Face up, row 2, column 2$");
+        row("Ctrl+arrows over every tile to the edge", {}, 1,
+            "Ctrl+Down Ctrl+Down Ctrl+Down Ctrl+Down", 13, {}, "*", "^Edge$");
+        row("Ctrl+Left, Ctrl+Up to the top left corner", {}, 4, "Ctrl+Left Ctrl+Up Ctrl+Up", 0, {},
+            "*", "^Edge$");
+        row("Ctrl+Right at the right", {}, 7, "Ctrl+Right", 7, {}, "*", "^Edge$");
+        row("Tab from a face-up tile", {5}, 4, "Ctrl+Right Tab", 6, {5});
+        row("Shift+Tab from a face-up tile", {5}, 4, "Ctrl+Right Shift+Tab", 4, {5});
+        row("an arrow from a face-up tile", {5}, 4, "Ctrl+Right Down", 9, {5});
     }
 
     void keyboard() {
+        QFETCH(QList<int>, turned);
         QFETCH(int, from);
         QFETCH(QString, keys);
         QFETCH(int, focused);
         QFETCH(QList<int>, faceUp);
         QFETCH(QString, panel);
+        QFETCH(QString, said);
         TestWorkspace ws;
         ws.addCategory("Animals");
         ws.store("settings", "columns", "4");
@@ -162,14 +186,20 @@ private slots:
         MainWindow& w = *t.window;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        if (keys.startsWith("Up")) {
-            w.board()->button(5)->click(); // a face-up tile on the way
+        for (int tile : turned) {
+            w.board()->button(tile)->click();
         }
         w.board()->button(from)->setFocus();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w);
+        const QString before = heard(window);
+        std::optional<QString> atMove; // what was told when the focus first moved
+        QObject scope;
+        connect(qApp, &QApplication::focusChanged, &scope,
+                [&] { atMove = atMove.value_or(heard(window)); });
         for (const QString& key : keys.split(' ')) {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         }
-        QCOMPARE(QApplication::focusWidget(), focused < 0 ? nullptr : w.board()->button(focused));
+        QCOMPARE(w.board()->focusedPlace(), focused);
         QList<int> up;
         for (int i = 0; i < 16; ++i) {
             if (w.board()->button(i)->isHidden()) {
@@ -177,9 +207,40 @@ private slots:
             }
         }
         QCOMPARE(up, faceUp);
+        if (up.size() > turned.size()) { // the picture comes first, then the focus moves
+            QVERIFY(atMove == heard(window));
+        }
         if (panel != "*") {
             QCOMPARE(w.panel(3)->text(), panel);
         }
+        const QAccessibleInterface* focus =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        const QString last = heard(window) != before ? heard(window)
+                                                     : focus->text(QAccessible::Name) + ", " +
+                                                           focus->text(QAccessible::Description);
+        QVERIFY2(said == "*" || last.contains(QRegularExpression(said)), qPrintable(last));
+    }
+
+    // Preferences says the chosen category, and names a frame once, as its
+    // options' label: as a container it is not a panel of its own.
+    void preferences() {
+        TestWorkspace ws;
+        ws.addCategory("Animals");
+        ws.addCategory("Food");
+        FakeWindow t = ws.open();
+        QVERIFY(withModal(
+            [&] { t.window->editPreferences(); },
+            [](QDialog& d) {
+                auto* box = d.findChild<QComboBox*>("cmboCategory");
+                box->setCurrentIndex(1);
+                QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description),
+                         QStringLiteral("Food"));
+                QAccessibleInterface* option =
+                    QAccessible::queryAccessibleInterface(d.findChild<QRadioButton*>("optMatch3"));
+                QCOMPARE(option->parent()->text(QAccessible::Name), QStringLiteral("Match"));
+                QCOMPARE(option->parent()->role(), QAccessible::Client);
+                d.reject();
+            }));
     }
 
     // The focused tile wears a frame in the highlight colour from the start, and

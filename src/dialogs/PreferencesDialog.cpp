@@ -1,5 +1,6 @@
 #include "PreferencesDialog.h"
 
+#include "FrameAccessibility.h"
 #include "GameState.h"
 #include "Preferences.h"
 #include "Twips.h"
@@ -76,10 +77,20 @@ QComboBox* addCombo(QWidget* parent, const char* name, bool editable, int left, 
     return combo;
 }
 
+// A screen reader names a focused drop-down list by its label and says no
+// choice (Qt 6.4 offers it no selection to read); the choice is given to it
+// as the list's description, read after the label: "Category: combo box.
+// Animals". An editable box says its text already.
+void tellChoice(QComboBox* box) {
+    QObject::connect(box, &QComboBox::currentTextChanged, box,
+                     [box](const QString& text) { box->setAccessibleDescription(text); });
+}
+
 } // namespace
 
 PreferencesDialog::PreferencesDialog(GameState& game, QWidget* parent)
     : FixedDialog(parent), game_(game) {
+    installFrameAccessibility();
     buildDesign();
     load();
 }
@@ -113,6 +124,7 @@ void PreferencesDialog::buildDesign() {
 
     categoryLabel->setBuddy(categoryBox_);
     playersLabel->setBuddy(playersBox_);
+    tellChoice(categoryBox_);
 
     QList<QWidget*> chain{okButton, cancelButton};
     chain.append(QList<QWidget*>(matchButtons.begin(), matchButtons.end()));

@@ -58,6 +58,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     installTileAccessibility();
     announcer_ = new Announcer(this);
+    connect(board_, &TileBoard::announcement, announcer_, &Announcer::announce);
 
     buildMenus();
     buildStatusBar();

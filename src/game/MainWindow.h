@@ -81,8 +81,11 @@ private:
     void unload();
     void boardPicturesShown();
 
-    // Told to the screen reader without moving the focus: the picture of a
-    // tile turned while the turn goes on, and how the turn ended.
+    // Told to the screen reader without moving the focus, in words short
+    // enough for a key every 3 s: the picture of a tile turned while the
+    // turn goes on ("Tile 3: cat face"), else how the turn ended with the
+    // picture turned last ("Match: cat face", "No match: dog face"). The
+    // last match is left to the result box.
     void announce(int tile, const ClickResult& turn);
     void tilesMismatched();
     void tilesMatched(bool gameOver);

@@ -20,9 +20,12 @@ class PictureAccessible final : public QAccessibleWidget {
 public:
     explicit PictureAccessible(TilePicture* picture)
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    // A covered picture stays "visible": a screen reader keeps the states it
+    // has read, and no event would tell it that a hidden one shows again. It
+    // is nameless instead, and told of every new name.
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = s.invisible || covered();
+        s.focusable = !covered(); // by the review keys
         return s;
     }
     QString text(QAccessible::Text t) const override {
@@ -34,10 +37,11 @@ private:
 };
 
 QAccessibleInterface* tileAccessibility(const QString& className, QObject* object) {
-    if (className == QLatin1String("Announcer")) {
+    // Matched by the classes' own names, which follow any renaming.
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
     }
-    if (className == QLatin1String("ImageControl")) {
+    if (className == QLatin1String(TilePicture::staticMetaObject.className())) {
         return new PictureAccessible(static_cast<TilePicture*>(object));
     }
     return nullptr;

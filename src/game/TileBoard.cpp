@@ -93,13 +93,13 @@ void TileBoard::build() {
         tile->setGeometry(place);
         tile->setText(QString::number(i + 1));
         tile->setFont(font);
-        tile->setToolTip(TileTexts::toolTip(game_.tileClicks(i)));
         if (TilePicture* shown = picture(i)) { // tile 0's, kept from board to board
             shown->setGeometry(place);
             shown->setVisible(true);
             shown->setPicture(QPixmap());
         }
         nameForScreenReaders(i);
+        updateToolTip(i);
         showFace(i);
         // Pictures are decoded after the first frame, in idle time, or at
         // once for a tile turned over before its turn came.
@@ -132,7 +132,11 @@ void TileBoard::startPictures() {
 }
 
 void TileBoard::showFace(int tile) {
-    button(tile)->setVisible(!game_.isFaceUp(tile));
+    const bool faceDown = !game_.isFaceUp(tile);
+    button(tile)->setVisible(faceDown);
+    if (faceDown && picture(tile) != nullptr && picture(tile)->hasFocus()) {
+        focusTile(tile); // a reviewed tile turned back: its button takes over
+    }
 }
 
 void TileBoard::showPicture(int tile) {
@@ -149,7 +153,10 @@ void TileBoard::turnOver(int tile) {
 }
 
 void TileBoard::updateToolTip(int tile) {
-    button(tile)->setToolTip(TileTexts::toolTip(game_.tileClicks(tile)));
+    const QString uncovered = TileTexts::toolTip(game_.tileClicks(tile));
+    button(tile)->setToolTip(uncovered);
+    button(tile)->setAccessibleDescription(QStringLiteral("Face down") + placeText(tile) +
+                                           QStringLiteral(". ") + uncovered);
 }
 
 void TileBoard::focusTile(int tile) {
@@ -162,6 +169,33 @@ void TileBoard::focusTile(int tile) {
 
 int TileBoard::focusedTile() const {
     return static_cast<int>(buttons_.indexOf(qobject_cast<QPushButton*>(window()->focusWidget())));
+}
+
+void TileBoard::reviewTile(int tile) {
+    if (!game_.isFaceUp(tile)) {
+        focusTile(tile);
+        return;
+    }
+    showPicture(tile);
+    picture(tile)->setFocus(Qt::OtherFocusReason);
+}
+
+int TileBoard::focusedPlace() const {
+    if (const auto* shown = qobject_cast<TilePicture*>(window()->focusWidget())) {
+        return static_cast<int>(pictures_.indexOf(shown));
+    }
+    return focusedTile();
+}
+
+bool TileBoard::focusNextPrevChild(bool next) {
+    const int place = focusedPlace();
+    if (place < 0 || !game_.isFaceUp(place)) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    // From a reviewed face-up tile, Tab goes on by tile number as from a
+    // face-down one.
+    focusTile(next ? game_.nextFaceDown(place) : game_.previousFaceDown(place));
+    return true;
 }
 
 QFont TileBoard::tileFont() const {
@@ -205,7 +239,6 @@ QString TileBoard::placeText(int tile) const {
 
 void TileBoard::nameForScreenReaders(int tile) {
     button(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
-    button(tile)->setAccessibleDescription(QStringLiteral("Face down") + placeText(tile));
     if (picture(tile) != nullptr) {
         namePicture(tile);
     }
@@ -250,10 +283,20 @@ void TileBoard::keyPressEvent(QKeyEvent* event) {
 
 bool TileBoard::handleKey(const QKeyEvent& event) {
     const int focused = focusedTile();
+    const int place = focusedPlace();
+    const bool review = event.modifiers().testFlag(Qt::ControlModifier);
     const auto move = [&](Direction direction) {
-        const int to =
-            focused < 0 ? game_.firstFaceDown() : game_.nearestFaceDown(focused, direction);
-        if (to >= 0) {
+        int to = -1;
+        if (review) {
+            to = place < 0 ? 0 : game_.adjacent(place, direction);
+        } else {
+            to = place < 0 ? game_.firstFaceDown() : game_.nearestFaceDown(place, direction);
+        }
+        if (to < 0) {
+            emit announcement(QStringLiteral("Edge"));
+        } else if (review) {
+            reviewTile(to);
+        } else {
             focusTile(to);
         }
         return true;
@@ -309,6 +352,8 @@ void TileBoard::turnTypedTile() {
         emit statusMessage(TypedNumber::refused(number));
         return;
     }
-    focusTile(tile);
+    // Turned where it lies; the focus follows afterwards, as from a focused
+    // tile, so that the screen reader speaks the picture first.
     button(tile)->click();
+    focusTile(game_.nextFaceDown(tile));
 }

@@ -43,11 +43,18 @@ public:
     // Shows the face of a tile just turned over; when it had the focus, the
     // focus moves on to the next face-down tile, never to a hidden one.
     void turnOver(int tile);
+    // The tile's count of uncoverings, in its tool tip and, for a listener,
+    // after its place: "Face down, row 1, column 2. Uncovered 2 times before".
     void updateToolTip(int tile);
 
     // The focus on a tile, or on the board itself for -1.
     void focusTile(int tile);
     int focusedTile() const;
+    // The focus on any tile: a face-down tile's button, else a face-up
+    // tile's picture, which says what the tile shows.
+    void reviewTile(int tile);
+    // The tile whose button or picture has the focus; -1 for none.
+    int focusedPlace() const;
 
     // The font of the tile numbers: tile 0's. A chosen font goes on every
     // tile; the next board keeps its family and style, and sets its own size.
@@ -72,18 +79,23 @@ public:
     const PictureCache& pictureCache() const;
 
     // The keys of the board: arrows, Home and End move over the face-down
-    // tiles, Enter turns the focused one or the number typed, digits type a
-    // number, Backspace and Escape take digits back. False for other keys.
+    // tiles, Ctrl with an arrow over every tile, face up too, Enter turns the
+    // focused one or the number typed, digits type a number, Backspace and
+    // Escape take digits back. An arrow that can go no further says "Edge".
+    // False for other keys.
     bool handleKey(const QKeyEvent& event);
 
 signals:
     void tileClicked(int tile);
+    // A few words for a listener, told without moving the focus.
+    void announcement(const QString& text);
     // What the typed digits say, for the status bar; empty once none.
     void statusMessage(const QString& text);
     void picturesShown();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void addTile(int index);
@@ -94,7 +106,7 @@ private:
     // screen with half its widgets.
     void makePicture(int tile);
     // The tile's names and place for the screen reader, fixed for the board:
-    // the button's, and the picture's once it is made.
+    // the button's name, and the picture's once it is made.
     void nameForScreenReaders(int tile);
     void namePicture(int tile);
     QString placeText(int tile) const;

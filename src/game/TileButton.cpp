@@ -1,7 +1,8 @@
 #include "TileButton.h"
 
+#include "FocusFrame.h"
+
 #include <QKeyEvent>
-#include <QPainter>
 
 TileButton::TileButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -17,12 +18,5 @@ void TileButton::keyPressEvent(QKeyEvent* event) {
 
 void TileButton::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        constexpr int kWidth = 3;
-        painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(
-            QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
-    }
+    paintFocusFrame(*this);
 }

@@ -17,6 +17,9 @@ void MainWindow::clickTile(int index) {
     if (!turn) {
         return; // only a face-down tile turns over
     }
+    // Told before the board changes: a screen reader speaks in the order it
+    // is told, so the picture comes before where the focus goes next.
+    announce(index, *turn);
     board_->showPicture(index);
     notices_.firstClick();
     showStatus(TileTexts::clickedHint(turn->clicksBefore));
@@ -24,7 +27,6 @@ void MainWindow::clickTile(int index) {
         board_->showFace(tile);
     }
     board_->turnOver(index);
-    announce(index, *turn);
 
     if (turn->outcome == TurnOutcome::Matched) {
         tilesMatched(turn->gameOver);
@@ -37,21 +39,13 @@ void MainWindow::clickTile(int index) {
 }
 
 void MainWindow::announce(int tile, const ClickResult& turn) {
-    QStringList names;
-    for (int t : turn.turn) {
-        names.append(board_->pictureName(t));
+    if (turn.gameOver) {
+        return; // the result box says it, and its opening would cut this short
     }
     if (turn.outcome == TurnOutcome::Mismatched) {
-        announcer_->announce(QStringLiteral("No match: ") + names.join(QStringLiteral(", ")));
+        announcer_->announce(QStringLiteral("No match: ") + board_->pictureName(tile));
     } else if (turn.outcome == TurnOutcome::Matched) {
-        QString text = QStringLiteral("Match: ") + names.value(0);
-        if (turn.gameOver) {
-            text += QStringLiteral(". Game over: %1 matches in %2 turns, %3%")
-                        .arg(game_.numMatches())
-                        .arg(game_.numTurns())
-                        .arg(game_.score());
-        }
-        announcer_->announce(text);
+        announcer_->announce(QStringLiteral("Match: ") + board_->pictureName(tile));
     } else {
         announcer_->announce(board_->faceUpName(tile)); // "Tile 3: cat face"
     }
@@ -102,7 +96,9 @@ void MainWindow::enterHighScore(int score) {
         title, game_.playerName()));
     const HighScores::Result added =
         scores.addHighScore(columns, tilesPerSet, game_.playerName(), score);
-    if (added.outcome == HighScores::Outcome::NotSaved) {
+    if (added.outcome == HighScores::Outcome::Added) {
+        announcer_->announce(QStringLiteral("High score saved."));
+    } else if (added.outcome == HighScores::Outcome::NotSaved) {
         dialogs_->messageBox(
             this, QStringLiteral("The high score could not be saved. ") + added.problem, title);
     } else if (added.outcome == HighScores::Outcome::NoLongerHigh) {

@@ -183,6 +183,33 @@ int GameState::lastFaceDown() const {
     return -1;
 }
 
+int GameState::previousFaceDown(int from) const {
+    for (int k = 1; k <= tileCount(); ++k) {
+        const int t = ((from - k) % tileCount() + tileCount()) % tileCount();
+        if (isFaceDown(t) && t != from) {
+            return t;
+        }
+    }
+    return -1;
+}
+
+int GameState::adjacent(int from, Direction direction) const {
+    const int columns = current_.columns;
+    const int row = from / columns;
+    const int column = from % columns;
+    switch (direction) {
+    case Direction::Left:
+        return column > 0 ? from - 1 : -1;
+    case Direction::Right:
+        return column < columns - 1 ? from + 1 : -1;
+    case Direction::Up:
+        return row > 0 ? from - columns : -1;
+    case Direction::Down:
+        return row < current_.rows - 1 ? from + columns : -1;
+    }
+    return -1;
+}
+
 int GameState::nextFaceDown(int from) const {
     for (int k = 1; k <= tileCount(); ++k) {
         const int t = (from + k + tileCount()) % tileCount();

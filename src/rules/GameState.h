@@ -80,12 +80,16 @@ public:
 
     // Where the keyboard goes: the nearest face-down tile from `from` in a
     // direction (nearest across first, then nearest along), the first and
-    // the last face-down tile, and the next one after `from` in tile order,
-    // round to the first. -1 when there is none.
+    // the last face-down tile, and the next or previous one from `from` in
+    // tile order, round to the first or the last. -1 when there is none.
     int nearestFaceDown(int from, Direction direction) const;
     int firstFaceDown() const { return nextFaceDown(-1); }
     int lastFaceDown() const;
     int nextFaceDown(int from) const;
+    int previousFaceDown(int from) const;
+    // The tile beside `from` in a direction, face up or down: what a player
+    // reviewing the board by ear moves over. -1 past the board's edge.
+    int adjacent(int from, Direction direction) const;
 
     int tileCount() const { return current_.tiles(); }
     int tileImage(int index) const; // -1 for a free tile
