@@ -76,9 +76,7 @@ std::optional<ClickResult> GameState::click(int index) {
         turn_.at(at(uncovered_)) = static_cast<std::int16_t>(index);
         ++uncovered_;
     }
-    const QList<int> turn(turn_.begin(), turn_.begin() + uncovered_);
     if (isMatch()) {
-        result.turn = turn;
         uncovered_ = 0;
         ++matches_;
         result.outcome = TurnOutcome::Matched;
@@ -86,7 +84,6 @@ std::optional<ClickResult> GameState::click(int index) {
     } else if (uncovered_ >= current_.tilesPerSet) {
         ++mismatches_;
         result.outcome = TurnOutcome::Mismatched;
-        result.turn = turn;
     }
     ++tileClicks_.at(at(index));
     return result;

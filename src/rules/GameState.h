@@ -18,7 +18,6 @@ struct ClickResult {
     int clicksBefore = 0; // how often the tile had been uncovered before
     QList<int> covered;   // a showing mismatch, turned face down first
     TurnOutcome outcome = TurnOutcome::Open;
-    QList<int> turn;       // the tiles of the turn this click decided, if any
     bool gameOver = false; // this match found the last set
 };
 
