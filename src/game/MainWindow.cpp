@@ -6,6 +6,7 @@
 #include "FolderListing.h"
 #include "LazySound.h"
 #include "Preferences.h"
+#include "SettingsNotice.h"
 #include "TileAccessibility.h"
 #include "TileBoard.h"
 #include "TileTexts.h"
@@ -171,12 +172,9 @@ void MainWindow::updateStatusBar() {
 void MainWindow::load() {
     const QString imgs = dataFolder_ + QStringLiteral("/imgs");
     game_.scanCategories(FolderListing::folders(imgs));
-    SettingsValues stored;
-    if (const QString copy = store_.keepDamagedCopy(&stored); !copy.isEmpty()) {
-        notices_.addNews({QStringLiteral("Settings file damaged; a copy was kept."),
-                          QStringLiteral("The settings file could not be read whole. It was "
-                                         "copied to %1 before Tilewise writes it again.")
-                              .arg(copy)});
+    const SettingsStore::StartUp stored = store_.startUp();
+    if (const auto notice = settingsNotice(stored, store_.fileName())) {
+        notices_.addNews(*notice);
     }
     if (game_.categoriesLeftOut()) {
         notices_.addNews({QStringLiteral("Only the first 32 categories are listed."),
@@ -184,7 +182,7 @@ void MainWindow::load() {
                                          "lists the first 32 by name.")
                               .arg(QDir::toNativeSeparators(imgs))});
     }
-    game_.configure(Preferences::read(stored, game_.categoryCount()));
+    game_.configure(Preferences::read(stored.values, game_.categoryCount()));
     game_.initialize();
     game_.deal(*random_);
     board_->build();
