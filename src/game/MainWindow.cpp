@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Announcer.h"
+#include "BoardView.h"
 #include "Cues.h"
 #include "DialogFont.h"
 #include "FolderListing.h"
@@ -18,7 +19,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -52,7 +55,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setFont(dialogFont());
 
     board_ = new TileBoard(game_, dataFolder_, this);
-    setCentralWidget(board_);
+    view_ = new BoardView(board_, this);
+    setCentralWidget(view_);
     connect(board_, &TileBoard::tileClicked, this, &MainWindow::clickTile);
     connect(board_, &TileBoard::statusMessage, this, &MainWindow::showStatus);
     connect(board_, &TileBoard::picturesShown, this, &MainWindow::boardPicturesShown);
@@ -72,12 +76,18 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.
+    // On a smaller screen the window opens no larger than the screen, its
+    // title bar included.
     const double dpi = Twips::logicalDpi(this);
-    const QSize client(Twips::toPixels(kClientWidth, dpi),
-                       Twips::toPixels(kClientHeight - kStatusBarHeight, dpi));
-    board_->resize(client);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height() +
-                               Twips::toPixels(kStatusBarHeight, dpi));
+    const int bars = menuBar()->sizeHint().height() + Twips::toPixels(kStatusBarHeight, dpi);
+    QSize size(Twips::toPixels(kClientWidth, dpi),
+               Twips::toPixels(kClientHeight - kStatusBarHeight, dpi) + bars);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() -
+                              QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    }
+    view_->resize(size.width(), size.height() - bars);
+    resize(size);
     layout()->activate();
 
     load();
@@ -185,7 +195,7 @@ void MainWindow::load() {
     game_.configure(Preferences::read(stored.values, game_.categoryCount()));
     game_.initialize();
     game_.deal(*random_);
-    board_->build();
+    buildBoard();
     notices_.setBoardNotices({});
     updateStatusBar();
 
@@ -215,6 +225,11 @@ void MainWindow::boardPicturesShown() {
         showStatus(QString());
     }
     emit picturesShown();
+}
+
+void MainWindow::buildBoard() {
+    view_->fitBoard();
+    board_->build();
 }
 
 void MainWindow::unload() {

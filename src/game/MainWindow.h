@@ -12,6 +12,7 @@
 #include <memory>
 
 class Announcer;
+class BoardView;
 class QLabel;
 class QTimer;
 class TileBoard;
@@ -79,6 +80,7 @@ private:
     void buildStatusBar();
     void load();
     void unload();
+    void buildBoard();
     void boardPicturesShown();
 
     // Told to the screen reader without moving the focus, in words short
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<SoundDevice> sound_;
 
     TileBoard* board_ = nullptr;
+    BoardView* view_ = nullptr;
     std::array<QLabel*, 3> panels_{};
     QTimer* turnTimer_ = nullptr;
     StatusNotices notices_;
