@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -193,6 +194,10 @@ void MainWindow::load() {
                               .arg(QDir::toNativeSeparators(imgs))});
     }
     game_.configure(Preferences::read(stored.values, game_.categoryCount()));
+    // Tile 0's font is the one every board starts from.
+    if (const auto font = Preferences::readTileFont(stored.values, board_->tileFont())) {
+        board_->button(0)->setFont(*font);
+    }
     game_.initialize();
     game_.deal(*random_);
     buildBoard();
@@ -233,17 +238,11 @@ void MainWindow::buildBoard() {
 }
 
 void MainWindow::unload() {
+    sound_->setCommand(QStringLiteral("Close"));
     if (unloaded_) {
         return;
     }
-    unloaded_ = true;
-    sound_->setCommand(QStringLiteral("Close"));
-    const BoardConfig& current = game_.current();
-    const bool saved = store_.update([&current](SettingsValues& values) {
-        Preferences::write(values, current);
-        return true;
-    });
-    if (!saved) {
+    if (!savePreferences()) {
         dialogs_->messageBox(
             this, QStringLiteral("Your preferences could not be saved. ") + store_.error(),
             QStringLiteral("Tilewise"));
