@@ -3,8 +3,11 @@
 #include "DataFolder.h"
 #include "FolderListing.h"
 #include "HighScores.h"
+#include "PictureCache.h"
+#include "PictureNames.h"
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
+#include "WaveFile.h"
 
 #include <QDate>
 #include <QDir>
@@ -14,6 +17,8 @@
 #include <QSettings>
 #include <QtTest>
 #include <array>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +41,13 @@ void fillTable(TestWorkspace& ws, const QList<int>& scores) {
         values.set("settings", "columns", "6");
         return true;
     }));
+}
+
+bool saveColumns(SettingsStore& store, const QString& columns) {
+    return store.update([&](SettingsValues& values) {
+        values.set("settings", "columns", columns);
+        return true;
+    });
 }
 
 } // namespace
@@ -147,6 +159,7 @@ private slots:
                                               << "lock";
         QTest::newRow("a fresh lock of another host") << "foreign lock"
                                                       << "held by another";
+        QTest::newRow("the file is a folder") << QString("folder") << QString("is a folder");
         QTest::newRow("the folder is read-only") << "read-only"
                                                  << "cannot be written";
     }
@@ -222,6 +235,8 @@ private slots:
         QTest::newRow("a line without =") << QByteArray("no equals here\n") + table;
         QTest::newRow("an unterminated quote")
             << QByteArray("[settings]\ncolumns=\"6\ncategoryIndex=2\n") + table;
+        QTest::newRow("a key without a name") << QByteArray("[settings]\n=1\n") + table;
+        QTest::newRow("a NaN") << table + "x=@Variant(\\0\\0\\0\\x6\\x7f\\xf8\\0\\0\\0\\0\\0\\0)\n";
     }
 
     // The damaged file is copied aside before it is written over; then the
@@ -231,7 +246,7 @@ private slots:
         TestWorkspace ws;
         ws.writeFile("config/Tilewise/Tilewise.ini", bytes);
         SettingsStore store(ws.settingsFile());
-        const QString copy = store.keepDamagedCopy();
+        const QString copy = store.startUp().keptAs;
         QVERIFY(QFileInfo(copy).fileName().startsWith("Tilewise.ini.bad-"));
         QFile kept(copy);
         QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -245,8 +260,107 @@ private slots:
         for (const char* key : {"categoryIndex", "numTilesToMatch", "columns"}) {
             QCOMPARE(ws.stored("settings", key), QStringLiteral("3"));
         }
-        QVERIFY(store.keepDamagedCopy().isEmpty()); // sound again
+        QVERIFY(store.startUp().keptAs.isEmpty()); // sound again
         QCOMPARE(QDir(QFileInfo(copy).path()).entryList({"*.bad-*"}).size(), 1);
+    }
+
+    void notPlainFiles_data() {
+        QTest::addColumn<QString>("file"); // made what the row's name ends with
+        const QString ini = QStringLiteral("config/Tilewise/Tilewise.ini");
+        QTest::newRow("settings: a FIFO") << ini;
+        QTest::newRow("settings: /dev/zero") << ini;
+        QTest::newRow("settings: over 64 MB") << ini;
+        QTest::newRow("its lock: a FIFO") << ini + ".lock";
+        QTest::newRow("names.txt: a FIFO") << QString("imgs/A/names.txt");
+        QTest::newRow("a cue: a FIFO") << QString("match.wav");
+        QTest::newRow("a picture: a FIFO") << QString("imgs/A/img000.jpg");
+    }
+
+    // Nothing blocks or grows (the suite's time-out is the guard): settings are
+    // moved aside and written anew, a lock fails the save, the rest are missing.
+    void notPlainFiles() {
+        QFETCH(QString, file);
+        const QString kind = QString(QTest::currentDataTag()).section(": ", 1);
+        TestWorkspace ws;
+        ws.store("settings", "columns", "6");
+        ws.addEntry("A");
+        const QString path = ws.path() + '/' + file;
+        QFile::remove(path);
+        QFile huge(path); // sparse: nothing is written
+        QVERIFY(kind == "a FIFO" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                : kind == "/dev/zero"
+                    ? QFile::link(kind, path)
+                    : huge.open(QIODevice::WriteOnly) && huge.resize(SettingsStore::kMaxBytes + 1));
+        SettingsStore store(ws.settingsFile());
+        QCOMPARE(store.startUp().keptAs.startsWith(ws.settingsFile() + ".bad-"),
+                 file.endsWith(".ini"));
+        QCOMPARE(QFileInfo::exists(ws.settingsFile()), !file.endsWith(".ini")); // moved aside
+        QCOMPARE(saveColumns(store, "7"), !file.endsWith(".lock"));
+        QCOMPARE(ws.stored("settings", "columns"), file.endsWith(".lock") ? "6" : "7");
+        QCOMPARE(readPictureNames(ws.path() + "/imgs/A"), QStringList());
+        QVERIFY(!WaveFile::inspect(ws.path() + "/match.wav").playable);
+        QVERIFY(PictureCache().load(ws.path() + "/imgs/A/img000.jpg", {8, 8}, {}, 1).isNull());
+    }
+
+    void savedThroughLinks_data() {
+        QTest::addColumn<QString>("end"); // what two links lead to
+        QTest::newRow("a plain file") << "plain";
+        QTest::newRow("a device node (root)") << "device";
+    }
+
+    // The chain's end is written, the links stay; a device there refuses the save.
+    void savedThroughLinks() {
+        QFETCH(QString, end);
+        if (end == "device" && ::geteuid() != 0) {
+            QSKIP("making a device node needs root");
+        }
+        TestWorkspace ws;
+        ws.store("settings", "columns", "6");
+        const QString real = ws.path() + "/real.ini";
+        const QByteArray name = QFile::encodeName(real);
+        QVERIFY(end == "plain" ? QFile::rename(ws.settingsFile(), real)
+                               : ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0);
+        QFile::remove(ws.settingsFile());
+        QVERIFY(QFile::link(real, ws.path() + "/middle.ini") &&
+                QFile::link("../../middle.ini", ws.settingsFile())); // relative
+        SettingsStore store(ws.settingsFile());
+        QCOMPARE(saveColumns(store, "7"), end == "plain");
+        QVERIFY(QFileInfo(ws.settingsFile()).isSymLink() &&
+                QFileInfo(ws.path() + "/middle.ini").isSymLink());
+        QCOMPARE(QFileInfo(real).isFile(), end == "plain"); // else still a device
+        QCOMPARE(ws.stored("settings", "columns"), end == "plain" ? QString("7") : QString());
+    }
+
+    // A save keeps the file's owner and mode, gives a new file the folder's
+    // owner, and removes what killed saves left: its own names, a minute old.
+    void whatASaveLeaves() {
+        TestWorkspace ws;
+        const QByteArray file = QFile::encodeName(ws.settingsFile());
+        const QDir folder = QFileInfo(ws.settingsFile()).dir();
+        const bool root = ::geteuid() == 0; // only root gives files away
+        QVERIFY(folder.mkpath(".") &&
+                (!root || ::chown(qPrintable(folder.path()), 65534, 65534) == 0));
+        for (const char* stray :
+             {"Tilewise.ini.AbCdEf", "Tilewise.ini.GhIjKl", "Tilewise.ini.AbCdEfG",
+              "Tilewise.ini.AbC4Ef", "Other.ini.AbCdEf"}) {
+            QFile made(folder.filePath(stray));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+            const int age = qstrcmp(stray, "Tilewise.ini.GhIjKl") == 0 ? 10 : 120;
+            made.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                             QFileDevice::FileModificationTime);
+        }
+        const uint owner = root ? 65534 : ::geteuid();
+        for (const mode_t mode : {0600, 0640}) { // new, then the player's own mode
+            ws.store("settings", "columns", QString::number(mode));
+            struct stat written {};
+            QCOMPARE(::stat(file.constData(), &written), 0);
+            QCOMPARE(QList<uint>({written.st_uid, written.st_mode & 07777}),
+                     QList<uint>({owner, mode}));
+            QCOMPARE(::chmod(file.constData(), 0640), 0);
+        }
+        QCOMPARE(folder.entryList(QDir::Files),
+                 QStringList({"Other.ini.AbCdEf", "Tilewise.ini", "Tilewise.ini.AbC4Ef",
+                              "Tilewise.ini.AbCdEfG", "Tilewise.ini.GhIjKl"}));
     }
 
     // QSettings alone would serve a cached copy of a file rewritten with the same

@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
+#include "EndSignals.h"
 #include "MainWindow.h"
 #include "MessageFilter.h"
 #include "PictureCheck.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QScopeGuard>
+#include <QSessionManager>
 #include <QTextStream>
 #include <QThread>
 #include <cstdio>
@@ -75,6 +78,9 @@ int main(int argc, char* argv[]) {
     WarmUp fonts([] { FcInit(); });
     const WarmUp bus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
+    // From here on, SIGTERM and SIGHUP wait for the window to end the game
+    // as Exit does.
+    const EndSignals endSignals;
     fonts.wait();
     QApplication::setStyle(new QuietStyle);
     // Every window, the standard boxes included, carries the program's icon.
@@ -84,6 +90,14 @@ int main(int argc, char* argv[]) {
         DataFolder::resolve(QDir::currentPath(), QApplication::applicationDirPath());
     services.settingsFile = SettingsStore::userFile();
     MainWindow window(std::move(services));
+    // Every end of the program saves what the player decided: a signal and
+    // the desktop's log-out end it as Exit does; a display that went away
+    // leaves only the moment before Qt's exit(1).
+    QObject::connect(&endSignals, &EndSignals::received, &window, &MainWindow::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.endSession(); });
+    onDisplayLost([&window] { window.saveDecided(); });
+    const auto unhook = qScopeGuard([] { onDisplayLost({}); });
     if (!line.screenshot.isEmpty()) {
         saveScreenshotWhenShown(window, line.screenshot);
     }

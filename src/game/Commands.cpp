@@ -35,7 +35,7 @@ void MainWindow::newGame() {
     showStatus(QStringLiteral("Loading images..."));
     board_->clear();
     game_ = std::move(next);
-    board_->build();
+    buildBoard();
     notices_.setBoardNotices({});
     updateStatusBar();
     showStatus(QString());

@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
 #include "Announcer.h"
+#include "BoardView.h"
 #include "Cues.h"
 #include "DialogFont.h"
 #include "FolderListing.h"
 #include "LazySound.h"
 #include "Preferences.h"
+#include "SettingsNotice.h"
 #include "TileAccessibility.h"
 #include "TileBoard.h"
 #include "TileTexts.h"
@@ -17,7 +19,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -51,7 +56,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setFont(dialogFont());
 
     board_ = new TileBoard(game_, dataFolder_, this);
-    setCentralWidget(board_);
+    view_ = new BoardView(board_, this);
+    setCentralWidget(view_);
     connect(board_, &TileBoard::tileClicked, this, &MainWindow::clickTile);
     connect(board_, &TileBoard::statusMessage, this, &MainWindow::showStatus);
     connect(board_, &TileBoard::picturesShown, this, &MainWindow::boardPicturesShown);
@@ -71,12 +77,18 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // Size the window so that its client area, between the menu bar and the
     // status bar, has the design-time size; the first board is laid out in it.
+    // On a smaller screen the window opens no larger than the screen, its
+    // title bar included.
     const double dpi = Twips::logicalDpi(this);
-    const QSize client(Twips::toPixels(kClientWidth, dpi),
-                       Twips::toPixels(kClientHeight - kStatusBarHeight, dpi));
-    board_->resize(client);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height() +
-                               Twips::toPixels(kStatusBarHeight, dpi));
+    const int bars = menuBar()->sizeHint().height() + Twips::toPixels(kStatusBarHeight, dpi);
+    QSize size(Twips::toPixels(kClientWidth, dpi),
+               Twips::toPixels(kClientHeight - kStatusBarHeight, dpi) + bars);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() -
+                              QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    }
+    view_->resize(size.width(), size.height() - bars);
+    resize(size);
     layout()->activate();
 
     load();
@@ -171,12 +183,9 @@ void MainWindow::updateStatusBar() {
 void MainWindow::load() {
     const QString imgs = dataFolder_ + QStringLiteral("/imgs");
     game_.scanCategories(FolderListing::folders(imgs));
-    SettingsValues stored;
-    if (const QString copy = store_.keepDamagedCopy(&stored); !copy.isEmpty()) {
-        notices_.addNews({QStringLiteral("Settings file damaged; a copy was kept."),
-                          QStringLiteral("The settings file could not be read whole. It was "
-                                         "copied to %1 before Tilewise writes it again.")
-                              .arg(copy)});
+    const SettingsStore::StartUp stored = store_.startUp();
+    if (const auto notice = settingsNotice(stored, store_.fileName())) {
+        notices_.addNews(*notice);
     }
     if (game_.categoriesLeftOut()) {
         notices_.addNews({QStringLiteral("Only the first 32 categories are listed."),
@@ -184,10 +193,14 @@ void MainWindow::load() {
                                          "lists the first 32 by name.")
                               .arg(QDir::toNativeSeparators(imgs))});
     }
-    game_.configure(Preferences::read(stored, game_.categoryCount()));
+    game_.configure(Preferences::read(stored.values, game_.categoryCount()));
+    // Tile 0's font is the one every board starts from.
+    if (const auto font = Preferences::readTileFont(stored.values, board_->tileFont())) {
+        board_->button(0)->setFont(*font);
+    }
     game_.initialize();
     game_.deal(*random_);
-    board_->build();
+    buildBoard();
     notices_.setBoardNotices({});
     updateStatusBar();
 
@@ -219,18 +232,17 @@ void MainWindow::boardPicturesShown() {
     emit picturesShown();
 }
 
+void MainWindow::buildBoard() {
+    view_->fitBoard();
+    board_->build();
+}
+
 void MainWindow::unload() {
+    sound_->setCommand(QStringLiteral("Close"));
     if (unloaded_) {
         return;
     }
-    unloaded_ = true;
-    sound_->setCommand(QStringLiteral("Close"));
-    const BoardConfig& current = game_.current();
-    const bool saved = store_.update([&current](SettingsValues& values) {
-        Preferences::write(values, current);
-        return true;
-    });
-    if (!saved) {
+    if (!savePreferences()) {
         dialogs_->messageBox(
             this, QStringLiteral("Your preferences could not be saved. ") + store_.error(),
             QStringLiteral("Tilewise"));

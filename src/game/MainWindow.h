@@ -10,8 +10,10 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Announcer;
+class BoardView;
 class QLabel;
 class QTimer;
 class TileBoard;
@@ -19,7 +21,7 @@ class TileBoard;
 // The main window: it holds the game and plays its turns, draws it on a
 // TileBoard as its central widget, and has the menus and the status bar.
 // Loading it starts a game; closing it saves the preferences of the game in
-// progress.
+// progress and the tile font.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,6 +46,16 @@ public:
     void editPreferences();
     void chooseTileFont();
     void showAbout();
+
+    // Ends the program from outside (a signal, the desktop's log-out): saves
+    // what the player decided, closes the boxes that are open and closes the
+    // window, as Exit does. A finished game's high score is entered under
+    // the name in its box, or the name the box would offer.
+    void endSession();
+    // Saves what the player decided, once, without a box: the high score of
+    // a finished game, the preferences and the tile font. What Exit writes,
+    // for an end with nobody to answer a box, or no display left to show one.
+    void saveDecided();
 
     // Play: a tile turned over, and the 500 ms tick.
     void clickTile(int index);
@@ -79,6 +91,8 @@ private:
     void buildStatusBar();
     void load();
     void unload();
+    bool savePreferences();
+    void buildBoard();
     void boardPicturesShown();
 
     // Told to the screen reader without moving the focus, in words short
@@ -99,10 +113,14 @@ private:
     std::unique_ptr<SoundDevice> sound_;
 
     TileBoard* board_ = nullptr;
+    BoardView* view_ = nullptr;
     std::array<QLabel*, 3> panels_{};
     QTimer* turnTimer_ = nullptr;
     StatusNotices notices_;
     Announcer* announcer_ = nullptr;
     bool unloaded_ = false;
+    bool ending_ = false;
+    // A finished game's score until it is entered, or found to earn no rank.
+    std::optional<int> finishedScore_;
     bool onScreen_ = false; // the first frame has been painted
 };

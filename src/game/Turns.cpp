@@ -11,6 +11,7 @@
 
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 void MainWindow::clickTile(int index) {
     const std::optional<ClickResult> turn = game_.click(index);
@@ -74,26 +75,33 @@ void MainWindow::tilesMatched(bool gameOver) {
         return;
     }
     const int score = game_.score();
+    finishedScore_ = score;
     dialogs_->messageBox(this, TileTexts::finished(game_.numMatches(), game_.numTurns(), score),
                          QStringLiteral("Congratulations!"));
     enterHighScore(score);
 }
 
 // A score that was not stored is not passed over in silence: the player is
-// told why, and the game goes on.
+// told why, and the game goes on. An end of the program while a box is open
+// enters the score itself (see saveDecided).
 void MainWindow::enterHighScore(int score) {
     const int columns = game_.current().columns;
     const int tilesPerSet = game_.current().tilesPerSet;
     HighScores scores(store_);
-    if (!scores.isHighScore(columns, tilesPerSet, score)) {
+    if (!finishedScore_ || !scores.isHighScore(columns, tilesPerSet, score)) {
+        finishedScore_.reset();
         return;
     }
     const QString title = QStringLiteral("New High Score");
-    game_.setPlayerName(dialogs_->inputBox(
+    const QString answer = dialogs_->inputBox(
         this,
         QStringLiteral("Your score of") + NumberText::num(score) +
             QStringLiteral("% is one of the all-time best scores.  Please enter your name"),
-        title, game_.playerName()));
+        title, game_.playerName());
+    if (!std::exchange(finishedScore_, std::nullopt)) {
+        return;
+    }
+    game_.setPlayerName(answer);
     const HighScores::Result added =
         scores.addHighScore(columns, tilesPerSet, game_.playerName(), score);
     if (added.outcome == HighScores::Outcome::Added) {

@@ -5,18 +5,57 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
+// Right-to-left letters, or the controls that change the direction of text.
+bool turnsDirection(const QString& name) {
+    const QList<uint> points = name.toUcs4();
+    return std::any_of(points.begin(), points.end(), [](uint point) {
+        switch (QChar::direction(static_cast<char32_t>(point))) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
 // "3.  85% Ann (5/27/99)"; blank when the rank holds no name, and no digits
-// for a score of 0.
+// for a score of 0. A name that turns the direction of text is isolated
+// (first-strong isolate ... pop isolate): the row stays left to right, its
+// rank and score first, whatever the name holds.
 QString rowText(int rank, const HighScoreEntry& entry) {
     if (entry.name.isEmpty()) {
         return QString();
     }
     const QString digits = entry.score == 0 ? QString() : QString::number(entry.score);
-    return QString::number(rank) + QStringLiteral(".  ") + digits + QStringLiteral("% ") +
-           entry.name;
+    const QString name =
+        turnsDirection(entry.name) ? QChar(0x2068) + entry.name + QChar(0x2069) : entry.name;
+    return QString::number(rank) + QStringLiteral(".  ") + digits + QStringLiteral("% ") + name;
+}
+
+// A row longer than its label ends in "…", never cut inside a letter, and
+// is read whole in its tool tip and by a screen reader.
+void showRow(QLabel* label, const QString& text) {
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+    label->setText(shown);
+    if (shown != text) {
+        label->setToolTip(text);
+        label->setAccessibleName(text);
+    }
 }
 
 } // namespace
@@ -37,8 +76,8 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, const SettingsValues
     const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
     for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
         const QByteArray name = "lbl" + QByteArray::number(rank);
-        addLabel(this, name.constData(), rowText(rank, table.at(rank - 1)), 300,
-                 840 + 240 * (rank - 1), 3135, 195);
+        showRow(addLabel(this, name.constData(), QString(), 300, 840 + 240 * (rank - 1), 3135, 195),
+                rowText(rank, table.at(rank - 1)));
     }
     okButton->setFocus();
 }

@@ -77,6 +77,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     line.checkPictures = parser.value(check);
     line.screenshot = parser.value(shot);
+    if (parser.isSet(shot) && line.screenshot.isEmpty()) {
+        line.ok = false;
+        line.message =
+            QStringLiteral("--screenshot needs the name of the PNG file to write.\n\n") + help();
+    }
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -25,9 +26,30 @@ bool isDisplayFailure(const QString& message) {
            message.contains(QLatin1String("Qt platform plugin"));
 }
 
+// What Qt says just before it ends the program on a display that went away.
+bool isDisplayLost(const QString& message) {
+    return message.startsWith(QLatin1String("The X11 connection broke")) ||
+           message.startsWith(QLatin1String("The Wayland connection"));
+}
+
+// Qt's message handler is a plain function, so what it calls on has to be
+// reachable from everywhere.
+std::function<void()>& displayLostHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
 } // namespace
 
+void onDisplayLost(std::function<void()> hook) {
+    displayLostHook() = std::move(hook);
+}
+
 void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (isDisplayLost(message) && displayLostHook()) {
+        const std::function<void()> hook = std::exchange(displayLostHook(), nullptr);
+        hook();
+    }
     if (type == QtFatalMsg && isDisplayFailure(message)) {
         std::fprintf(stderr, "%s\n", kNoDisplay);
         std::_Exit(1);

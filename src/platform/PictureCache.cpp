@@ -1,5 +1,7 @@
 #include "PictureCache.h"
 
+#include "PlainFile.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
@@ -26,9 +28,13 @@ QPixmap PictureCache::load(const QString& path, QSize pixelSize, QSize shownSize
         decoded = *cached;
     } else {
         ++decodes_;
-        QImageReader reader(path);
+        PlainFile plain(path, kMaxFileBytes);
+        if (!plain.isOpen()) {
+            return {};
+        }
+        QImageReader reader(&plain.file());
         const QSize full = reader.size(); // from the header, nothing decoded yet
-        if (file.size() > kMaxFileBytes || full.width() > kMaxSide || full.height() > kMaxSide) {
+        if (full.width() > kMaxSide || full.height() > kMaxSide) {
             return {};
         }
         reader.setAutoTransform(true);

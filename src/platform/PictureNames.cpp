@@ -1,13 +1,13 @@
 #include "PictureNames.h"
 
-#include <QFile>
+#include "PlainFile.h"
 
 QStringList readPictureNames(const QString& categoryFolder) {
-    QFile file(categoryFolder + QStringLiteral("/names.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    PlainFile file(categoryFolder + QStringLiteral("/names.txt"), 1024 * 1024);
+    if (!file.isOpen()) {
         return {};
     }
-    QStringList names = QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'));
+    QStringList names = QString::fromUtf8(file.file().read(64 * 1024)).split(QLatin1Char('\n'));
     for (QString& name : names) {
         name = name.trimmed();
     }

@@ -35,4 +35,22 @@ void write(SettingsValues& values, const BoardConfig& config) {
     values.set(kSection, kColumnsKey, QString::number(config.columns));
 }
 
+std::optional<QFont> readTileFont(const SettingsValues& stored, const QFont& design) {
+    QFont chosen;
+    const QString text = stored.get(kSection, kTileFontKey);
+    if (text.isEmpty() || !chosen.fromString(text) || chosen.family().isEmpty()) {
+        return std::nullopt;
+    }
+    QFont font = design;
+    font.setFamily(chosen.family());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
+    return font;
+}
+
+void writeTileFont(SettingsValues& values, const QFont& font) {
+    values.set(kSection, kTileFontKey, font.toString());
+}
+
 } // namespace Preferences

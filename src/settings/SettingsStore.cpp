@@ -1,5 +1,9 @@
 #include "SettingsStore.h"
 
+#include "IniText.h"
+#include "PlainFile.h"
+#include "SettingsFiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,58 +31,31 @@ QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Lines that give a key a value: what QSettings should find again.
-int keyLines(const QByteArray& bytes) {
-    int count = 0;
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray text = line.trimmed();
-        if (!text.isEmpty() && !text.startsWith(';') && !text.startsWith('[') &&
-            text.contains('=')) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 struct Content {
-    bool readable = false;
-    bool malformed = false;
+    PlainFile::State state = PlainFile::State::Missing;
+    QString problem; // why it was not read
     QByteArray bytes;
-    QMap<QString, QVariant> values;
+    IniText text;
 };
 
-// The file as QSettings reads it. QSettings keeps a process-wide cache of
-// the files it has read and re-reads one only when its size or its time of
-// change differs; file systems keep those times in ticks of several
-// milliseconds, so a rewrite of the same size could go unseen. A private
-// copy is always read afresh. A damaged file is one QSettings reports as
-// malformed, or one that gives fewer keys than it has key lines (an
-// unterminated quote swallows the lines after it).
 Content load(const QString& fileName) {
     Content content;
-    QFile file(fileName);
-    if (!QFileInfo::exists(fileName)) {
-        content.readable = true;
-        return content;
-    }
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
-        return content;
-    }
+    PlainFile file(fileName, SettingsStore::kMaxBytes);
+    content.state = file.state();
+    content.problem = file.problem();
     content.bytes = file.readAll();
-    QTemporaryFile copy;
-    if (!copy.open() || copy.write(content.bytes) != content.bytes.size() || !copy.flush()) {
-        return content;
+    if (file.isOpen()) {
+        content.text = IniText::parse(content.bytes);
+        if (!content.text.readable) {
+            content.state = PlainFile::State::Unreadable;
+            content.problem = QStringLiteral("cannot be read");
+        }
     }
-    copy.close();
-    const QSettings parsed(copy.fileName(), QSettings::IniFormat);
-    const QStringList keys = parsed.allKeys();
-    for (const QString& key : keys) {
-        content.values.insert(key, parsed.value(key));
-    }
-    content.readable = parsed.status() != QSettings::AccessError;
-    content.malformed =
-        parsed.status() == QSettings::FormatError || keyLines(content.bytes) != keys.size();
     return content;
+}
+
+bool moved(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace
@@ -100,7 +77,7 @@ QString SettingsStore::userFile() {
 }
 
 SettingsValues SettingsStore::read() const {
-    return SettingsValues(load(fileName_).values);
+    return SettingsValues(load(fileName_).text.values);
 }
 
 bool SettingsStore::fail(const QString& error) {
@@ -108,43 +85,60 @@ bool SettingsStore::fail(const QString& error) {
     return false;
 }
 
-bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
-    const QFileInfo info(fileName_);
-    if (!QDir().mkpath(info.absolutePath())) {
-        return fail(QStringLiteral("The folder %1 cannot be created.").arg(info.absolutePath()));
+// A lock that is not a plain file (a FIFO would block QLockFile's read of it
+// for good) fails at once.
+bool SettingsStore::lock(QLockFile& held) {
+    const QString name = fileName_ + QStringLiteral(".lock");
+    if (!SettingsFiles::plainOrAbsent(name)) {
+        return fail(QStringLiteral("Its lock %1 is not a plain file.").arg(name));
     }
+    if (!held.tryLock(kLockWaitMs)) {
+        return fail(held.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("Its lock %1 is held by another program.").arg(name)
+                        : QStringLiteral("Its lock %1 cannot be made.").arg(name));
+    }
+    return true;
+}
+
+bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
+    const QString folder = QFileInfo(fileName_).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return fail(QStringLiteral("The folder %1 cannot be created.").arg(folder));
+    }
+    const QString target = SettingsFiles::finalTarget(fileName_);
+    const QFileInfo info(target);
     if (info.isDir()) {
         return fail(QStringLiteral("%1 is a folder, not a settings file.").arg(fileName_));
+    }
+    if (info.exists() && !info.isReadable()) {
+        return fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
     }
     if (info.exists() && !info.isWritable()) {
         return fail(QStringLiteral("The file %1 is read-only.").arg(fileName_));
     }
-    QLockFile lock(fileName_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
-        return fail(
-            lock.error() == QLockFile::LockFailedError
-                ? QStringLiteral("Its lock %1.lock is held by another program.").arg(fileName_)
-                : QStringLiteral("Its lock %1.lock cannot be made.").arg(fileName_));
+    QLockFile held(fileName_ + QStringLiteral(".lock"));
+    if (!lock(held)) {
+        return false;
     }
-    const Content current = load(fileName_);
-    if (!current.readable) {
-        return fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
+    const Content current = load(target);
+    if (current.state != PlainFile::State::Open && current.state != PlainFile::State::Missing) {
+        return fail(QStringLiteral("The file %1 %2.").arg(target, current.problem));
     }
-    if (current.malformed && damagedCopyKept_ != current.bytes &&
+    if (current.text.malformed && damagedCopyKept_ != current.bytes &&
         keepCopy(current.bytes).isEmpty()) {
         return fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
                         .arg(fileName_));
     }
-    SettingsValues values(current.values);
+    SettingsValues values(current.text.values);
     error_.clear();
-    return !change(values) || write(values);
+    return !change(values) || write(values, target);
 }
 
-bool SettingsStore::write(const SettingsValues& values) {
-    const QFileInfo info(fileName_);
-    // A linked settings file stays a link: its target is what gets replaced.
-    const QString target = info.isSymLink() ? info.symLinkTarget() : fileName_;
+// A linked settings file stays a link: the file at the end of the chain is
+// what gets replaced.
+bool SettingsStore::write(const SettingsValues& values, const QString& target) {
     const QString cannot = QStringLiteral("The file %1 cannot be written (%2).");
+    SettingsFiles::removeStrayCopies(target);
     // Beside the target, so that the rename stays on one file system.
     QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
     if (!temp.open()) {
@@ -167,50 +161,97 @@ bool SettingsStore::write(const SettingsValues& values) {
     // QSettings reports success even when the disk filled up under it: only
     // what reads back whole may replace the old file.
     const Content written = load(temp.fileName());
-    if (written.malformed || written.values != values.all()) {
+    if (written.text.malformed || written.text.values != values.all()) {
         return fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
     }
-    if (QFileInfo::exists(target)) {
-        QFile::setPermissions(temp.fileName(), QFile::permissions(target));
-    }
     QFile flushed(temp.fileName());
-    if (!flushed.open(QIODevice::ReadOnly) || ::fsync(flushed.handle()) != 0) {
+    if (!flushed.open(QIODevice::ReadOnly)) {
+        return fail(cannot.arg(fileName_, flushed.errorString()));
+    }
+    SettingsFiles::keepOwnerAndMode(flushed.handle(), target);
+    if (::fsync(flushed.handle()) != 0) {
         return fail(cannot.arg(fileName_, systemError()));
     }
     flushed.close();
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
+    if (!moved(temp.fileName(), target)) {
         return fail(cannot.arg(fileName_, systemError()));
     }
     return true;
 }
 
-QString SettingsStore::keepDamagedCopy(SettingsValues* values) {
+SettingsStore::StartUp SettingsStore::startUp() {
     const Content current = load(fileName_);
-    if (values != nullptr) {
-        *values = SettingsValues(current.values);
+    StartUp found;
+    found.values = SettingsValues(current.text.values);
+    switch (current.state) {
+    case PlainFile::State::Open:
+        if (current.text.malformed) {
+            found.problem = Problem::Damaged;
+            found.keptAs = keepCopy(current.bytes);
+        }
+        break;
+    case PlainFile::State::Missing:
+        break;
+    case PlainFile::State::NotPlain:
+    case PlainFile::State::TooLarge:
+        if (!QFileInfo(fileName_).isDir()) {
+            found.problem = Problem::NotPlain;
+            found.keptAs = moveAside();
+            break;
+        }
+        found.problem = Problem::Unreadable; // a folder, kept where it is
+        found.reason = QStringLiteral("is a folder");
+        break;
+    case PlainFile::State::Unreadable:
+        found.problem = Problem::Unreadable;
+        found.reason = current.problem;
+        break;
     }
-    return current.malformed ? keepCopy(current.bytes) : QString();
+    return found;
+}
+
+// Under the lock, and only if what lies there is still no readable plain
+// file: another running copy may have written one meanwhile.
+QString SettingsStore::moveAside() {
+    QLockFile held(fileName_ + QStringLiteral(".lock"));
+    if (!lock(held)) {
+        return QString();
+    }
+    const PlainFile::State now = PlainFile(fileName_, kMaxBytes).state();
+    const QString aside = asideName();
+    if ((now != PlainFile::State::NotPlain && now != PlainFile::State::TooLarge) ||
+        aside.isEmpty() || !moved(fileName_, aside)) {
+        return QString();
+    }
+    return aside;
+}
+
+// "<file>.bad-YYYYMMDD-HHMMSS", with "-1" to "-9" after it when taken.
+QString SettingsStore::asideName() const {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = fileName_ + QStringLiteral(".bad-") + stamp;
+    for (int n = 0; n < 10; ++n) {
+        const QString name = n == 0 ? base : base + QStringLiteral("-%1").arg(n);
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink()) {
+            return name;
+        }
+    }
+    return QString();
 }
 
 QString SettingsStore::keepCopy(const QByteArray& bytes) {
     if (bytes == damagedCopyKept_) {
         return QString();
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString base = fileName_ + QStringLiteral(".bad-") + stamp;
-    for (int n = 0; n < 10; ++n) {
-        const QString copy = n == 0 ? base : base + QStringLiteral("-%1").arg(n);
-        if (QFileInfo::exists(copy)) {
-            continue;
-        }
-        QFile file(copy);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
-            damagedCopyKept_ = bytes;
-            return copy;
-        }
-        file.remove();
+    const QString copy = asideName();
+    if (copy.isEmpty()) {
         return QString();
     }
+    QFile file(copy);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
+        damagedCopyKept_ = bytes;
+        return copy;
+    }
+    file.remove();
     return QString();
 }

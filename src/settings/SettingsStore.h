@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <functional>
 
+class QLockFile;
+
 // The values of the settings file, by section and key. Values of a kind the
 // game never writes are kept as they are.
 class SettingsValues {
@@ -28,8 +30,17 @@ private:
 // is written beside the old one, read back and compared, flushed to disk, and
 // only then renamed over it. A write that cannot finish leaves the old file
 // byte for byte as it was.
+//
+// Only a plain file is read or written: through links, the file at the end
+// of the chain, which keeps its owner and mode. A file of more than
+// kMaxBytes, or anything else at its name (a FIFO, a device, a link to one),
+// is not read at all.
 class SettingsStore {
 public:
+    // Far beyond what the game writes: 28 tables of ten names as long as a
+    // line edit takes (32767 characters), each written escaped.
+    static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
+
     explicit SettingsStore(QString fileName);
 
     // The player's file, $XDG_CONFIG_HOME/Tilewise/Tilewise.ini: where
@@ -49,12 +60,26 @@ public:
     bool update(const std::function<bool(SettingsValues&)>& change);
     QString error() const { return error_; }
 
-    // When the file is damaged (text QSettings cannot read whole), copies it
-    // to "<file>.bad-YYYYMMDD-HHMMSS" beside it, once per damaged content,
-    // so that writing over it loses nothing. Returns the copy's path when
-    // one was made. `values`, when given, receives what the file holds: the
-    // start-up reads the file once.
-    QString keepDamagedCopy(SettingsValues* values = nullptr);
+    // What the start-up found at the file's name.
+    enum class Problem {
+        None,
+        Damaged,    // text QSettings cannot read whole, or values it cannot write back
+        NotPlain,   // not a plain file, or over kMaxBytes
+        Unreadable, // the system refuses to read it
+    };
+    struct StartUp {
+        SettingsValues values; // what could be read
+        Problem problem = Problem::None;
+        // Damaged: the copy kept beside it, "<file>.bad-YYYYMMDD-HHMMSS", so
+        // that writing over it loses nothing. NotPlain: the new name of what
+        // was moved aside, so that a plain file can be written in its place.
+        // Empty when nothing could be kept.
+        QString keptAs;
+        QString reason; // Unreadable: the system's reason
+    };
+    // Reads the file once, at start-up, and keeps a damaged one aside (once
+    // per damaged content).
+    StartUp startUp();
 
     // For tests: runs on each new copy of the file once it is written and
     // before it is checked, to leave it as a failing disk would.
@@ -63,8 +88,11 @@ public:
     }
 
 private:
-    bool write(const SettingsValues& values);
+    bool lock(QLockFile& held);
+    bool write(const SettingsValues& values, const QString& target);
     QString keepCopy(const QByteArray& bytes);
+    QString moveAside();
+    QString asideName() const;
     bool fail(const QString& error);
 
     QString fileName_;

@@ -1,6 +1,7 @@
 #include "WaveFile.h"
 
-#include <QFile>
+#include "PlainFile.h"
+
 #include <QtEndian>
 
 namespace {
@@ -14,13 +15,14 @@ WaveFile refused(const QString& problem) {
 } // namespace
 
 WaveFile WaveFile::inspect(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refused(QStringLiteral("cannot be read"));
-    }
-    if (file.size() > kMaxBytes) {
+    PlainFile plain(path, kMaxBytes);
+    if (plain.state() == PlainFile::State::TooLarge) {
         return refused(QStringLiteral("is larger than 5 MB"));
     }
+    if (!plain.isOpen()) {
+        return refused(plain.problem());
+    }
+    QFile& file = plain.file();
     const QByteArray head = file.read(12);
     if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
         return refused(QStringLiteral("is not a wave file"));
