@@ -341,11 +341,11 @@ private slots:
         QVERIFY(folder.mkpath(".") &&
                 (!root || ::chown(qPrintable(folder.path()), 65534, 65534) == 0));
         for (const char* stray :
-             {"Tilewise.ini.AbCdEf", "Tilewise.ini.GhIjKl", "Tilewise.ini.AbCdEfG",
-              "Tilewise.ini.AbC4Ef", "Other.ini.AbCdEf"}) {
+             {"Tilewise.ini.saving-AbCdEf", "Tilewise.ini.saving-GhIjKl", "Tilewise.ini.backup",
+              "Tilewise.ini.saving-AbC4Ef", "Other.ini.saving-AbCdEf"}) {
             QFile made(folder.filePath(stray));
             QVERIFY(made.open(QIODevice::WriteOnly));
-            const int age = qstrcmp(stray, "Tilewise.ini.GhIjKl") == 0 ? 10 : 120;
+            const int age = qstrcmp(stray, "Tilewise.ini.saving-GhIjKl") == 0 ? 10 : 120;
             made.setFileTime(QDateTime::currentDateTime().addSecs(-age),
                              QFileDevice::FileModificationTime);
         }
@@ -359,8 +359,8 @@ private slots:
             QCOMPARE(::chmod(file.constData(), 0640), 0);
         }
         QCOMPARE(folder.entryList(QDir::Files),
-                 QStringList({"Other.ini.AbCdEf", "Tilewise.ini", "Tilewise.ini.AbC4Ef",
-                              "Tilewise.ini.AbCdEfG", "Tilewise.ini.GhIjKl"}));
+                 QStringList({"Other.ini.saving-AbCdEf", "Tilewise.ini", "Tilewise.ini.backup",
+                              "Tilewise.ini.saving-AbC4Ef", "Tilewise.ini.saving-GhIjKl"}));
     }
 
     // QSettings alone would serve a cached copy of a file rewritten with the same

@@ -54,7 +54,7 @@ bool keepOwnerAndMode(int fd, const QString& target) {
 void removeStrayCopies(const QString& target) {
     const QFileInfo info(target);
     const QRegularExpression stray(
-        QStringLiteral("^%1\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(info.fileName())));
+        QStringLiteral("^%1\\.saving-[A-Za-z]{6}$").arg(QRegularExpression::escape(info.fileName())));
     const QDateTime minuteAgo = QDateTime::currentDateTime().addSecs(-60);
     const QFileInfoList entries =
         QDir(info.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);

@@ -22,9 +22,10 @@ bool plainOrAbsent(const QString& path);
 // the system refuses (only root gives a file away): the writer keeps it.
 bool keepOwnerAndMode(int fd, const QString& target);
 
-// Removes what killed saves left beside `target`: "<name>.AbcDef", six
-// letters, as QTemporaryFile names them. Only files older than a minute: a
-// younger one may be another running copy's save under way.
+// Removes what killed saves left beside `target`: "<name>.saving-AbcDef",
+// six letters, as QTemporaryFile names them. Only that name, which nobody
+// gives a file of their own ("Tilewise.ini.backup" stays), and only files
+// older than a minute: a younger one may be another running copy's save.
 void removeStrayCopies(const QString& target);
 
 } // namespace SettingsFiles

@@ -140,7 +140,7 @@ bool SettingsStore::write(const SettingsValues& values, const QString& target) {
     const QString cannot = QStringLiteral("The file %1 cannot be written (%2).");
     SettingsFiles::removeStrayCopies(target);
     // Beside the target, so that the rename stays on one file system.
-    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    QTemporaryFile temp(target + QStringLiteral(".saving-XXXXXX"));
     if (!temp.open()) {
         return fail(cannot.arg(fileName_, temp.errorString()));
     }
