@@ -10,6 +10,7 @@
 #include "Win.h"
 
 #include <QImage>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QtTest>
 #include <sys/stat.h>
@@ -305,6 +306,25 @@ private slots:
         }
         QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Boats*", "Trip*"}));
         QCOMPARE(t.window->game().categoryName(), QStringLiteral("Trip"));
+    }
+
+    // The real question box and folder chooser, as a player answers them.
+    void realDialogs() {
+        QtDialogs dialogs;
+        for (const bool yes : {false, true}) {
+            bool answer = !yes;
+            QVERIFY(withModal([&] { answer = dialogs.question(nullptr, "Replace?", "Title"); },
+                              [yes](QDialog& d) {
+                                  qobject_cast<QMessageBox*>(&d)
+                                      ->button(yes ? QMessageBox::Yes : QMessageBox::No)
+                                      ->click();
+                              }));
+            QCOMPARE(answer, yes);
+        }
+        QString chosen = "unset";
+        QVERIFY(withModal([&] { chosen = dialogs.chooseFolder(nullptr, "Choose"); },
+                          [](QDialog& d) { d.reject(); }));
+        QCOMPARE(chosen, QString());
     }
 
     // Extensions in any case; the GIF, then the JPEG, then the PNG; the base

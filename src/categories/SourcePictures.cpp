@@ -78,7 +78,8 @@ SourceScan scan(const QString& folder, QThreadPool& pool, const std::function<vo
     SourceScan scan;
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        scan.problem = QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(folder));
+        scan.problem = QStringLiteral("%1 cannot be read: there is no permission to list it.")
+                           .arg(QDir::toNativeSeparators(folder));
         return scan;
     }
     // By name, in character-code order. System entries are listed so that
