@@ -112,9 +112,17 @@ private slots:
             QVERIFY(bad.open(QIODevice::WriteOnly));
             bad.write("\xff\xd8\xff\xe0 damaged");
             QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
+            writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
+            QFile huge(source + "/huge.jpg");
+            QVERIFY(huge.open(QIODevice::ReadWrite));
+            QByteArray bytes = huge.readAll();
+            bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
+            huge.seek(0);
+            huge.write(bytes);
         }) << outcome(MakerResult::Outcome::Made)
-                                       << QStringList{"from 62 files",
+                                       << QStringList{"from 63 files",
                                                       "not read as pictures (1): still30x.jpg",
+                                                      "50 megapixels (1): huge.jpg (10000 x 10000",
                                                       "never opened (1): pipe", "Left out: 10 more"}
                                        << spreadTitles(60);
         QTest::newRow("camera names, any case")

@@ -81,8 +81,16 @@ QByteArray square(const QString& path, QString& why) {
 // holds whole files even after a crash. Empty, or why not.
 QString writeWhole(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
+    }
+    // A write cut short tells no error; the next one says why.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0) {
+            return file.errorString();
+        }
+        written += more;
     }
     if (::fdatasync(file.handle()) != 0) {
         return QString::fromLocal8Bit(std::strerror(errno));
