@@ -73,22 +73,9 @@ void BoardPictures::reset(QList<Request> requests, qreal devicePixelRatio, const
     standIns_.clear();
     ratio_ = devicePixelRatio;
     font_ = font;
-    const QString folder = folders_.categoryOf(game_);
-    const PictureFiles pictures(folder, QStringLiteral("img???.*"));
-    const QString free = folders_.freePicture();
-    QHash<int, QString> keys; // each file looked at once; a set's tiles share it
+    lookedUp_ = false;
     for (const Request& request : std::as_const(requests)) {
-        const int number = game_.tileImage(request.tile);
-        QString file = number < 0 ? free : pictures.find(FolderListing::pictureBase(number));
-        if (file.isEmpty()) { // named as the game would want it
-            file = number < 0 ? folders_.data + QStringLiteral("/free.jpg")
-                              : folder + QLatin1Char('/') + FolderListing::pictureBase(number) +
-                                    QStringLiteral(".jpg");
-        }
-        if (!keys.contains(number)) {
-            keys.insert(number, PictureCache::keyFor(file, request.pixels, ratio_));
-        }
-        waiting_.append({request, number, file, keys.value(number)});
+        waiting_.append({request, game_.tileImage(request.tile), QString(), QString()});
     }
     // Free tiles lie face up: theirs are the first pictures shown.
     std::stable_partition(waiting_.begin(), waiting_.end(),
@@ -98,8 +85,36 @@ void BoardPictures::reset(QList<Request> requests, qreal devicePixelRatio, const
     }
 }
 
+// After the first frame, not before it: the board reaches the screen
+// without waiting for its folder to be listed.
+void BoardPictures::lookUp() {
+    if (lookedUp_) {
+        return;
+    }
+    lookedUp_ = true;
+    const QString folder = folders_.categoryOf(game_);
+    const PictureFiles pictures(folder, QStringLiteral("img???.*"));
+    const QString free = folders_.freePicture();
+    QHash<int, QString> keys; // each file looked at once; a set's tiles share it
+    for (Waiting& waiting : waiting_) {
+        const int number = waiting.number;
+        waiting.file = number < 0 ? free : pictures.find(FolderListing::pictureBase(number));
+        if (waiting.file.isEmpty()) { // named as the game would want it
+            waiting.file = number < 0
+                               ? folders_.data + QStringLiteral("/free.jpg")
+                               : folder + QLatin1Char('/') + FolderListing::pictureBase(number) +
+                                     QStringLiteral(".jpg");
+        }
+        if (!keys.contains(number)) {
+            keys.insert(number, PictureCache::keyFor(waiting.file, waiting.request.pixels, ratio_));
+        }
+        waiting.key = keys.value(number);
+    }
+}
+
 void BoardPictures::start() {
     started_ = true;
+    lookUp();
     schedule();
     if (std::any_of(waiting_.cbegin(), waiting_.cend(),
                     [this](const Waiting& w) { return atHand(w); })) {
@@ -235,6 +250,7 @@ void BoardPictures::deliveredSome() {
 }
 
 void BoardPictures::showNow(int tile) {
+    lookUp();
     const auto found = std::find_if(waiting_.cbegin(), waiting_.cend(),
                                     [tile](const Waiting& w) { return w.request.tile == tile; });
     if (found == waiting_.cend()) {
@@ -250,6 +266,7 @@ void BoardPictures::showNow(int tile) {
 }
 
 void BoardPictures::finish() {
+    lookUp();
     for (const Waiting& waiting : std::as_const(waiting_)) {
         if (!atHand(waiting) && !decodes_.contains(waiting.key)) {
             add(waiting);

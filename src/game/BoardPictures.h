@@ -40,9 +40,8 @@ public:
     // Decodes not begun are dropped; those under way are waited for.
     ~BoardPictures() override;
 
-    // A new board: every picture waits again, free tiles first. Its files
-    // are looked up now. Stand-ins draw their numbers in `font`, the tiles'
-    // own, already loaded.
+    // A new board: every picture waits again, free tiles first. Stand-ins
+    // draw their numbers in `font`, the tiles' own, already loaded.
     void reset(QList<Request> requests, qreal devicePixelRatio, const QFont& font);
     // Decoding starts with the first frame on screen.
     void start();
@@ -67,12 +66,14 @@ private:
     // A tile that waits for its picture.
     struct Waiting {
         Request request;
-        int number; // the picture number, -1 for the free picture
-        QString file;
-        QString key; // empty when there is no such file
+        int number;   // the picture number, -1 for the free picture
+        QString file; // once looked up
+        QString key;  // empty when there is no such file
     };
     using Decode = std::shared_ptr<PictureDecode>;
 
+    // Finds the files of the waiting pictures, once a board.
+    void lookUp();
     // Starts a decode for every waiting picture that is neither kept nor
     // being decoded, in the order they wait.
     void schedule();
@@ -101,5 +102,6 @@ private:
     std::map<std::tuple<int, int, int>, QPixmap> standIns_;
     QTimer* idle_ = nullptr;
     bool started_ = false;
+    bool lookedUp_ = false;
     QThreadPool pool_; // last: waited for before anything it uses goes
 };
