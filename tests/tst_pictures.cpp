@@ -316,6 +316,12 @@ private slots:
         }
         QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Boats*", "Trip*"}));
         QCOMPARE(t.window->game().categoryName(), QStringLiteral("Trip"));
+        BoardConfig next = t.window->game().current();
+        next.categoryIndex = 4; // Boats, from the made folder
+        t.window->setNextGame(next);
+        t.window->newGame();
+        t.window->board()->finishPictures();
+        QCOMPARE(t.window->board()->missingPictures(), QStringList());
     }
 
     // The real question box and folder chooser, as a player answers them.
