@@ -94,6 +94,7 @@ private:
     QList<Waiting> waiting_;
     QHash<QString, Decode> decodes_; // by key, until they are delivered
     QSet<QString> unreadable_;       // keys that decoded to nothing
+    QSet<QString> wanted_;           // keys of tiles turned over, awaited
     QStringList missing_;
     qreal ratio_ = 1;
     QFont font_;

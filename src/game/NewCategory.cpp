@@ -11,7 +11,9 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("New Category");
+QString title() {
+    return QStringLiteral("New Category");
+}
 
 } // namespace
 
@@ -40,8 +42,8 @@ bool NewCategory::start() {
         return false;
     }
     const QString name = dialogs_
-                             .inputBox(&window_, QStringLiteral("The new category's name:"), kTitle,
-                                       QFileInfo(QDir(folder).absolutePath()).fileName())
+                             .inputBox(&window_, QStringLiteral("The new category's name:"),
+                                       title(), QFileInfo(QDir(folder).absolutePath()).fileName())
                              .trimmed();
     if (name.isEmpty()) {
         return false;
@@ -52,7 +54,7 @@ bool NewCategory::start() {
     request.imgs = window_.pictureFolders().made;
     request.taken = FolderListing::folders(window_.pictureFolders().dataImgs());
     if (const QString problem = CategoryMaker::nameProblem(name); !problem.isEmpty()) {
-        dialogs_.messageBox(&window_, problem, kTitle);
+        dialogs_.messageBox(&window_, problem, title());
         return false;
     }
     if (!request.imgs.isEmpty() && QFileInfo::exists(QDir(request.imgs).filePath(name))) {
@@ -60,7 +62,7 @@ bool NewCategory::start() {
                                QStringLiteral("A category named \"%1\" exists already. "
                                               "Replace it with the pictures of %2?")
                                    .arg(name, QDir::toNativeSeparators(folder)),
-                               kTitle)) {
+                               title())) {
             return false;
         }
         request.replace = true;
@@ -68,7 +70,7 @@ bool NewCategory::start() {
     name_ = name;
     progress_ = new QProgressDialog(QStringLiteral("Looking at the files..."),
                                     QStringLiteral("Cancel"), 0, 0, &window_);
-    progress_->setWindowTitle(kTitle);
+    progress_->setWindowTitle(title());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setAutoReset(false);
     progress_->setMinimumDuration(0);
@@ -110,7 +112,7 @@ void NewCategory::finished(const MakerResult& result) {
         if (result.outcome == MakerResult::Outcome::Made) {
             text += QStringLiteral("\n\nChoose it in Edit > Preferences.");
         }
-        dialogs_.messageBox(&window_, text, kTitle);
+        dialogs_.messageBox(&window_, text, title());
     }
     emit done();
 }

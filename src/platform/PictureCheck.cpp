@@ -93,7 +93,7 @@ QStringList nearMisses(const QDir& dir, const QSet<QString>& shown) {
 // files named otherwise in `misnamed`.
 bool checkCategory(const QString& path, const QString& name, QTextStream& out, int& misnamed) {
     const QDir dir(path);
-    const PictureFiles pictures(path, QStringLiteral("img???.*"));
+    const PictureFiles pictures(path, QStringLiteral("img"));
     QSet<QString> shownNames;
     QList<int> missing;
     QStringList faults;

@@ -1,13 +1,21 @@
 #include "PictureFiles.h"
 
-#include <QDir>
+#include <QDirIterator>
+#include <algorithm>
 
-PictureFiles::PictureFiles(const QString& folder, const QString& nameFilter) : folder_(folder) {
-    // Sorted by name, so that of two files of one kind the first wins.
-    const QStringList names = QDir(folder).entryList({nameFilter}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
+// Listed without name filters: QDir's default "*" is matched through a
+// regular expression, and the first one loads PCRE2 and its JIT, half a
+// megabyte of the game's memory.
+PictureFiles::PictureFiles(const QString& folder, const QString& prefix) : folder_(folder) {
+    QStringList names;
+    for (QDirIterator it(folder, QDir::Files); it.hasNext();) {
+        names.append(it.next().section(QLatin1Char('/'), -1));
+    }
+    // By name, so that of two files of one kind the first wins.
+    std::sort(names.begin(), names.end());
+    for (const QString& name : std::as_const(names)) {
         const int rank = kind(name);
-        if (rank < 0) {
+        if (rank < 0 || !name.startsWith(prefix)) {
             continue;
         }
         const QString base = name.left(name.lastIndexOf(QLatin1Char('.')));

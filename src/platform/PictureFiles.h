@@ -12,9 +12,8 @@
 // kind, the first by character code.
 class PictureFiles {
 public:
-    // Lists `folder` for the files that match `nameFilter` ("img???.*"),
-    // matched without regard to case.
-    PictureFiles(const QString& folder, const QString& nameFilter);
+    // Lists `folder` for the files whose names start with `prefix`.
+    PictureFiles(const QString& folder, const QString& prefix);
 
     // The path of the file shown for `base`; empty when the folder has none.
     QString find(const QString& base) const;

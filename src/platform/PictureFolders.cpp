@@ -10,9 +10,9 @@ QString PictureFolders::categoryOf(const GameState& game) const {
 }
 
 QString PictureFolders::freePicture() const {
-    const QString own = PictureFiles(data, QStringLiteral("free.*")).find(QStringLiteral("free"));
+    const QString own = PictureFiles(data, QStringLiteral("free")).find(QStringLiteral("free"));
     if (!own.isEmpty() || bundled.isEmpty()) {
         return own;
     }
-    return PictureFiles(bundled, QStringLiteral("free.*")).find(QStringLiteral("free"));
+    return PictureFiles(bundled, QStringLiteral("free")).find(QStringLiteral("free"));
 }
