@@ -177,6 +177,9 @@ void TileBoard::reviewTile(int tile) {
         return;
     }
     showPicture(tile);
+    if (picture(tile) == nullptr) { // its picture is still on its way
+        makePicture(tile);
+    }
     picture(tile)->setFocus(Qt::OtherFocusReason);
 }
 
