@@ -215,7 +215,7 @@ int runAll(BenchApplication& app, const Options& options) {
                "Start-up: from constructing the window (the application object exists) to "
                "the end of its first paint, each in a fresh process.\n"
                "Cold new games and first clicks run in fresh processes too; the first click "
-               "turns over the tile decoded last, before idle time reaches it; clicks and "
+               "turns over the tile decoded last, before the decoding threads reach it; clicks and "
                "high scores are "
                "%1 and %2 samples in one process.\n"
                "Photos: 50 JPEGs of %3 x %4 made at run time, each scene in a fresh process; "
