@@ -65,8 +65,9 @@ private slots:
             QFile::rename(folder + "img007.jpg", folder + "img007.JPEG");
             QFile::copy(folder + "img001.jpg", folder + "img012.bmp");
         }) << animals << 1
-           << QStringList{"IMG045.JPG is not named img000 to img049", "img012.bmp is not a",
-                          "missing img045", "1 missing", "--make-category"};
+                                     << QStringList{"IMG045.JPG is not named img000 to img049",
+                                                    "img012.bmp is not a", "missing img045",
+                                                    "1 missing", "--make-category"};
         QTest::newRow("a folder of photos") << 0 << Layout([](TestWorkspace& ws) {
             ws.writeJpeg(QStringLiteral("Trip/IMG_1234.JPG"), Qt::red);
         }) << "Trip" << 1 << QStringList{"Trip: IMG_1234.JPG is not named", "--make-category"};
