@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "Parallel.h"
 #include "PictureTitles.h"
+#include "PlainFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -37,7 +38,12 @@ QString native(const QString& path) {
 // JPEG is cropped and scaled as it is decoded, at a quarter or an eighth of
 // its size.
 QByteArray square(const QString& path, QString& why) {
-    QImageReader reader(path);
+    PlainFile plain(path, SourcePictures::kMaxFileBytes);
+    if (!plain.isOpen()) {
+        why = plain.problem();
+        return {};
+    }
+    QImageReader reader(&plain.file());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     if (full.isValid()) {

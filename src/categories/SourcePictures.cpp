@@ -1,10 +1,10 @@
 #include "SourcePictures.h"
 
 #include "Parallel.h"
+#include "PlainFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -22,10 +22,14 @@ struct Look {
 
 // Judged by the length and the header: nothing is decoded here.
 Look look(const QFileInfo& file) {
-    if (file.size() > SourcePictures::kMaxFileBytes) {
+    PlainFile plain(file.filePath(), SourcePictures::kMaxFileBytes);
+    if (plain.state() == PlainFile::State::TooLarge) {
         return {Verdict::TooLarge, QStringLiteral("%1 MB").arg(file.size() / (1024 * 1024))};
     }
-    QImageReader reader(file.filePath());
+    if (!plain.isOpen()) {
+        return {Verdict::Unreadable, plain.problem()};
+    }
+    QImageReader reader(&plain.file());
     if (!reader.canRead()) {
         return {Verdict::Unreadable, reader.errorString()};
     }
@@ -38,9 +42,9 @@ Look look(const QFileInfo& file) {
 }
 
 QByteArray hashOf(const QString& path) {
-    QFile file(path);
+    PlainFile plain(path, SourcePictures::kMaxFileBytes);
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+    if (!plain.isOpen() || !hash.addData(&plain.file())) {
         return {};
     }
     return hash.result();
