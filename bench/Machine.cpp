@@ -22,9 +22,25 @@ QString procField(const QString& path, const QString& key) {
     return {};
 }
 
+long statusKiB(const QString& key) {
+    // "VmRSS:	   41236 kB"
+    const QString value = procField(QStringLiteral("/proc/self/status"), key);
+    bool ok = false;
+    const long kib = value.section(QLatin1Char(' '), 0, 0).toLong(&ok);
+    return ok ? kib : -1;
+}
+
 } // namespace
 
 namespace Machine {
+
+long residentKiB() {
+    return statusKiB(QStringLiteral("VmRSS"));
+}
+
+long peakResidentKiB() {
+    return statusKiB(QStringLiteral("VmHWM"));
+}
 
 int coreCount() {
     return static_cast<int>(std::thread::hardware_concurrency());
@@ -33,14 +49,6 @@ int coreCount() {
 QString cpuModel() {
     const QString model = procField(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
     return model.isEmpty() ? QStringLiteral("unknown") : model;
-}
-
-long residentKiB() {
-    // "VmRSS:	   41236 kB"
-    const QString value = procField(QStringLiteral("/proc/self/status"), QStringLiteral("VmRSS"));
-    bool ok = false;
-    const long kib = value.section(QLatin1Char(' '), 0, 0).toLong(&ok);
-    return ok ? kib : -1;
 }
 
 } // namespace Machine

@@ -10,5 +10,7 @@ QString cpuModel(); // from /proc/cpuinfo; "unknown" when it has none
 
 // VmRSS of this process in kibibytes, from /proc/self/status; -1 when absent.
 long residentKiB();
+// VmHWM: the most it has held so far.
+long peakResidentKiB();
 
 } // namespace Machine

@@ -6,8 +6,12 @@
 //   tilewise-bench             the full run, 7 runs per figure
 //   tilewise-bench --runs N    N runs per figure (at least 5 for the table)
 //   tilewise-bench --smoke     every scene once, to keep the benchmark working
+//   tilewise-bench --photos D  the photos of folder D, instead of ones made for the run
+//   tilewise-bench --write-photos D   writes 50 photos of 4000 x 3000 into D
 #include "BenchApplication.h"
 #include "Machine.h"
+#include "PhotoScenes.h"
+#include "Photos.h"
 #include "Scenarios.h"
 #include "Table.h"
 
@@ -25,16 +29,18 @@ struct Options {
     int highScores = 20;
     int memoryCheckpoint = 10;
     int memoryGames = 100;
+    QSize photoSize{4000, 3000};
+    QString photos; // a folder of photos to use; made for the run when empty
 };
 
-Options smoke() {
-    Options options;
+// Every scene once, with small photos.
+void makeSmoke(Options& options) {
     options.runs = 1;
     options.clicks = 1;
     options.highScores = 1;
     options.memoryCheckpoint = 1;
     options.memoryGames = 2;
-    return options;
+    options.photoSize = QSize(400, 300);
 }
 
 // Runs this program again with `arguments`; returns its "key value" lines.
@@ -162,6 +168,31 @@ void addMemory(Table& table, const Options& options) {
                growth, 1.0, 1});
 }
 
+void addPhotos(Table& table, const Options& options) {
+    const Photos photos(options.photos, 50, options.photoSize);
+    const QString folder = photos.folder();
+    QList<double> made;
+    QList<double> stalls;
+    QList<double> allShown;
+    QList<double> clicks;
+    QList<double> peak;
+    for (int run = 0; run < options.runs; ++run) {
+        made << value(runChild({QStringLiteral("--make-category-once"), folder}),
+                      QStringLiteral("ms"));
+        const auto board = runChild({QStringLiteral("--photo-board-once"), folder});
+        stalls << value(board, QStringLiteral("stall"));
+        allShown << value(board, QStringLiteral("shown"));
+        peak << value(board, QStringLiteral("peak")) / 1024.0;
+        clicks << value(runChild({QStringLiteral("--photo-click-once"), folder}),
+                        QStringLiteral("ms"));
+    }
+    table.add({QStringLiteral("Make a category of 50 photos (ms)"), made, 6000.0, 0});
+    table.add({QStringLiteral("Photos 10 x 10, longest stall (ms)"), stalls, 50.0});
+    table.add({QStringLiteral("Photos 10 x 10, all pictures shown (ms)"), allShown, 1500.0, 0});
+    table.add({QStringLiteral("Photos 10 x 10, click to undecoded (ms)"), clicks, 100.0});
+    table.add({QStringLiteral("Photos 10 x 10, peak resident memory (MB)"), peak, 60.0, 1});
+}
+
 int runAll(BenchApplication& app, const Options& options) {
     QTextStream out(stdout);
     Table table;
@@ -172,6 +203,7 @@ int runAll(BenchApplication& app, const Options& options) {
     table.add({QStringLiteral("High-score entry into a full table (ms)"),
                Scenarios::highScoreEntries(options.highScores), 5.0, 3});
     addMemory(table, options);
+    addPhotos(table, options);
 
     out << QStringLiteral("Tilewise benchmark: Qt %1, platform %2, %3 run(s) per figure\n")
                .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName())
@@ -183,11 +215,18 @@ int runAll(BenchApplication& app, const Options& options) {
                "Start-up: from constructing the window (the application object exists) to "
                "the end of its first paint, each in a fresh process.\n"
                "Cold new games and first clicks run in fresh processes too; the first click "
-               "turns over the tile decoded last, before idle time reaches it; clicks and "
+               "turns over the tile decoded last, before the decoding threads reach it; clicks and "
                "high scores are "
-               "%1 and %2 samples in one process.\n\n")
+               "%1 and %2 samples in one process.\n"
+               "Photos: 50 JPEGs of %3 x %4 made at run time, each scene in a fresh process; "
+               "stalls are the longest gaps between the ticks of a 10 ms timer, less 10 ms, from "
+               "the first frame until every picture is painted, with Reveal All chosen 100 ms "
+               "after that frame; pictures are shown when painted, counted from the first "
+               "frame; the click comes at once after the first frame.\n\n")
                .arg(options.clicks)
-               .arg(options.highScores);
+               .arg(options.highScores)
+               .arg(options.photoSize.width())
+               .arg(options.photoSize.height());
     table.print(out);
     return 0;
 }
@@ -217,17 +256,39 @@ int run(BenchApplication& app, const QStringList& arguments) {
             << memory.endKiB << '\n';
         return 0;
     }
-    if (mode == QLatin1String("--smoke")) {
-        return runAll(app, smoke());
+    if (mode == QLatin1String("--make-category-once")) {
+        out << "ms " << PhotoScenes::makeCategory(arguments.value(2)) << '\n';
+        return 0;
+    }
+    if (mode == QLatin1String("--photo-board-once")) {
+        const PhotoScenes::Board board = PhotoScenes::board(app, arguments.value(2));
+        out << "stall " << board.longestStallMs << "\nshown " << board.allShownMs << "\npeak "
+            << board.peakKiB << '\n';
+        return 0;
+    }
+    if (mode == QLatin1String("--photo-click-once")) {
+        out << "ms " << PhotoScenes::click(app, arguments.value(2)) << '\n';
+        return 0;
+    }
+    if (mode == QLatin1String("--write-photos")) {
+        Photos::write(arguments.value(2), 50, Options().photoSize);
+        return 0;
     }
     Options options;
-    if (mode == QLatin1String("--runs")) {
-        options.runs = arguments.value(2).toInt();
-        if (options.runs < 1) {
-            throw std::runtime_error("--runs wants a positive number");
+    for (int at = 1; at < arguments.size(); ++at) {
+        const QString argument = arguments.at(at);
+        if (argument == QLatin1String("--smoke")) {
+            makeSmoke(options);
+        } else if (argument == QLatin1String("--runs")) {
+            options.runs = arguments.value(++at).toInt();
+            if (options.runs < 1) {
+                throw std::runtime_error("--runs wants a positive number");
+            }
+        } else if (argument == QLatin1String("--photos")) {
+            options.photos = arguments.value(++at);
+        } else {
+            throw std::runtime_error("unknown argument " + argument.toStdString());
         }
-    } else if (!mode.isEmpty()) {
-        throw std::runtime_error("unknown argument " + mode.toStdString());
     }
     return runAll(app, options);
 }

@@ -57,6 +57,20 @@ private slots:
             ws.addEntry(QStringLiteral("notes.txt"), false);
         }) << "imgs" << 1 << QStringList{"Zoo", "img049", "birds: complete"};
         QTest::newRow("no folder") << 0 << none << "nowhere" << 1 << QStringList{"nowhere"};
+        // The case of an extension does not matter; a name that is not the
+        // game's is told, and the maker pointed to.
+        QTest::newRow("near misses") << 50 << Layout([](TestWorkspace& ws) {
+            const QString folder = ws.path() + QStringLiteral("/imgs/Animals/");
+            QFile::rename(folder + "img045.jpg", folder + "IMG045.JPG");
+            QFile::rename(folder + "img007.jpg", folder + "img007.JPEG");
+            QFile::copy(folder + "img001.jpg", folder + "img012.bmp");
+        }) << animals << 1
+                                     << QStringList{"IMG045.JPG is not named img000 to img049",
+                                                    "img012.bmp is not a", "missing img045",
+                                                    "1 missing", "--make-category"};
+        QTest::newRow("a folder of photos") << 0 << Layout([](TestWorkspace& ws) {
+            ws.writeJpeg(QStringLiteral("Trip/IMG_1234.JPG"), Qt::red);
+        }) << "Trip" << 1 << QStringList{"Trip: IMG_1234.JPG is not named", "--make-category"};
     }
 
     void check() {

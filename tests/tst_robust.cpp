@@ -21,6 +21,8 @@ struct NameBoxOnly final : Dialogs {
         return QtDialogs().inputBox(p, a, b, c);
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
+    bool question(QWidget*, const QString&, const QString&) override { return false; }
 };
 
 } // namespace

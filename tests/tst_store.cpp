@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(ws.stored("settings", "columns"), file.endsWith(".lock") ? "6" : "7");
         QCOMPARE(readPictureNames(ws.path() + "/imgs/A"), QStringList());
         QVERIFY(!WaveFile::inspect(ws.path() + "/match.wav").playable);
-        QVERIFY(PictureCache().load(ws.path() + "/imgs/A/img000.jpg", {8, 8}, {}, 1).isNull());
+        QVERIFY(PictureCache::decode(ws.path() + "/imgs/A/img000.jpg", {8, 8}).isNull());
     }
 
     void savedThroughLinks_data() {

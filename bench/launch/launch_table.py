@@ -10,6 +10,7 @@ PROGRAMS = [
     ("5x5", "Tilewise 5 x 5 (default board)"),
     ("10x10", "Tilewise 10 x 10, pairs"),
     ("huge", "Tilewise 10 x 10, 50 pictures of 10000 x 10000"),
+    ("photos", "Tilewise 10 x 10, 50 photos of 4000 x 3000"),
 ]
 TIME_TARGET = 1.5
 MEMORY_TARGET = 1.3

@@ -2,7 +2,9 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "EndSignals.h"
+#include "FolderListing.h"
 #include "MainWindow.h"
+#include "MakeCategoryCommand.h"
 #include "MessageFilter.h"
 #include "PictureCheck.h"
 #include "QuietStyle.h"
@@ -19,6 +21,7 @@
 #include <QThread>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +61,17 @@ int main(int argc, char* argv[]) {
         const QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         return checkPictures(line.checkPictures, out);
+    }
+    if (!line.makeCategory.isEmpty()) {
+        const QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        // A made category must not take the name of one the game lists first.
+        const QString data =
+            DataFolder::resolve(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        return makeCategoryCommand(line.makeCategory, line.categoryName, DataFolder::made(),
+                                   FolderListing::folders(data + QStringLiteral("/imgs")), out, err,
+                                   isatty(STDERR_FILENO) != 0);
     }
     if (!CommandLine::displayNamed(arguments)) {
         std::fprintf(stderr, "%s\n", kNoDisplay);

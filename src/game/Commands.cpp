@@ -42,11 +42,13 @@ void MainWindow::newGame() {
 }
 
 // Gives the game up: every tile uncovered, the turn dropped so the timer
-// covers nothing again. The status bar keeps its texts.
+// covers nothing again. The status bar keeps its texts. Pictures not decoded
+// yet show as they come, their decoding begun if it had not: waiting for
+// them froze the window for seconds with large photos.
 void MainWindow::revealAll() {
     const WaitCursor hourglass;
     showStatus(QStringLiteral("Revealing all tiles..."));
-    board_->finishPictures();
+    board_->startPictures();
     game_.revealAll();
     for (int i = 0; i < game_.tileCount(); ++i) {
         board_->showFace(i);

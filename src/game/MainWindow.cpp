@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "BoardView.h"
 #include "Cues.h"
+#include "DataFolder.h"
 #include "DialogFont.h"
 #include "FolderListing.h"
 #include "LazySound.h"
@@ -36,9 +37,15 @@ constexpr int kStatusBarHeight = 285;
 } // namespace
 
 MainWindow::MainWindow(Services services, QWidget* parent)
-    : QMainWindow(parent), dataFolder_(services.dataFolder), store_(services.settingsFile),
-      dialogs_(std::move(services.dialogs)), random_(std::move(services.random)),
-      sound_(std::move(services.sound)) {
+    : QMainWindow(parent), folders_{services.dataFolder,
+                                    services.madeFolder.isEmpty() ? DataFolder::made()
+                                                                  : services.madeFolder,
+                                    services.bundledFolder.isEmpty()
+                                        ? DataFolder::bundled(
+                                              QCoreApplication::applicationDirPath())
+                                        : services.bundledFolder},
+      store_(services.settingsFile), dialogs_(std::move(services.dialogs)),
+      random_(std::move(services.random)), sound_(std::move(services.sound)) {
     if (!dialogs_) {
         dialogs_ = std::make_unique<QtDialogs>();
     }
@@ -47,7 +54,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     }
     if (!sound_) {
         sound_ = std::make_unique<LazySound>(
-            dataFolder_,
+            folders_.data,
             QStringList{cueFile(Cue::Greeting), cueFile(Cue::Match), cueFile(Cue::Mismatch)},
             QCoreApplication::applicationDirPath() + QStringLiteral("/" TILEWISE_SOUND_MODULE_DIR));
     }
@@ -55,7 +62,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tilewise"));
     setFont(dialogFont());
 
-    board_ = new TileBoard(game_, dataFolder_, this);
+    board_ = new TileBoard(game_, folders_, this);
     view_ = new BoardView(board_, this);
     setCentralWidget(view_);
     connect(board_, &TileBoard::tileClicked, this, &MainWindow::clickTile);
@@ -123,6 +130,8 @@ void MainWindow::buildMenus() {
     addItem(edit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
             &MainWindow::editPreferences);
     addItem(edit, "mnuEditFont", QStringLiteral("&Font..."), &MainWindow::chooseTileFont);
+    addItem(edit, "mnuEditNewCategory", QStringLiteral("&New Category..."),
+            &MainWindow::newCategory);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -181,17 +190,25 @@ void MainWindow::updateStatusBar() {
 }
 
 void MainWindow::load() {
-    const QString imgs = dataFolder_ + QStringLiteral("/imgs");
-    game_.scanCategories(FolderListing::folders(imgs));
+    const QString imgs = folders_.dataImgs();
+    const QStringList own = FolderListing::folders(imgs);
+    game_.scanCategories(own, FolderListing::folders(folders_.made));
     const SettingsStore::StartUp stored = store_.startUp();
     if (const auto notice = settingsNotice(stored, store_.fileName())) {
         notices_.addNews(*notice);
     }
     if (game_.categoriesLeftOut()) {
-        notices_.addNews({QStringLiteral("Only the first 32 categories are listed."),
-                          QStringLiteral("More than 32 category folders lie in %1; Preferences "
-                                         "lists the first 32 by name.")
-                              .arg(QDir::toNativeSeparators(imgs))});
+        notices_.addNews(
+            {QStringLiteral("Only the first 32 categories are listed."),
+             own.size() > BoardConfig::kMaxCategories
+                 ? QStringLiteral("More than 32 category folders lie in %1; Preferences "
+                                  "lists the first 32 by name.")
+                       .arg(QDir::toNativeSeparators(imgs))
+                 : QStringLiteral("With the categories you made in %1, there are more than 32; "
+                                  "Preferences lists those of %2 first, then the ones you made, "
+                                  "up to 32.")
+                       .arg(QDir::toNativeSeparators(folders_.made),
+                            QDir::toNativeSeparators(imgs))});
     }
     game_.configure(Preferences::read(stored.values, game_.categoryCount()));
     // Tile 0's font is the one every board starts from.
@@ -215,10 +232,15 @@ void MainWindow::load() {
                 QStringLiteral("No picture categories were found.\n\nTilewise looks for "
                                "category folders inside a folder named \"imgs\" in %1. "
                                "Until there is one, the tiles show numbered stand-ins.")
-                    .arg(QDir::toNativeSeparators(dataFolder_)),
+                    .arg(QDir::toNativeSeparators(folders_.data)),
                 QStringLiteral("Tilewise"));
         });
     }
+}
+
+void MainWindow::rescanCategories() {
+    game_.rescanCategories(FolderListing::folders(folders_.dataImgs()),
+                           FolderListing::folders(folders_.made));
 }
 
 // Told once every picture has been tried, and held until the next click; a

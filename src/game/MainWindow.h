@@ -2,12 +2,14 @@
 
 #include "Dialogs.h"
 #include "GameState.h"
+#include "PictureFolders.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "SoundDevice.h"
 #include "StatusNotices.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <optional>
@@ -33,6 +35,8 @@ public:
         std::unique_ptr<Dialogs> dialogs;
         std::unique_ptr<RandomSource> random;
         std::unique_ptr<SoundDevice> sound;
+        QString madeFolder{};    // the player's made categories
+        QString bundledFolder{}; // the bundled data folder, for its free picture
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
@@ -45,6 +49,7 @@ public:
     void exitGame();
     void editPreferences();
     void chooseTileFont();
+    void newCategory();
     void showAbout();
 
     // Ends the program from outside (a signal, the desktop's log-out): saves
@@ -67,6 +72,9 @@ public:
     void updateStatusBar();
 
     const GameState& game() const { return game_; }
+    const PictureFolders& pictureFolders() const { return folders_; }
+    // Lists the categories again, as after one is made; the games keep theirs.
+    void rescanCategories();
     // Chooses the next game, as the Preferences dialog does.
     void setNextGame(const BoardConfig& next) { game_.setNext(next); }
 
@@ -106,7 +114,7 @@ private:
     void enterHighScore(int score);
 
     GameState game_;
-    QString dataFolder_;
+    PictureFolders folders_;
     SettingsStore store_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<RandomSource> random_;
@@ -118,6 +126,7 @@ private:
     QTimer* turnTimer_ = nullptr;
     StatusNotices notices_;
     Announcer* announcer_ = nullptr;
+    QPointer<QObject> newCategory_; // a category being made
     bool unloaded_ = false;
     bool ending_ = false;
     // A finished game's score until it is entered, or found to earn no rank.

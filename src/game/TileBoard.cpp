@@ -28,9 +28,9 @@ Span toPixels(int fromTwips, int lengthTwips, double dpi) {
 
 } // namespace
 
-TileBoard::TileBoard(const GameState& game, const QString& dataFolder, QWidget* parent)
-    : QWidget(parent), game_(game), dataFolder_(dataFolder),
-      boardPictures_(new BoardPictures(game, dataFolder, this)) {
+TileBoard::TileBoard(const GameState& game, const PictureFolders& folders, QWidget* parent)
+    : QWidget(parent), game_(game), folders_(folders),
+      boardPictures_(new BoardPictures(game, folders, this)) {
     connect(boardPictures_, &BoardPictures::ready, this, &TileBoard::setPicture);
     connect(boardPictures_, &BoardPictures::allShown, this, &TileBoard::picturesShown);
 
@@ -69,7 +69,7 @@ void TileBoard::build() {
     const QSize pixels = (QSizeF(Twips::toPixels(g.w, dpi), Twips::toPixels(g.h, dpi)) * ratio)
                              .toSize()
                              .expandedTo(QSize(1, 1));
-    pictureNames_ = readPictureNames(dataFolder_ + QStringLiteral("/imgs/") + game_.categoryName());
+    pictureNames_ = readPictureNames(folders_.categoryOf(game_));
 
     // The tiles' numbers: the chosen font at the board's size, not bold.
     QFont font = tileFont();
@@ -101,7 +101,7 @@ void TileBoard::build() {
         nameForScreenReaders(i);
         updateToolTip(i);
         showFace(i);
-        // Pictures are decoded after the first frame, in idle time, or at
+        // Pictures are decoded after the first frame, on threads, or at
         // once for a tile turned over before its turn came.
         requests.append({i, pixels, (QSizeF(place.size()) * ratio).toSize()});
 
@@ -177,6 +177,9 @@ void TileBoard::reviewTile(int tile) {
         return;
     }
     showPicture(tile);
+    if (picture(tile) == nullptr) { // its picture is still on its way
+        makePicture(tile);
+    }
     picture(tile)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureFolders.h"
 #include "TypedNumber.h"
 
 #include <QList>
@@ -23,7 +24,7 @@ class TilePicture;
 class TileBoard final : public QWidget {
     Q_OBJECT
 public:
-    TileBoard(const GameState& game, const QString& dataFolder, QWidget* parent);
+    TileBoard(const GameState& game, const PictureFolders& folders, QWidget* parent);
     ~TileBoard() override;
 
     // Lays out the game's tiles in the board's present size, face up or down
@@ -32,13 +33,13 @@ public:
     void build();
     // Removes every tile but tile 0, before the next build.
     void clear();
-    // From the window's first frame on, pictures are decoded in idle time.
+    // From the window's first frame on, pictures are decoded on threads.
     void startPictures();
 
     // Shows a tile's face as the game has it: a face-up tile's button hides,
     // and with it, for the screen reader, the picture's name comes forward.
     void showFace(int tile);
-    // Shows the tile's picture at once, when idle time has not come to it.
+    // Shows the tile's picture as soon as can be, when it has not come yet.
     void showPicture(int tile);
     // Shows the face of a tile just turned over; when it had the focus, the
     // focus moves on to the next face-down tile, never to a hidden one.
@@ -100,8 +101,8 @@ protected:
 private:
     void addTile(int index);
     void setPicture(int tile, const QPixmap& pixmap);
-    // A tile's picture control is made when its picture is first shown: in
-    // idle time after the first frame, or at the tile's first click. Until
+    // A tile's picture control is made when its picture is first shown: once
+    // decoded after the first frame, or at the tile's first click. Until
     // then the button covers its place, and a board of 100 tiles reaches the
     // screen with half its widgets.
     void makePicture(int tile);
@@ -113,7 +114,7 @@ private:
     void turnTypedTile();
 
     const GameState& game_;
-    QString dataFolder_;
+    PictureFolders folders_;
     QList<QPushButton*> buttons_;
     QList<TilePicture*> pictures_;
     BoardPictures* boardPictures_ = nullptr;

@@ -47,8 +47,19 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                        "dealt and its pictures shown, and quits; exits 1 when a picture could "
                        "not be shown."),
         QStringLiteral("FILE"));
+    const QCommandLineOption make(
+        QStringLiteral("make-category"),
+        QStringLiteral("Makes a picture category of 50 pictures from any folder of pictures, "
+                       "whatever their names, without opening a window. It is kept with your "
+                       "other made categories and named NAME, or after the folder. Exits 0 when "
+                       "made, 1 otherwise, also when a category of that name exists."),
+        QStringLiteral("FOLDER"));
     parser.addOption(check);
     parser.addOption(shot);
+    parser.addOption(make);
+    parser.addPositionalArgument(QStringLiteral("NAME"),
+                                 QStringLiteral("With --make-category: the category's name."),
+                                 QStringLiteral("[NAME]"));
 
     // Read before the application object exists, which is what names the
     // program in the usage line.
@@ -82,6 +93,20 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.message =
             QStringLiteral("--screenshot needs the name of the PNG file to write.\n\n") + help();
     }
+    line.makeCategory = parser.value(make);
+    if (parser.isSet(make) && line.makeCategory.isEmpty()) {
+        line.ok = false;
+        line.message =
+            QStringLiteral("--make-category needs the folder of pictures.\n\n") + help();
+    }
+    const QStringList names = parser.positionalArguments();
+    // Other words are left alone: they may be the values of Qt's own options.
+    if (!line.done && !line.makeCategory.isEmpty() && names.size() > 1) {
+        line.ok = false;
+        line.message = QStringLiteral("Unexpected argument: %1\n\n").arg(names.last()) + help();
+        return line;
+    }
+    line.categoryName = names.value(0);
     return line;
 }
 

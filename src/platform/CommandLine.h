@@ -4,12 +4,15 @@
 #include <QStringList>
 
 // The program's options, read before any window exists, so that
-// --check-pictures, --help and --version work without a display.
+// --check-pictures, --make-category, --help and --version work without a
+// display.
 struct CommandLine {
     bool ok = true;        // false: an unknown option; `message` says which
     bool done = false;     // --help or --version: `message` is printed and the program ends
     QString message;       // for standard output when done, standard error when not ok
     QString checkPictures; // --check-pictures FOLDER
+    QString makeCategory;  // --make-category FOLDER [NAME]
+    QString categoryName;  // NAME, empty when left out
     QString screenshot;    // --screenshot FILE
 
     // Qt's own options for the display (-platform, -style, ...) pass through

@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace DataFolder {
 
@@ -15,6 +16,11 @@ QString resolve(const QString& workingFolder, const QString& applicationDir) {
         return shipped;
     }
     return working.absolutePath();
+}
+
+QString made() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/Tilewise/imgs");
 }
 
 } // namespace DataFolder

@@ -14,4 +14,9 @@ QString bundled(const QString& applicationDir);
 // when that exists; otherwise the working folder.
 QString resolve(const QString& workingFolder, const QString& applicationDir);
 
+// Where the player's made categories are kept, whatever folder the game
+// starts in: $XDG_DATA_HOME/Tilewise/imgs, normally
+// ~/.local/share/Tilewise/imgs. Empty when the user has no home folder.
+QString made();
+
 } // namespace DataFolder

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -24,4 +25,14 @@ std::optional<QFont> QtDialogs::chooseFont(QWidget* parent, const QFont& initial
         return std::nullopt;
     }
     return chosen;
+}
+
+QString QtDialogs::chooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }

@@ -21,13 +21,21 @@ public:
 
     // The font dialog, preset with `initial`. Nothing when cancelled.
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+
+    // A folder chooser. The empty text when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
+
+    // A question with Yes and No; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
 };
 
-// The real boxes: QMessageBox, QInputDialog and QFontDialog.
+// The real boxes: QMessageBox, QInputDialog, QFontDialog and QFileDialog.
 class QtDialogs final : public Dialogs {
 public:
     void messageBox(QWidget* parent, const QString& text, const QString& title) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
+    bool question(QWidget* parent, const QString& text, const QString& title) override;
 };

@@ -21,7 +21,7 @@ QStringList folders(const QString& folder) {
     const QDir dir(folder);
     const QString home = dir.canonicalPath();
     QStringList names;
-    if (home.isEmpty()) {
+    if (folder.isEmpty() || home.isEmpty()) {
         return names;
     }
     const QFileInfoList entries =
@@ -40,17 +40,8 @@ QStringList folders(const QString& folder) {
     return names;
 }
 
-bool fileExists(const QString& path) {
-    return QFileInfo(path).isFile();
-}
-
 QString pictureBase(int n) {
     return QStringLiteral("img") + NumberText::threeDigits(n);
-}
-
-QString shownFile(const QString& base) {
-    const QString gif = base + QStringLiteral(".gif");
-    return fileExists(gif) ? gif : base + QStringLiteral(".jpg");
 }
 
 } // namespace FolderListing

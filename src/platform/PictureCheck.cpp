@@ -3,6 +3,7 @@
 #include "FolderListing.h"
 #include "GameState.h"
 #include "PictureCache.h"
+#include "PictureFiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMap>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -61,21 +63,51 @@ Verdict examine(const QString& path, QString& why) {
     return Verdict::Fine;
 }
 
-// Writes the lines for one category; true when it is complete.
-bool checkCategory(const QString& path, const QString& name, QTextStream& out) {
+// Files that look like pictures but are not among those the game shows.
+QStringList nearMisses(const QDir& dir, const QSet<QString>& shown) {
+    QStringList suffixes;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        suffixes.append(QStringLiteral("*.") + QString::fromLatin1(format));
+    }
+    QStringList lines;
+    const QStringList files = dir.entryList(suffixes, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        if (shown.contains(file)) {
+            continue;
+        }
+        const QString base = file.left(file.lastIndexOf(QLatin1Char('.')));
+        const bool named = base.size() == 6 && base.startsWith(QLatin1String("img")) &&
+                           base.mid(3).toInt() < GameState::kPictures &&
+                           std::all_of(base.cbegin() + 3, base.cend(),
+                                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!named) {
+            lines.append(file + QStringLiteral(" is not named img000 to img049"));
+        } else if (PictureFiles::kind(file) < 0) {
+            lines.append(file + QStringLiteral(" is not a .gif, .jpg, .jpeg or .png file"));
+        }
+    }
+    return lines;
+}
+
+// Writes the lines for one category; true when it is complete. Counts the
+// files named otherwise in `misnamed`.
+bool checkCategory(const QString& path, const QString& name, QTextStream& out, int& misnamed) {
     const QDir dir(path);
+    const PictureFiles pictures(path, QStringLiteral("img"));
+    QSet<QString> shownNames;
     QList<int> missing;
     QStringList faults;
     int unreadable = 0;
     int tooLarge = 0;
     QMap<QByteArray, QStringList> byHash;
     for (int n = 0; n < GameState::kPictures; ++n) {
-        const QString shown = FolderListing::shownFile(dir.filePath(FolderListing::pictureBase(n)));
-        if (!FolderListing::fileExists(shown)) {
+        const QString shown = pictures.find(FolderListing::pictureBase(n));
+        if (shown.isEmpty()) {
             missing.append(n);
             continue;
         }
         const QString file = QFileInfo(shown).fileName();
+        shownNames.insert(file);
         QString why;
         const Verdict verdict = examine(shown, why);
         unreadable += verdict == Verdict::Unreadable ? 1 : 0;
@@ -104,6 +136,11 @@ bool checkCategory(const QString& path, const QString& name, QTextStream& out) {
     if (!missing.isEmpty()) {
         faults.prepend(QStringLiteral("missing ") + ranges(missing));
     }
+    const QStringList misses = nearMisses(dir, shownNames);
+    misnamed += static_cast<int>(misses.size());
+    for (const QString& miss : misses) {
+        out << name << ": " << miss << '\n';
+    }
     for (const QString& fault : std::as_const(faults)) {
         out << name << ": " << fault << '\n';
     }
@@ -116,10 +153,17 @@ bool checkCategory(const QString& path, const QString& name, QTextStream& out) {
     return false;
 }
 
+// A category folder holds pictures named as the game names them, or holds
+// pictures and no folder at all.
 bool holdsPictures(const QDir& dir) {
-    const QStringList patterns{QStringLiteral("img[0-9][0-9][0-9].gif"),
-                               QStringLiteral("img[0-9][0-9][0-9].jpg")};
-    return !dir.entryList(patterns, QDir::Files | QDir::CaseSensitive).isEmpty();
+    const QStringList files = dir.entryList(QDir::Files);
+    const auto picture = [](const QString& file) { return PictureFiles::kind(file) >= 0; };
+    const bool named = std::any_of(files.cbegin(), files.cend(), [&picture](const QString& file) {
+        return picture(file) && file.startsWith(QLatin1String("img")) &&
+               file.indexOf(QLatin1Char('.')) == 6;
+    });
+    return named || (std::any_of(files.cbegin(), files.cend(), picture) &&
+                     dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
 } // namespace
@@ -138,12 +182,17 @@ int checkPictures(const QString& folder, QTextStream& out) {
     std::sort(names.begin(), names.end()); // by UTF-16 code unit, as the game sorts
     if (names.isEmpty()) {
         out << folder << ": holds no category (no folders, and no pictures named img000.jpg"
-            << " to img049.jpg or .gif)\n";
+            << " to img049.jpg, .gif or .png)\n";
         return 1;
     }
     bool complete = true;
+    int misnamed = 0;
     for (const QString& name : std::as_const(names)) {
-        complete = checkCategory(base.filePath(name), name, out) && complete;
+        complete = checkCategory(base.filePath(name), name, out, misnamed) && complete;
+    }
+    if (misnamed > 0) {
+        out << "To make a category of pictures named in any way: tilewise --make-category "
+               "FOLDER [NAME]\n";
     }
     out.flush();
     return complete ? 0 : 1;

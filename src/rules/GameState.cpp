@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -18,15 +19,39 @@ void GameState::configure(const BoardConfig& config) {
     next_ = config;
 }
 
-void GameState::scanCategories(QStringList names) {
+void GameState::scanCategories(QStringList names, QStringList made) {
     // QString compares UTF-16 code units: every capital sorts before every
     // small letter, as the stored positions were always counted.
     std::sort(names.begin(), names.end());
-    categoriesLeftOut_ = names.size() > BoardConfig::kMaxCategories;
-    categoryCount_ =
+    std::sort(made.begin(), made.end());
+    made.removeIf([&names](const QString& name) { return names.contains(name); });
+    const qsizetype found = names.size() + made.size();
+    categoriesLeftOut_ = found > BoardConfig::kMaxCategories;
+    dataCategoryCount_ =
         static_cast<std::int16_t>(std::min<qsizetype>(names.size(), BoardConfig::kMaxCategories));
+    categoryCount_ =
+        static_cast<std::int16_t>(std::min<qsizetype>(found, BoardConfig::kMaxCategories));
+    names += made;
     for (int i = 1; i <= BoardConfig::kMaxCategories; ++i) {
         categories_.at(at(i)) = i <= categoryCount_ ? names.at(i - 1) : QString();
+    }
+}
+
+void GameState::rescanCategories(QStringList names, QStringList made) {
+    using Place = std::pair<QString, bool>;
+    const auto placeOf = [this](int index) {
+        return Place(category(index), isMadeCategory(index));
+    };
+    const Place current = placeOf(current_.categoryIndex);
+    const Place next = placeOf(next_.categoryIndex);
+    scanCategories(std::move(names), std::move(made));
+    for (int i = 1; i <= categoryCount_; ++i) {
+        if (placeOf(i) == current) {
+            current_.categoryIndex = static_cast<std::int16_t>(i);
+        }
+        if (placeOf(i) == next) {
+            next_.categoryIndex = static_cast<std::int16_t>(i);
+        }
     }
 }
 

@@ -43,9 +43,19 @@ public:
     bool nextDiffers() const { return next_ != current_; }
     void makeNextCurrent() { current_ = next_; }
 
-    // The category folders found, sorted by character code (capitals before
-    // small letters); the first 32 are kept.
-    void scanCategories(QStringList names);
+    // The category folders found: the data folder's `names`, sorted by
+    // character code (capitals before small letters), then the player's
+    // `made` ones, sorted alike, less those whose name the data folder's
+    // have. The first 32 are kept. Made categories come last, so that a
+    // stored position keeps its meaning for a player who makes none.
+    void scanCategories(QStringList names, QStringList made = {});
+    // The same, again, once a category is made: the game in progress and the
+    // next one keep their categories, found by name.
+    void rescanCategories(QStringList names, QStringList made);
+    // True for a position that holds one of the player's made categories.
+    bool isMadeCategory(int index) const {
+        return index > dataCategoryCount_ && index <= categoryCount_;
+    }
     // The name at a 1-based position; empty after the last one and outside
     // 1 to 32.
     QString category(int index) const;
@@ -127,6 +137,7 @@ private:
     std::int16_t sets_ = 0;
 
     std::int16_t categoryCount_ = 0;
+    std::int16_t dataCategoryCount_ = 0; // the first ones, from the data folder
     std::array<QString, BoardConfig::kMaxCategories + 1> categories_; // position 0 unused
     bool categoriesLeftOut_ = false;
 

@@ -18,6 +18,16 @@ std::optional<QFont> FakeDialogs::chooseFont(QWidget* /*parent*/, const QFont& i
     return std::nullopt;
 }
 
+QString FakeDialogs::chooseFolder(QWidget* /*parent*/, const QString& title) {
+    asked.append({QStringLiteral("ChooseFolder"), QString(), title, QString()});
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
+bool FakeDialogs::question(QWidget* /*parent*/, const QString& text, const QString& title) {
+    asked.append({QStringLiteral("Question"), text, title, QString()});
+    return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
+}
+
 void FakeSound::setFileName(const QString& fileName) {
     fileName_ = fileName;
     calls.append(QStringLiteral("file:") + fileName);
@@ -40,12 +50,14 @@ QStringList FakeSound::played() const {
     return played;
 }
 
-FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile) {
+FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile,
+                      const QString& madeFolder) {
     auto dialogs = std::make_unique<FakeDialogs>();
     auto sound = std::make_unique<FakeSound>();
     auto random = std::make_unique<ScriptedRandom>(12345u);
     FakeWindow t{dialogs.get(), sound.get(), random.get(), nullptr};
-    t.window = std::make_unique<MainWindow>(MainWindow::Services{
-        dataFolder, settingsFile, std::move(dialogs), std::move(random), std::move(sound)});
+    t.window = std::make_unique<MainWindow>(
+        MainWindow::Services{dataFolder, settingsFile, std::move(dialogs), std::move(random),
+                             std::move(sound), madeFolder});
     return t;
 }

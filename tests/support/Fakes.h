@@ -16,7 +16,7 @@
 class FakeDialogs final : public Dialogs {
 public:
     struct Asked {
-        QString kind; // "MsgBox", "InputBox" or "ChooseFont"
+        QString kind; // "MsgBox", "InputBox", "ChooseFont", "ChooseFolder" or "Question"
         QString text;
         QString title;
         QString defaultText;
@@ -27,9 +27,13 @@ public:
                      const QString& defaultText) override;
     // The player cancels: the real font dialog is tested instead.
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
+    bool question(QWidget* parent, const QString& text, const QString& title) override;
 
     QList<Asked> asked;
     QStringList inputAnswers;      // taken in order; an empty list answers ""
+    QStringList folderAnswers;     // the same
+    QList<bool> questionAnswers;   // taken in order; an empty list answers No
     std::function<void()> onInput; // runs as the input box is asked
 };
 
@@ -54,5 +58,7 @@ struct FakeWindow {
     std::unique_ptr<MainWindow> window;
 };
 
-// The window on a data folder and a settings file, dealt from a fixed seed.
-FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile);
+// The window on a data folder and a settings file, dealt from a fixed seed;
+// it finds made categories in `madeFolder`.
+FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile,
+                      const QString& madeFolder);

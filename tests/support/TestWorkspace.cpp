@@ -17,6 +17,10 @@ QString TestWorkspace::settingsFile() const {
     return dir_.filePath(QStringLiteral("config/Tilewise/Tilewise.ini"));
 }
 
+QString TestWorkspace::madeFolder() const {
+    return dir_.filePath(QStringLiteral("share/Tilewise/imgs"));
+}
+
 QColor TestWorkspace::pictureColour(int n) {
     return QColor::fromHsv((n * 7) % 360, 200, 100 + (n % 3) * 60);
 }
@@ -79,7 +83,7 @@ QByteArray TestWorkspace::settingsBytes() const {
 }
 
 FakeWindow TestWorkspace::open() const {
-    return makeWindow(path(), settingsFile());
+    return makeWindow(path(), settingsFile(), madeFolder());
 }
 
 bool withModal(const std::function<void()>& open, const std::function<void(QDialog&)>& inspect) {

@@ -17,6 +17,8 @@ public:
 
     QString path() const { return dir_.path(); }
     QString settingsFile() const;
+    // Where the window finds made categories: share/Tilewise/imgs.
+    QString madeFolder() const;
 
     // imgs/name holding img000 to img(count-1), JPEGs of pictureColour(n).
     void addCategory(const QString& name, int count = 50);

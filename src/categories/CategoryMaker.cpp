@@ -1,0 +1,323 @@
+#include "CategoryMaker.h"
+
+#include "FolderListing.h"
+#include "GameState.h"
+#include "Parallel.h"
+#include "PictureTitles.h"
+#include "PlainFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Outcome = MakerResult::Outcome;
+
+constexpr int kPictures = GameState::kPictures;
+constexpr int kMaxName = 64;
+constexpr int kQuality = 90;
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// The picture's centre square at kSide as JPEG bytes. Asked for that way, a
+// JPEG is cropped and scaled as it is decoded, at a quarter or an eighth of
+// its size.
+QByteArray square(const QString& path, QString& why) {
+    PlainFile plain(path, SourcePictures::kMaxFileBytes);
+    if (!plain.isOpen()) {
+        why = plain.problem();
+        return {};
+    }
+    QImageReader reader(&plain.file());
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (full.isValid()) {
+        const int side = std::min(full.width(), full.height());
+        reader.setClipRect(
+            QRect((full.width() - side) / 2, (full.height() - side) / 2, side, side));
+        reader.setScaledSize(QSize(CategoryMaker::kSide, CategoryMaker::kSide));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        why = reader.errorString();
+        return {};
+    }
+    if (image.width() != image.height()) { // a kind of file that could not be clipped
+        const int side = std::min(image.width(), image.height());
+        image = image.copy((image.width() - side) / 2, (image.height() - side) / 2, side, side);
+    }
+    if (image.width() != CategoryMaker::kSide) {
+        image = image.scaled(CategoryMaker::kSide, CategoryMaker::kSide, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    if (image.hasAlphaChannel()) { // JPEG has none: what was see-through shows white
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter(&flat).drawImage(0, 0, image);
+        image = flat;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kQuality);
+    if (!writer.write(image)) {
+        why = writer.errorString();
+        return {};
+    }
+    return bytes;
+}
+
+// Written and flushed to the disk, so that a category renamed into place
+// holds whole files even after a crash. Empty, or why not.
+QString writeWhole(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
+    }
+    // A write cut short tells no error; the next one says why.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0) {
+            return file.errorString();
+        }
+        written += more;
+    }
+    if (::fdatasync(file.handle()) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return {};
+}
+
+// Moves the finished folder into place. A category it replaces goes only
+// once the new one can take its place. Empty, or why not.
+QString install(const QString& made, const QString& target) {
+    QDir dir;
+    const QString cannot =
+        QStringLiteral("Cannot move the new category to %1.").arg(native(target));
+    if (!QFileInfo::exists(target)) {
+        return dir.rename(made, target) ? QString() : cannot;
+    }
+    const QString old = made + QStringLiteral("-replaced");
+    if (!dir.rename(target, old)) {
+        return QStringLiteral("Cannot replace %1.").arg(native(target));
+    }
+    if (!dir.rename(made, target)) {
+        dir.rename(old, target);
+        return cannot;
+    }
+    QDir(old).removeRecursively();
+    return {};
+}
+
+} // namespace
+
+namespace CategoryMaker {
+
+QString nameProblem(const QString& name) {
+    if (name.trimmed().isEmpty()) {
+        return QStringLiteral("A category needs a name.");
+    }
+    if (name.size() > kMaxName) {
+        return QStringLiteral("A category's name holds at most %1 characters.").arg(kMaxName);
+    }
+    const bool unprintable =
+        std::any_of(name.cbegin(), name.cend(), [](QChar c) { return !c.isPrint(); });
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1String("..")) || name.startsWith(QLatin1Char('.')) || unprintable) {
+        return QStringLiteral("\"%1\" cannot name a category: a name holds no / or \\ or .., "
+                              "and starts with no dot.")
+            .arg(name);
+    }
+    return {};
+}
+
+MakerResult make(const MakerRequest& request,
+                 const std::function<void(const MakerProgress&)>& progress,
+                 const std::atomic<bool>& cancel) {
+    MakerResult result;
+    const auto stop = [&result](Outcome outcome, const QString& message) {
+        result.outcome = outcome;
+        result.message = message;
+        return result;
+    };
+    const auto cancelled = [&stop] {
+        return stop(Outcome::Cancelled, QStringLiteral("Cancelled: nothing was written."));
+    };
+    if (const QString problem = nameProblem(request.name); !problem.isEmpty()) {
+        return stop(Outcome::Failed, problem);
+    }
+    if (request.taken.contains(request.name)) {
+        return stop(Outcome::Failed, QStringLiteral("\"%1\" is the name of a category the game "
+                                                    "has already. Choose another name.")
+                                         .arg(request.name));
+    }
+    if (request.imgs.isEmpty()) {
+        return stop(Outcome::Failed, QStringLiteral("There is no home folder to keep it in."));
+    }
+    if (!QFileInfo(request.source).isDir()) {
+        return stop(Outcome::Failed,
+                    QStringLiteral("%1 is not a folder.").arg(native(request.source)));
+    }
+    const QString target = QDir(request.imgs).filePath(request.name);
+    if (QFileInfo::exists(target) && !request.replace) {
+        return stop(Outcome::Exists, QStringLiteral("A category named \"%1\" exists already: %2.")
+                                         .arg(request.name, native(target)));
+    }
+
+    QThreadPool pool;
+    pool.setMaxThreadCount(QThread::idealThreadCount());
+    result.scan = SourcePictures::scan(
+        request.source, pool,
+        [&progress](int done, int total) {
+            progress({false, done, total});
+        },
+        cancel);
+    if (cancel) {
+        return cancelled();
+    }
+    if (!result.scan.problem.isEmpty()) {
+        return stop(Outcome::Failed, result.scan.problem);
+    }
+
+    // The pictures are chosen, then made; one that fails to decode is told
+    // and the choice is spread again over the rest, until 50 are made.
+    QList<SourceFile> candidates = result.scan.pictures;
+    QHash<QString, QByteArray> made; // by path
+    QList<SourceFile> chosen;
+    for (;;) {
+        result.usable = static_cast<int>(candidates.size());
+        if (result.usable < kPictures) {
+            return stop(Outcome::TooFew,
+                        QStringLiteral("Usable pictures in %1: %2 of the %3 a category needs; "
+                                       "add %4 more. Nothing was written.")
+                            .arg(native(request.source), QString::number(result.usable),
+                                 QString::number(kPictures),
+                                 QString::number(kPictures - result.usable)));
+        }
+        chosen.clear();
+        QList<SourceFile> todo;
+        for (const int at : SourcePictures::spread(result.usable, kPictures)) {
+            chosen.append(candidates.at(at));
+            if (!made.contains(chosen.last().path)) {
+                todo.append(chosen.last());
+            }
+        }
+        if (todo.isEmpty()) {
+            break;
+        }
+        std::vector<QByteArray> bytes(todo.size());
+        std::vector<QString> why(todo.size());
+        int done = kPictures - static_cast<int>(todo.size());
+        runEach(
+            pool, static_cast<int>(todo.size()),
+            [&](int i) {
+                if (!cancel) {
+                    bytes.at(std::size_t(i)) = square(todo.at(i).path, why.at(std::size_t(i)));
+                }
+            },
+            [&] {
+                progress({true, ++done, kPictures});
+            });
+        if (cancel) {
+            return cancelled();
+        }
+        for (qsizetype i = 0; i < todo.size(); ++i) {
+            const SourceFile& file = todo.at(i);
+            if (bytes.at(std::size_t(i)).isEmpty()) {
+                result.scan.unreadable.append(file.name + QStringLiteral(" (") +
+                                              why.at(std::size_t(i)) + QLatin1Char(')'));
+                candidates.removeIf([&file](const SourceFile& c) { return c.path == file.path; });
+            } else {
+                made.insert(file.path, bytes.at(std::size_t(i)));
+            }
+        }
+    }
+
+    if (!QDir().mkpath(request.imgs)) {
+        return stop(Outcome::Failed,
+                    QStringLiteral("Cannot make the folder %1.").arg(native(request.imgs)));
+    }
+    QTemporaryDir temp(QDir(request.imgs).filePath(QStringLiteral(".new-category-XXXXXX")));
+    if (!temp.isValid()) {
+        return stop(
+            Outcome::Failed,
+            QStringLiteral("Cannot write in %1: %2").arg(native(request.imgs), temp.errorString()));
+    }
+    QStringList names;
+    for (int n = 0; n < kPictures; ++n) {
+        const QString file = temp.filePath(FolderListing::pictureBase(n) + QStringLiteral(".jpg"));
+        if (const QString error = writeWhole(file, made.value(chosen.at(n).path));
+            !error.isEmpty()) {
+            return stop(Outcome::Failed,
+                        QStringLiteral("Cannot write %1: %2").arg(native(file), error));
+        }
+        names.append(chosen.at(n).name);
+    }
+    const QByteArray titles =
+        (PictureTitles::fromFileNames(names).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    const QString namesFile = temp.filePath(QStringLiteral("names.txt"));
+    if (const QString error = writeWhole(namesFile, titles); !error.isEmpty()) {
+        return stop(Outcome::Failed,
+                    QStringLiteral("Cannot write %1: %2").arg(native(namesFile), error));
+    }
+    if (cancel) {
+        return cancelled();
+    }
+    if (const QString error = install(temp.path(), target); !error.isEmpty()) {
+        return stop(Outcome::Failed, error);
+    }
+    temp.setAutoRemove(false);
+    result.folder = target;
+    return stop(Outcome::Made, QStringLiteral("Made the category \"%1\" from %2 files: %3 "
+                                              "pictures, in %4.")
+                                   .arg(request.name, QString::number(result.scan.files),
+                                        QString::number(kPictures), native(target)));
+}
+
+} // namespace CategoryMaker
+
+QString MakerResult::summary() const {
+    QStringList lines{message};
+    const auto tell = [&lines](const QString& why, const QStringList& names) {
+        if (names.isEmpty()) {
+            return;
+        }
+        QStringList shown = names.mid(0, 5);
+        if (names.size() > 5) {
+            shown.append(QStringLiteral("and %1 more").arg(names.size() - 5));
+        }
+        lines.append(
+            QStringLiteral("Skipped, %1 (%2): %3")
+                .arg(why, QString::number(names.size()), shown.join(QStringLiteral(", "))));
+    };
+    tell(QStringLiteral("not read as pictures"), scan.unreadable);
+    tell(QStringLiteral("exact copies of files before them"), scan.copies);
+    tell(QStringLiteral("over %1 MB or %2 megapixels")
+             .arg(SourcePictures::kMaxFileBytes / (1024 * 1024))
+             .arg(SourcePictures::kMaxPixels / 1'000'000),
+         scan.tooLarge);
+    tell(QStringLiteral("not ordinary files, never opened"), scan.notFiles);
+    if (outcome == Outcome::Made && usable > kPictures) {
+        lines.append(QStringLiteral("Left out: %1 more pictures. A category holds %2, taken "
+                                    "evenly over the folder by file name.")
+                         .arg(usable - kPictures)
+                         .arg(kPictures));
+    }
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,118 @@
+#include "NewCategory.h"
+
+#include "CategoryJob.h"
+#include "Dialogs.h"
+#include "FolderListing.h"
+#include "MainWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace {
+
+QString title() {
+    return QStringLiteral("New Category");
+}
+
+} // namespace
+
+void MainWindow::newCategory() {
+    if (auto* running = qobject_cast<NewCategory*>(newCategory_)) {
+        running->raise();
+        return;
+    }
+    auto* flow = new NewCategory(*this, *dialogs_);
+    if (!flow->start()) {
+        delete flow;
+        return;
+    }
+    newCategory_ = flow;
+    connect(flow, &NewCategory::done, this, [this] { newCategory_ = nullptr; });
+    connect(flow, &NewCategory::done, flow, &QObject::deleteLater);
+}
+
+NewCategory::NewCategory(MainWindow& window, Dialogs& dialogs)
+    : QObject(&window), window_(window), dialogs_(dialogs) {}
+
+bool NewCategory::start() {
+    const QString folder =
+        dialogs_.chooseFolder(&window_, QStringLiteral("Choose a folder of pictures"));
+    if (folder.isEmpty()) {
+        return false;
+    }
+    const QString name = dialogs_
+                             .inputBox(&window_, QStringLiteral("The new category's name:"),
+                                       title(), QFileInfo(QDir(folder).absolutePath()).fileName())
+                             .trimmed();
+    if (name.isEmpty()) {
+        return false;
+    }
+    MakerRequest request;
+    request.source = folder;
+    request.name = name;
+    request.imgs = window_.pictureFolders().made;
+    request.taken = FolderListing::folders(window_.pictureFolders().dataImgs());
+    if (const QString problem = CategoryMaker::nameProblem(name); !problem.isEmpty()) {
+        dialogs_.messageBox(&window_, problem, title());
+        return false;
+    }
+    if (!request.imgs.isEmpty() && QFileInfo::exists(QDir(request.imgs).filePath(name))) {
+        if (!dialogs_.question(&window_,
+                               QStringLiteral("A category named \"%1\" exists already. "
+                                              "Replace it with the pictures of %2?")
+                                   .arg(name, QDir::toNativeSeparators(folder)),
+                               title())) {
+            return false;
+        }
+        request.replace = true;
+    }
+    name_ = name;
+    progress_ = new QProgressDialog(QStringLiteral("Looking at the files..."),
+                                    QStringLiteral("Cancel"), 0, 0, &window_);
+    progress_->setWindowTitle(title());
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setAutoReset(false);
+    progress_->setMinimumDuration(0);
+    job_ = new CategoryJob(std::move(request), this);
+    connect(progress_, &QProgressDialog::canceled, job_, &CategoryJob::cancel);
+    connect(job_, &CategoryJob::progressed, this, &NewCategory::progressed);
+    connect(job_, &CategoryJob::finished, this, &NewCategory::finished);
+    job_->start();
+    progress_->show();
+    return true;
+}
+
+void NewCategory::raise() {
+    if (progress_ != nullptr) {
+        progress_->raise();
+        progress_->activateWindow();
+    }
+}
+
+void NewCategory::progressed(const MakerProgress& progress) {
+    if (progress_ == nullptr || progress_->wasCanceled()) {
+        return;
+    }
+    progress_->setLabelText(progress.making
+                                ? QStringLiteral("Making the pictures of \"%1\"...").arg(name_)
+                                : QStringLiteral("Looking at the files..."));
+    progress_->setMaximum(progress.total);
+    progress_->setValue(progress.done);
+}
+
+void NewCategory::finished(const MakerResult& result) {
+    delete progress_;
+    progress_ = nullptr;
+    if (result.outcome == MakerResult::Outcome::Made) {
+        window_.rescanCategories();
+    }
+    if (result.outcome != MakerResult::Outcome::Cancelled) {
+        QString text = result.summary();
+        if (result.outcome == MakerResult::Outcome::Made) {
+            text += QStringLiteral("\n\nChoose it in Edit > Preferences.");
+        }
+        dialogs_.messageBox(&window_, text, title());
+    }
+    emit done();
+}

@@ -1,0 +1,408 @@
+// Pictures of the player's own: the category maker (its rules, its command
+// line and Edit > New Category...), the names the game finds its picture
+// files by, the free picture that stands in, and pictures decoded off the
+// GUI thread.
+#include "CategoryMaker.h"
+#include "CommandLine.h"
+#include "MakeCategoryCommand.h"
+#include "PictureFiles.h"
+#include "TilePicture.h"
+#include "Win.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Layout = std::function<void(const QString& source, MakerRequest& request)>;
+Q_DECLARE_METATYPE(Layout)
+
+namespace {
+
+// A w x h picture in `colour`, its right half in `right`; its left eighth
+// black, its right eighth white.
+void writePicture(const QString& path, QColor colour, int w = 32, int h = 24,
+                  const char* format = nullptr, QColor right = QColor()) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w / 2; ++x) {
+            image.setPixelColor(w - 1 - x, y, right.isValid() ? right : colour);
+        }
+        for (int x = 0; x < w / 8; ++x) {
+            image.setPixelColor(x, y, Qt::black);
+            image.setPixelColor(w - 1 - x, y, Qt::white);
+        }
+    }
+    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(image.save(path, format, 95));
+}
+
+// `count` pictures named by `name(n)`, each of its own colour.
+void writePictures(const QString& folder, int count, const QString& name = "still%1.jpg") {
+    for (int n = 0; n < count; ++n) {
+        writePicture(folder + '/' + name.arg(n, 2, 10, QLatin1Char('0')),
+                     TestWorkspace::pictureColour(n));
+    }
+}
+
+// The JPEG told, in an EXIF block, to be turned a quarter clockwise.
+void turnQuarter(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray bytes = file.readAll();
+    const QByteArray exif = QByteArray::fromHex("ffe100224578696600004d4d002a00000008000101120003"
+                                                "000000010006000000000000");
+    file.seek(0);
+    file.write(bytes.left(2) + exif + bytes.mid(2));
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QStringList lines(const QString& file) {
+    QFile text(file);
+    return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll()).split('\n')
+                                          : QStringList();
+}
+
+// The titles of "still00".."still59" less every sixth, as names.txt holds
+// them: 50 spread evenly over 60.
+QStringList spreadTitles() {
+    QStringList titles;
+    for (int n = 0; n < 60; ++n) {
+        if (n % 6 != 5) {
+            titles << QStringLiteral("still%1").arg(n, 2, 10, QLatin1Char('0'));
+        }
+    }
+    return titles << QString();
+}
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           40;
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+private slots:
+    void maker_data() {
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("words");     // in the summary, in order
+        QTest::addColumn<QStringList>("namesFile"); // the category's names.txt
+        const auto outcome = [](MakerResult::Outcome o) { return int(o); };
+        QTest::newRow("too few") << Layout([](const QString& source, MakerRequest&) {
+            writePictures(source, 49);
+            QFile::copy(source + "/still03.jpg", source + "/still03 copy.jpg");
+            QFile(source + "/notes.txt").open(QIODevice::WriteOnly);
+        }) << outcome(MakerResult::Outcome::TooFew)
+                                 << QStringList{"49 of the 50", "add 1 more", "Nothing was written",
+                                                "not read as pictures (1): notes.txt",
+                                                "copies of files before them (1): still03.jpg"}
+                                 << QStringList();
+        // A damaged JPEG is chosen, fails, and the choice is spread again.
+        QTest::newRow("spread evenly") << Layout([](const QString& source, MakerRequest&) {
+            writePictures(source, 60);
+            QFile bad(source + "/still30x.jpg");
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("\xff\xd8\xff\xe0 damaged");
+            QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
+            writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
+            QFile huge(source + "/huge.jpg");
+            QVERIFY(huge.open(QIODevice::ReadWrite));
+            QByteArray bytes = huge.readAll();
+            bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
+            huge.seek(0);
+            huge.write(bytes);
+        }) << outcome(MakerResult::Outcome::Made)
+                                       << QStringList{"from 63 files",
+                                                      "not read as pictures (1): still30x.jpg",
+                                                      "50 megapixels (1): huge.jpg (10000 x 10000",
+                                                      "never opened (1): pipe", "Left out: 10 more"}
+                                       << spreadTitles();
+        QTest::newRow("camera names, any case")
+            << Layout([](const QString& source, MakerRequest&) {
+                   writePictures(source, 49, "IMG_00%1.JPG");
+                   writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
+               })
+            << outcome(MakerResult::Outcome::Made) << QStringList{"50 pictures"}
+            << (QStringList{"Beach day 2"} + [] {
+                   QStringList photos;
+                   for (int n = 1; n <= 49; ++n) {
+                       photos << QStringLiteral("Photo %1").arg(n);
+                   }
+                   return photos << QString();
+               }());
+        const QStringList refused{"cannot name a category", "no / or \\ or .."};
+        for (const char* bad : {"a/b", "..", ".hidden", "x..y"}) {
+            QTest::newRow(bad) << Layout([bad](const QString& source, MakerRequest& request) {
+                writePictures(source, 50);
+                request.name = bad;
+            }) << outcome(MakerResult::Outcome::Failed)
+                               << refused << QStringList();
+        }
+        QTest::newRow("a name the game has") << Layout([](const QString& source, MakerRequest& r) {
+            writePictures(source, 50);
+            r.taken = QStringList{"Trip"};
+        }) << outcome(MakerResult::Outcome::Failed)
+                                             << QStringList{"has already"} << QStringList();
+        QTest::newRow("exists") << Layout([](const QString& source, MakerRequest& request) {
+            writePictures(source, 50);
+            writePicture(request.imgs + "/Trip/img000.jpg", Qt::red);
+        }) << outcome(MakerResult::Outcome::Exists)
+                                << QStringList{"exists already"} << QStringList();
+        QTest::newRow("target cannot be written")
+            << Layout([](const QString& source, MakerRequest& r) {
+                   writePictures(source, 50);
+                   r.imgs += "/in-a-file";
+                   QFile(QFileInfo(r.imgs).path()).open(QIODevice::WriteOnly);
+               })
+            << outcome(MakerResult::Outcome::Failed) << QStringList{"Cannot make the folder"}
+            << QStringList();
+        QTest::newRow("no folder")
+            << Layout([](const QString&, MakerRequest& request) { request.source += "/nowhere"; })
+            << outcome(MakerResult::Outcome::Failed) << QStringList{"is not a folder"}
+            << QStringList();
+        if (geteuid() != 0) { // root reads any folder
+            QTest::newRow("unreadable folder") << Layout([](const QString& source, MakerRequest&) {
+                writePictures(source, 50);
+                QFile::setPermissions(source, QFileDevice::WriteOwner);
+            }) << outcome(MakerResult::Outcome::Failed)
+                                               << QStringList{"cannot be read"} << QStringList();
+        }
+    }
+
+    // What is made, from what, and that a refusal writes nothing at all.
+    void maker() {
+        QFETCH(Layout, layout);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, namesFile);
+        QTemporaryDir dir;
+        const QString source = dir.filePath("Trip");
+        QDir().mkpath(source);
+        MakerRequest request{source, "Trip", dir.filePath("made"), {}, false};
+        layout(source, request);
+        const QStringList before = entries(request.imgs);
+        const MakerResult result = CategoryMaker::make(request, [](const MakerProgress&) {}, {});
+        QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QCOMPARE(int(result.outcome), outcome);
+        const QString summary = result.summary();
+        qsizetype at = 0;
+        for (const QString& word : std::as_const(words)) {
+            at = summary.indexOf(word, at);
+            QVERIFY2(at >= 0, qPrintable(word + " not in order in:\n" + summary));
+        }
+        if (namesFile.isEmpty()) {
+            QCOMPARE(entries(request.imgs), before);
+            return;
+        }
+        QCOMPARE(entries(request.imgs), QStringList{"Trip"});
+        QCOMPARE(lines(request.imgs + "/Trip/names.txt"), namesFile);
+        QCOMPARE(entries(request.imgs + "/Trip").size(), 51);
+        QCOMPARE(QImage(request.imgs + "/Trip/img049.jpg").size(), QSize(512, 512));
+    }
+
+    // The centre square, turned as the EXIF block says: the black left edge
+    // is cut off, and what was left comes out on top.
+    void squareAndTurned() {
+        QTemporaryDir dir;
+        writePictures(dir.filePath("Trip"), 50);
+        writePicture(dir.filePath("Trip/still00.jpg"), Qt::red, 48, 24, nullptr, Qt::blue);
+        turnQuarter(dir.filePath("Trip/still00.jpg"));
+        const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
+        QCOMPARE(int(CategoryMaker::make(request, [](const MakerProgress&) {}, {}).outcome),
+                 int(MakerResult::Outcome::Made));
+        const QImage made(dir.filePath("made/Trip/img000.jpg"));
+        QVERIFY2(near(made.pixelColor(256, 60), Qt::red),
+                 qPrintable(made.pixelColor(256, 60).name()));
+        QVERIFY2(near(made.pixelColor(256, 450), Qt::blue),
+                 qPrintable(made.pixelColor(256, 450).name()));
+    }
+
+    // A cancel, while looking or while making, leaves no file behind.
+    void cancel_data() {
+        QTest::addColumn<bool>("making");
+        QTest::newRow("looking") << false;
+        QTest::newRow("making") << true;
+    }
+    void cancel() {
+        QFETCH(bool, making);
+        QTemporaryDir dir;
+        writePictures(dir.filePath("Trip"), 60);
+        QDir().mkpath(dir.filePath("made"));
+        std::atomic<bool> stop{false};
+        const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
+        const MakerResult result = CategoryMaker::make(
+            request, [&](const MakerProgress& p) { stop = stop || p.making == making; }, stop);
+        QCOMPARE(int(result.outcome), int(MakerResult::Outcome::Cancelled));
+        QCOMPARE(entries(dir.filePath("made")), QStringList());
+    }
+
+    // The command line refuses an existing category; the name is the
+    // folder's when left out.
+    void commandLine() {
+        QTemporaryDir dir;
+        writePictures(dir.filePath("Trip"), 50);
+        const auto line = CommandLine::parse({"tilewise", "--make-category", "Trip", "Holiday"});
+        QVERIFY(line.ok && line.makeCategory == "Trip" && line.categoryName == "Holiday");
+        QVERIFY(!CommandLine::parse({"tilewise", "--make-category", "Trip", "A", "B"}).ok);
+        for (const int expected : {0, 1}) {
+            QString out;
+            QString err;
+            QTextStream outStream(&out);
+            QTextStream errStream(&err);
+            QCOMPARE(makeCategoryCommand(dir.filePath("Trip"), " ", dir.filePath("made"), {},
+                                         outStream, errStream, false),
+                     expected);
+            QVERIFY2((expected == 0 ? out : err)
+                         .contains(expected == 0 ? "Made the category \"Trip\"" : "exists already"),
+                     qPrintable(out + err));
+        }
+    }
+
+    // Edit > New Category...: made categories come after the data folder's,
+    // sorted, less the names it has; one made in play is listed at once and
+    // the game keeps its category. An existing one is replaced only on Yes.
+    void windowMakesCategories() {
+        TestWorkspace ws;
+        ws.addCategory("Zoo", 1);
+        ws.addCategory("animals", 1);
+        for (const char* made : {"Trip", "Zoo", "Beach"}) {
+            QDir().mkpath(ws.madeFolder() + '/' + made);
+        }
+        ws.store("settings", "categoryIndex", "4");
+        FakeWindow t = ws.open();
+        const auto listed = [&t] {
+            QStringList names;
+            for (int i = 1; !t.window->game().category(i).isEmpty(); ++i) {
+                names << t.window->game().category(i) +
+                             (t.window->game().isMadeCategory(i) ? "*" : "");
+            }
+            return names;
+        };
+        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*"}));
+        writePictures(ws.path() + "/Photos", 50);
+        QList<FakeDialogs::Asked>& asked = t.dialogs->asked;
+        const auto ask = [&](const QString& name, const QList<bool>& answers) {
+            asked.clear();
+            t.dialogs->folderAnswers = QStringList{ws.path() + "/Photos"};
+            t.dialogs->inputAnswers = QStringList{name};
+            t.dialogs->questionAnswers = answers;
+            t.window->newCategory();
+        };
+        ask("", {}); // the name's box cancelled
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked.last().defaultText, QStringLiteral("Photos"));
+        for (const QList<bool>& answers : {QList<bool>(), {false}, {true}}) {
+            ask("Boats", answers);
+            if (answers == QList<bool>{false}) {
+                QCOMPARE(asked.size(), 3);
+                QCOMPARE(asked.last().kind, QStringLiteral("Question"));
+                continue;
+            }
+            QTRY_COMPARE(asked.size(), 3 + answers.size());
+            QVERIFY2(asked.last().text.contains("Made the category \"Boats\""),
+                     qPrintable(asked.last().text));
+            QCOMPARE(t.window->findChildren<QProgressDialog*>().size(), 0);
+        }
+        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Boats*", "Trip*"}));
+        QCOMPARE(t.window->game().categoryName(), QStringLiteral("Trip"));
+        BoardConfig next = t.window->game().current();
+        next.categoryIndex = 4; // Boats, from the made folder
+        t.window->setNextGame(next);
+        t.window->newGame();
+        t.window->board()->finishPictures();
+        QCOMPARE(t.window->board()->missingPictures(), QStringList());
+    }
+
+    // The real question box and folder chooser, as a player answers them.
+    void realDialogs() {
+        QtDialogs dialogs;
+        for (const bool yes : {false, true}) {
+            bool answer = !yes;
+            QVERIFY(withModal([&] { answer = dialogs.question(nullptr, "Replace?", "Title"); },
+                              [yes](QDialog& d) {
+                                  qobject_cast<QMessageBox*>(&d)
+                                      ->button(yes ? QMessageBox::Yes : QMessageBox::No)
+                                      ->click();
+                              }));
+            QCOMPARE(answer, yes);
+        }
+        QString chosen = "unset";
+        QVERIFY(withModal([&] { chosen = dialogs.chooseFolder(nullptr, "Choose"); },
+                          [](QDialog& d) { d.reject(); }));
+        QCOMPARE(chosen, QString());
+    }
+
+    // Extensions in any case; the GIF, then the JPEG, then the PNG; the base
+    // name as the game writes it.
+    void fileNames_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow(".JPG") << QStringList{"img000.JPG"} << "img000.JPG";
+        QTest::newRow(".jpeg") << QStringList{"img000.jpeg", "img000.PNG"} << "img000.jpeg";
+        QTest::newRow("PNG last") << QStringList{"img000.png", "img000.Jpg"} << "img000.Jpg";
+        QTest::newRow("GIF first")
+            << QStringList{"img000.png", "img000.jpg", "img000.GIF"} << "img000.GIF";
+        QTest::newRow("PNG alone") << QStringList{"img000.png"} << "img000.png";
+        QTest::newRow("no such name")
+            << QStringList{"IMG000.jpg", "img000.bmp", "img0000.jpg"} << "";
+    }
+    void fileNames() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        for (const QString& file : files) {
+            QFile(dir.filePath(file)).open(QIODevice::WriteOnly);
+        }
+        const QString found = PictureFiles(dir.path(), "img").find("img000");
+        QCOMPARE(found, shown.isEmpty() ? QString() : dir.filePath(shown));
+    }
+
+    // Free tiles show the start folder's free picture, in any of the kinds,
+    // else the bundled one, without a notice; a click shows a picture no
+    // decode has reached, on a board whose decoding has not begun.
+    void freePictureAndClick_data() {
+        QTest::addColumn<QString>("own");
+        QTest::newRow("own, a PNG") << "free.PNG";
+        QTest::newRow("none: the bundled one") << "";
+    }
+    void freePictureAndClick() {
+        QFETCH(QString, own);
+        TestWorkspace ws;
+        ws.addCategory("Animals");
+        if (!own.isEmpty()) {
+            writePicture(ws.path() + '/' + own, Qt::red, 32, 24, "PNG");
+        }
+        ws.store("settings", "numTilesToMatch", "3"); // 5 x 5: one free tile
+        FakeWindow t = ws.open();
+        const int tile = t.window->game().lastFaceDown();
+        t.window->board()->button(tile)->click();
+        QTRY_VERIFY(t.window->board()->picture(tile) != nullptr);
+        const auto colourOf = [&t](int at) {
+            return t.window->board()->picture(at)->picture().toImage().pixelColor(12, 12);
+        };
+        QVERIFY(
+            near(colourOf(tile), TestWorkspace::pictureColour(t.window->game().tileImage(tile))));
+        int free = 0;
+        while (t.window->game().tileImage(free) != -1) {
+            ++free;
+        }
+        t.window->board()->reviewTile(free); // face up, its picture not decoded yet
+        t.window->board()->finishPictures();
+        QCOMPARE(t.window->board()->missingPictures(), QStringList());
+        QCOMPARE(near(colourOf(free), Qt::red), !own.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
