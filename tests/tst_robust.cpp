@@ -156,8 +156,10 @@ private slots:
         QVERIFY(!dialog.findChild<QLabel*>("lbl2")->text().isRightToLeft());
     }
 
-    void emptyScreenshotPathRefused() {
-        QVERIFY(!CommandLine::parse({"tilewise", "--screenshot", ""}).ok);
+    void emptyPathsRefused() {
+        for (const char* option : {"--screenshot", "--check-pictures", "--make-category"}) {
+            QVERIFY2(!CommandLine::parse({"tilewise", option, ""}).ok, option);
+        }
     }
 };
 

@@ -87,6 +87,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                                      QCoreApplication::applicationVersion());
     }
     line.checkPictures = parser.value(check);
+    if (parser.isSet(check) && line.checkPictures.isEmpty()) {
+        line.ok = false;
+        line.message =
+            QStringLiteral("--check-pictures needs the folder to check.\n\n") + help();
+    }
     line.screenshot = parser.value(shot);
     if (parser.isSet(shot) && line.screenshot.isEmpty()) {
         line.ok = false;
