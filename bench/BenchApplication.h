@@ -15,6 +15,9 @@ class BenchApplication final : public QApplication {
     Q_OBJECT
 public:
     using Clock = std::chrono::steady_clock;
+    static double milliseconds(Clock::time_point from, Clock::time_point to) {
+        return std::chrono::duration<double, std::milli>(to - from).count();
+    }
 
     BenchApplication(int& argc, char** argv);
 

@@ -22,9 +22,7 @@ namespace {
 
 using Clock = BenchApplication::Clock;
 
-double milliseconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
+constexpr auto milliseconds = &BenchApplication::milliseconds;
 
 // A settings file of its own, and the bundled data folder, for as long as
 // it lives.
