@@ -11,6 +11,7 @@
 #include "Twips.h"
 
 #include <QKeyEvent>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +21,13 @@ struct Span {
     int start;
     int length;
 };
+
+// A size in device pixels, each side rounded to the nearest, halves to the
+// even neighbour, as the tile edges are.
+QSize devicePixels(QSizeF logical, qreal ratio) {
+    return QSize(static_cast<int>(std::nearbyint(logical.width() * ratio)),
+                 static_cast<int>(std::nearbyint(logical.height() * ratio)));
+}
 
 Span toPixels(int fromTwips, int lengthTwips, double dpi) {
     const int start = Twips::toPixels(fromTwips, dpi);
@@ -66,10 +74,10 @@ void TileBoard::build() {
         Twips::fromPixels(width(), dpi), Twips::fromPixels(height(), dpi), columns, columns);
 
     // Every picture is decoded once, at the board's nominal tile size.
-    const QSize pixels = (QSizeF(Twips::toPixels(g.w, dpi), Twips::toPixels(g.h, dpi)) * ratio)
-                             .toSize()
-                             .expandedTo(QSize(1, 1));
-    pictureNames_ = readPictureNames(folders_.categoryOf(game_));
+    const QSize pixels =
+        devicePixels(QSizeF(Twips::toPixels(g.w, dpi), Twips::toPixels(g.h, dpi)), ratio)
+            .expandedTo(QSize(1, 1));
+    pictureNames_.reset();
 
     // The tiles' numbers: the chosen font at the board's size, not bold.
     QFont font = tileFont();
@@ -103,7 +111,7 @@ void TileBoard::build() {
         showFace(i);
         // Pictures are decoded after the first frame, on threads, or at
         // once for a tile turned over before its turn came.
-        requests.append({i, pixels, (QSizeF(place.size()) * ratio).toSize()});
+        requests.append({i, pixels, devicePixels(place.size(), ratio)});
 
         if (i % columns == columns - 1) {
             y += g.h;
@@ -257,7 +265,10 @@ QString TileBoard::pictureName(int tile) const {
     if (number < 0) {
         return QStringLiteral("free");
     }
-    const QString name = pictureNames_.value(number);
+    if (!pictureNames_) {
+        pictureNames_ = readPictureNames(folders_.categoryOf(game_));
+    }
+    const QString name = pictureNames_->value(number);
     return name.isEmpty() ? FolderListing::pictureBase(number) : name;
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class BoardPictures;
 class GameState;
@@ -118,6 +119,8 @@ private:
     QList<QPushButton*> buttons_;
     QList<TilePicture*> pictures_;
     BoardPictures* boardPictures_ = nullptr;
-    QStringList pictureNames_; // the category's names, by picture number
+    // The category's names, by picture number: read when a name is first
+    // asked for, so that making the board reads no file.
+    mutable std::optional<QStringList> pictureNames_;
     TypedNumber typed_;
 };
