@@ -69,7 +69,7 @@ QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runti
 shoot() {
     status=0
     out=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime \
-        timeout -k 5 60 "$prefix/bin/tilewise" --screenshot "$1" 2>&1) || status=$?
+        timeout -k 5 60 "$prefix/$bin/tilewise" --screenshot "$1" 2>&1) || status=$?
 }
 shoot "$tmp/no-such-folder/shot.png"
 [[ $status == 1 && $out == *"cannot write"* ]] || fail "an unwritable screenshot: $status, $out"
