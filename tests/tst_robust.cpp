@@ -1,5 +1,6 @@
 // The window against what it meets: ends it does not choose, small screens, long names.
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "HighScoresDialog.h"
 #include "Win.h"
 
@@ -88,14 +89,17 @@ private slots:
 
     void endedFromOutside_data() {
         QTest::addColumn<int>("signal"); // 0: the X server ends, and Qt exits with 1
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("the X server ends") << 0;
+        QTest::addColumn<bool>("nohup"); // started ignoring SIGHUP, which it gets first
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("the X server ends") << 0 << false;
+        QTest::newRow("under nohup, SIGHUP, then the X server ends") << 0 << true;
     }
 
     // On a real X server, 1024 x 768 at scale 2: the window fits; every end saves the game's board.
     void endedFromOutside() {
         QFETCH(int, signal);
+        QFETCH(bool, nohup);
         QProcess xvfb, game, mapped;
         xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         QVERIFY(xvfb.waitForReadyRead(60000));
@@ -107,6 +111,9 @@ private slots:
                               "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"}; // none started
         game.setEnvironment(QProcess::systemEnvironment() + env);
         mapped.setEnvironment(QProcess::systemEnvironment() + env);
+        if (nohup) {
+            game.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        }
         game.start(TILEWISE_PROGRAM);
         mapped.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Tilewise$",
                                  "getwindowgeometry", "%1"});
@@ -114,11 +121,28 @@ private slots:
         const QString size = QString(mapped.readAll()).section("Geometry: ", 1).trimmed();
         QVERIFY2(size.section('x', 0, 0).toInt() <= 1024 && size.section('x', 1).toInt() <= 768,
                  qPrintable(size));
+        QFile status(QString("/proc/%1/status").arg(game.processId()));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QString ignored = QString(status.readAll()).section("SigIgn:", 1).section('\n', 0, 0);
+        QCOMPARE(bool(ignored.toULongLong(nullptr, 16) & 1), nohup); // SIGHUP's bit
+        ::kill(pid_t(game.processId()), nohup ? SIGHUP : 0);         // 0 sends nothing
         ::kill(pid_t(signal != 0 ? game.processId() : xvfb.processId()), signal ? signal : SIGTERM);
         QVERIFY(game.waitForFinished(60000));
         QCOMPARE(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1,
                  signal != 0 ? 0 : 1);
         QCOMPARE(ws.stored("settings", "columns"), QString("5"));
+    }
+
+    // What EndSignals found is what it leaves: here, QtTest's own handlers.
+    void endSignalsGiveBack() {
+        for (int number : {SIGTERM, SIGHUP}) {
+            struct sigaction before {
+            }, after{};
+            ::sigaction(number, nullptr, &before);
+            EndSignals{}; // made and gone
+            ::sigaction(number, nullptr, &after);
+            QVERIFY(before.sa_handler != SIG_DFL && after.sa_handler == before.sa_handler);
+        }
     }
 
     // A board larger than its area keeps its layout and scrolls to the focused tile.
