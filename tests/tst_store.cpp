@@ -5,6 +5,7 @@
 #include "HighScores.h"
 #include "PictureCache.h"
 #include "PictureNames.h"
+#include "SettingsNotice.h"
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
 #include "WaveFile.h"
@@ -306,8 +307,11 @@ private slots:
                     ? QFile::link(kind, path)
                     : huge.open(QIODevice::WriteOnly) && huge.resize(SettingsStore::kMaxBytes + 1));
         SettingsStore store(ws.settingsFile());
-        QCOMPARE(store.startUp().keptAs.startsWith(ws.settingsFile() + ".bad-"),
-                 file.endsWith(".ini"));
+        const SettingsStore::StartUp found = store.startUp();
+        QCOMPARE(found.keptAs.startsWith(ws.settingsFile() + ".bad-"), file.endsWith(".ini"));
+        const QString told = settingsNotice(found, file).value_or(StatusNotices::Notice()).detail;
+        QCOMPARE(told.contains(QString::number(SettingsStore::kMaxBytes >> 20) + " MB"),
+                 file.endsWith(".ini"));                                        // the size refused
         QCOMPARE(QFileInfo::exists(ws.settingsFile()), !file.endsWith(".ini")); // moved aside
         QCOMPARE(saveColumns(store, "7"), !file.endsWith(".lock"));
         QCOMPARE(ws.stored("settings", "columns"), file.endsWith(".lock") ? "6" : "7");
