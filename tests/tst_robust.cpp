@@ -184,7 +184,8 @@ private slots:
 
     void emptyPathsRefused() {
         for (const char* option : {"--screenshot", "--check-pictures", "--make-category"}) {
-            QVERIFY2(!CommandLine::parse({"tilewise", option, ""}).ok, option);
+            const CommandLine line = CommandLine::parse({"tilewise", option, ""});
+            QVERIFY2(!line.ok && line.message.startsWith(QString(option) + " needs the "), option);
         }
     }
 };
