@@ -1,5 +1,6 @@
 // The window against what it meets: ends it does not choose, small screens, long names.
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "HighScoresDialog.h"
 #include "Win.h"
 
@@ -88,14 +89,17 @@ private slots:
 
     void endedFromOutside_data() {
         QTest::addColumn<int>("signal"); // 0: the X server ends, and Qt exits with 1
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("the X server ends") << 0;
+        QTest::addColumn<bool>("nohup"); // started ignoring SIGHUP, which it gets first
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("the X server ends") << 0 << false;
+        QTest::newRow("under nohup, SIGHUP, then the X server ends") << 0 << true;
     }
 
     // On a real X server, 1024 x 768 at scale 2: the window fits; every end saves the game's board.
     void endedFromOutside() {
         QFETCH(int, signal);
+        QFETCH(bool, nohup);
         QProcess xvfb, game, mapped;
         xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         QVERIFY(xvfb.waitForReadyRead(60000));
@@ -107,6 +111,8 @@ private slots:
                               "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"}; // none started
         game.setEnvironment(QProcess::systemEnvironment() + env);
         mapped.setEnvironment(QProcess::systemEnvironment() + env);
+        // SIGHUP as the row says, whatever the suite was started under.
+        game.setChildProcessModifier([nohup] { ::signal(SIGHUP, nohup ? SIG_IGN : SIG_DFL); });
         game.start(TILEWISE_PROGRAM);
         mapped.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Tilewise$",
                                  "getwindowgeometry", "%1"});
@@ -114,11 +120,28 @@ private slots:
         const QString size = QString(mapped.readAll()).section("Geometry: ", 1).trimmed();
         QVERIFY2(size.section('x', 0, 0).toInt() <= 1024 && size.section('x', 1).toInt() <= 768,
                  qPrintable(size));
+        QFile status(QString("/proc/%1/status").arg(game.processId()));
+        status.open(QIODevice::ReadOnly);
+        const QString ignored = QString(status.readAll()).section("SigIgn:", 1).section('\n', 0, 0);
+        QCOMPARE(bool(ignored.toULongLong(nullptr, 16) & 1), nohup); // SIGHUP's bit
+        ::kill(pid_t(game.processId()), nohup ? SIGHUP : 0);         // 0 sends nothing
         ::kill(pid_t(signal != 0 ? game.processId() : xvfb.processId()), signal ? signal : SIGTERM);
         QVERIFY(game.waitForFinished(60000));
         QCOMPARE(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1,
                  signal != 0 ? 0 : 1);
         QCOMPARE(ws.stored("settings", "columns"), QString("5"));
+    }
+
+    // What EndSignals found is what it leaves: here, QtTest's own handlers.
+    void endSignalsGiveBack() {
+        for (int number : {SIGTERM, SIGHUP}) {
+            struct sigaction before {};
+            struct sigaction after {};
+            ::sigaction(number, nullptr, &before);
+            EndSignals{}; // made and gone
+            ::sigaction(number, nullptr, &after);
+            QVERIFY(before.sa_handler != SIG_DFL && after.sa_handler == before.sa_handler);
+        }
     }
 
     // A board larger than its area keeps its layout and scrolls to the focused tile.
@@ -129,16 +152,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w)); // focus moves within the active window
         w.resize(320, 240);
         auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
-        QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0); // the layout stays
-        const auto inView = [&](int tile) {                    // not cut off by the area
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible()); // the layout stays
+        const auto inView = [&](int tile) {                  // not cut off by the area
             return w.board()->button(tile)->visibleRegion() == w.board()->button(tile)->rect();
         };
         for (int tile : {99, 0, 59}) {
             w.board()->focusTile(tile);
             QVERIFY2(inView(tile), qPrintable(QString::number(tile)));
         }
-        w.newGame();
-        QTRY_VERIFY(inView(99) && inView(0));
+        w.newGame(); // laid out in the area, which it fills exactly, with no scroll bars
+        QTRY_VERIFY(!area->verticalScrollBar()->isVisible() &&
+                    !area->horizontalScrollBar()->isVisible());
+        QVERIFY(inView(99) && inView(0) && w.board()->size() == area->viewport()->size());
     }
 
     // A long name ends in "…" but is read whole; a right-to-left one keeps the rank first.
@@ -158,7 +183,8 @@ private slots:
 
     void emptyPathsRefused() {
         for (const char* option : {"--screenshot", "--check-pictures", "--make-category"}) {
-            QVERIFY2(!CommandLine::parse({"tilewise", option, ""}).ok, option);
+            const CommandLine line = CommandLine::parse({"tilewise", option, ""});
+            QVERIFY2(!line.ok && line.message.startsWith(QString(option) + " needs the "), option);
         }
     }
 };

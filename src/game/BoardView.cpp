@@ -18,5 +18,5 @@ BoardView::BoardView(TileBoard* board, QWidget* parent) : QScrollArea(parent) {
 }
 
 void BoardView::fitBoard() {
-    widget()->resize(contentsRect().size());
+    widget()->resize(maximumViewportSize());
 }

@@ -14,6 +14,6 @@ public:
     BoardView(TileBoard* board, QWidget* parent);
 
     // Gives the board the area's whole size, for the next board to be laid
-    // out in.
+    // out in: the size with no scroll bars, which a board that fits needs not.
     void fitBoard();
 };

@@ -3,10 +3,11 @@
 std::optional<StatusNotices::Notice> settingsNotice(const SettingsStore::StartUp& found,
                                                     const QString& file) {
     using Problem = SettingsStore::Problem;
-    const QString notPlain = QStringLiteral("%1 is not a plain file (it is a FIFO, a device, a "
-                                            "link to one, or larger than 64 MB), so Tilewise "
-                                            "does not read it.")
-                                 .arg(file);
+    const QString notPlain =
+        QStringLiteral("%1 is not a plain file (it is a FIFO, a device, a "
+                       "link to one, or larger than %2 MB), so Tilewise "
+                       "does not read it.")
+            .arg(file, QString::number(SettingsStore::kMaxBytes / (1024 * 1024)));
     switch (found.problem) {
     case Problem::None:
         break;

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -87,22 +88,16 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                                      QCoreApplication::applicationVersion());
     }
     line.checkPictures = parser.value(check);
-    if (parser.isSet(check) && line.checkPictures.isEmpty()) {
-        line.ok = false;
-        line.message =
-            QStringLiteral("--check-pictures needs the folder to check.\n\n") + help();
-    }
     line.screenshot = parser.value(shot);
-    if (parser.isSet(shot) && line.screenshot.isEmpty()) {
-        line.ok = false;
-        line.message =
-            QStringLiteral("--screenshot needs the name of the PNG file to write.\n\n") + help();
-    }
     line.makeCategory = parser.value(make);
-    if (parser.isSet(make) && line.makeCategory.isEmpty()) {
-        line.ok = false;
-        line.message =
-            QStringLiteral("--make-category needs the folder of pictures.\n\n") + help();
+    for (const auto& [option, needs] :
+         {std::pair{&check, QStringLiteral("--check-pictures needs the folder to check.\n\n")},
+          {&shot, QStringLiteral("--screenshot needs the name of the PNG file to write.\n\n")},
+          {&make, QStringLiteral("--make-category needs the folder of pictures.\n\n")}}) {
+        if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+            line.ok = false;
+            line.message = needs + help();
+        }
     }
     const QStringList names = parser.positionalArguments();
     // Other words are left alone: they may be the values of Qt's own options.

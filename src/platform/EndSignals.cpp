@@ -22,16 +22,6 @@ void onSignal(int number) {
     errno = saved;
 }
 
-void handleWith(void (*handler)(int)) {
-    struct sigaction action {};
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int number : kSignals) {
-        ::sigaction(number, &action, nullptr);
-    }
-}
-
 } // namespace
 
 EndSignals::EndSignals(QObject* parent) : QObject(parent) {
@@ -46,14 +36,25 @@ EndSignals::EndSignals(QObject* parent) : QObject(parent) {
             emit received(byte);
         }
     });
-    handleWith(onSignal);
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (size_t i = 0; i < kSignals.size(); ++i) {
+        ::sigaction(kSignals.at(i), nullptr, &found_.at(i));
+        if (found_.at(i).sa_handler != SIG_IGN) {
+            ::sigaction(kSignals.at(i), &action, nullptr);
+        }
+    }
 }
 
 EndSignals::~EndSignals() {
     if (notifier_ == nullptr) {
         return;
     }
-    handleWith(SIG_DFL);
+    for (size_t i = 0; i < kSignals.size(); ++i) {
+        ::sigaction(kSignals.at(i), &found_.at(i), nullptr);
+    }
     writeEnd.store(-1);
     delete notifier_;
     ::close(pipe_.at(0));

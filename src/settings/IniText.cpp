@@ -18,34 +18,23 @@ int keyLines(const QByteArray& bytes) {
     return count;
 }
 
-// QSettings keeps a process-wide cache of the files it has read and re-reads
-// one only when its size or its time of change differs; file systems keep
-// those times in ticks of several milliseconds, so a rewrite of the same size
-// could go unseen. A private copy is always read afresh.
-IniText read(const QByteArray& bytes) {
+IniText cannotCheck(const QString& why) {
     IniText text;
-    QTemporaryFile copy;
-    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
-        text.readable = false;
-        return text;
-    }
-    copy.close();
-    const QSettings parsed(copy.fileName(), QSettings::IniFormat);
-    const QStringList keys = parsed.allKeys();
-    for (const QString& key : keys) {
-        text.values.insert(key, parsed.value(key));
-    }
-    text.readable = parsed.status() != QSettings::AccessError;
-    text.malformed = parsed.status() == QSettings::FormatError || keyLines(bytes) != keys.size();
+    text.unchecked =
+        QStringLiteral("cannot be checked, as no whole copy of it can be made beside it (%1)")
+            .arg(why);
     return text;
 }
 
-// The text QSettings writes for the values. It writes a new file in the
-// temporary one's place, so that is read by name.
-QByteArray written(const QMap<QString, QVariant>& values) {
-    QTemporaryFile file;
+// The values as they read back once QSettings has written them. It writes a
+// new file in the temporary one's place, so that is read by name. It reports
+// success even when the disk filled up under it: a copy that leaves its last
+// line unended, or has fewer key lines than values, was cut short.
+IniText roundTrip(const QMap<QString, QVariant>& values, const QString& copies,
+                  const std::function<void(const QString&)>& written) {
+    QTemporaryFile file(copies);
     if (!file.open()) {
-        return {};
+        return cannotCheck(file.errorString());
     }
     {
         QSettings out(file.fileName(), QSettings::IniFormat);
@@ -53,38 +42,62 @@ QByteArray written(const QMap<QString, QVariant>& values) {
             out.setValue(it.key(), it.value());
         }
     }
-    QFile back(file.fileName());
-    return back.open(QIODevice::ReadOnly) ? back.readAll() : QByteArray();
-}
-
-// The values that read back the same once written. What remains is written
-// again without the rest, until nothing more drops out.
-QMap<QString, QVariant> writable(QMap<QString, QVariant> values) {
-    values.remove(QString()); // QSettings refuses to write a key without a name
-    for (;;) {
-        const QMap<QString, QVariant> back = read(written(values)).values;
-        QMap<QString, QVariant> same;
-        for (auto it = values.cbegin(); it != values.cend(); ++it) {
-            if (back.contains(it.key()) && back.value(it.key()) == it.value()) {
-                same.insert(it.key(), it.value());
-            }
-        }
-        if (same.size() == values.size()) {
-            return same;
-        }
-        values = same;
+    if (written) {
+        written(file.fileName());
     }
+    QFile back(file.fileName());
+    if (!back.open(QIODevice::ReadOnly)) {
+        return cannotCheck(back.errorString());
+    }
+    const QByteArray bytes = back.readAll();
+    if (keyLines(bytes) != values.size() || !bytes.endsWith('\n')) {
+        return cannotCheck(QStringLiteral("the copy was cut short"));
+    }
+    return IniText::parse(bytes, copies);
 }
 
 } // namespace
 
-IniText IniText::parse(const QByteArray& bytes) {
-    IniText text = read(bytes);
-    if (!text.readable) {
-        return text;
+IniText IniText::parse(const QByteArray& bytes, const QString& copies) {
+    QTemporaryFile copy(copies);
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        return cannotCheck(copy.errorString());
     }
-    const qsizetype all = text.values.size();
-    text.values = writable(text.values);
-    text.malformed = text.malformed || text.values.size() != all;
+    copy.close();
+    const QSettings parsed(copy.fileName(), QSettings::IniFormat);
+    if (parsed.status() == QSettings::AccessError) {
+        return cannotCheck(QStringLiteral("the copy cannot be read back"));
+    }
+    IniText text;
+    const QStringList keys = parsed.allKeys();
+    for (const QString& key : keys) {
+        text.values.insert(key, parsed.value(key));
+    }
+    text.malformed = parsed.status() == QSettings::FormatError || keyLines(bytes) != keys.size();
     return text;
+}
+
+// What remains is written again without the rest, until nothing more drops out.
+IniText IniText::writable(const QString& copies,
+                          const std::function<void(const QString&)>& written) const {
+    IniText kept = *this;
+    kept.values.remove(QString()); // QSettings refuses to write a key without a name
+    while (!kept.values.isEmpty()) {
+        const IniText back = roundTrip(kept.values, copies, written);
+        if (!back.unchecked.isEmpty()) {
+            return back;
+        }
+        QMap<QString, QVariant> same;
+        for (auto it = kept.values.cbegin(); it != kept.values.cend(); ++it) {
+            if (back.values.contains(it.key()) && back.values.value(it.key()) == it.value()) {
+                same.insert(it.key(), it.value());
+            }
+        }
+        if (same.size() == kept.values.size()) {
+            break;
+        }
+        kept.values = same;
+    }
+    kept.malformed = malformed || kept.values.size() != values.size();
+    return kept;
 }

@@ -38,17 +38,23 @@ struct Content {
     IniText text;
 };
 
-Content load(const QString& fileName) {
+// The settings' own copies: beside the file at the end of the links, named
+// as a save names its new file, so that what a killed run left is removed.
+QString copiesOf(const QString& target) {
+    return target + QStringLiteral(".saving-XXXXXX");
+}
+
+Content load(const QString& fileName, const QString& copies) {
     Content content;
     PlainFile file(fileName, SettingsStore::kMaxBytes);
     content.state = file.state();
     content.problem = file.problem();
     content.bytes = file.readAll();
     if (file.isOpen()) {
-        content.text = IniText::parse(content.bytes);
-        if (!content.text.readable) {
+        content.text = IniText::parse(content.bytes, copies);
+        if (!content.text.unchecked.isEmpty()) {
             content.state = PlainFile::State::Unreadable;
-            content.problem = QStringLiteral("cannot be read");
+            content.problem = content.text.unchecked;
         }
     }
     return content;
@@ -77,7 +83,8 @@ QString SettingsStore::userFile() {
 }
 
 SettingsValues SettingsStore::read() const {
-    return SettingsValues(load(fileName_).text.values);
+    return SettingsValues(
+        load(fileName_, copiesOf(SettingsFiles::finalTarget(fileName_))).text.values);
 }
 
 bool SettingsStore::fail(const QString& error) {
@@ -120,16 +127,19 @@ bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
     if (!lock(held)) {
         return false;
     }
-    const Content current = load(target);
+    const Content current = load(target, copiesOf(target));
     if (current.state != PlainFile::State::Open && current.state != PlainFile::State::Missing) {
         return fail(QStringLiteral("The file %1 %2.").arg(target, current.problem));
     }
-    if (current.text.malformed && damagedCopyKept_ != current.bytes &&
-        keepCopy(current.bytes).isEmpty()) {
+    const IniText kept = current.text.writable(copiesOf(target), writeHook_);
+    if (!kept.unchecked.isEmpty()) {
+        return fail(QStringLiteral("The file %1 %2.").arg(target, kept.unchecked));
+    }
+    if (kept.malformed && damagedCopyKept_ != current.bytes && keepCopy(current.bytes).isEmpty()) {
         return fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
                         .arg(fileName_));
     }
-    SettingsValues values(current.text.values);
+    SettingsValues values(kept.values);
     error_.clear();
     return !change(values) || write(values, target);
 }
@@ -160,7 +170,10 @@ bool SettingsStore::write(const SettingsValues& values, const QString& target) {
     }
     // QSettings reports success even when the disk filled up under it: only
     // what reads back whole may replace the old file.
-    const Content written = load(temp.fileName());
+    const Content written = load(temp.fileName(), copiesOf(target));
+    if (!written.text.unchecked.isEmpty()) {
+        return fail(QStringLiteral("The file %1 %2.").arg(target, written.text.unchecked));
+    }
     if (written.text.malformed || written.text.values != values.all()) {
         return fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
     }
@@ -180,7 +193,7 @@ bool SettingsStore::write(const SettingsValues& values, const QString& target) {
 }
 
 SettingsStore::StartUp SettingsStore::startUp() {
-    const Content current = load(fileName_);
+    const Content current = load(fileName_, copiesOf(SettingsFiles::finalTarget(fileName_)));
     StartUp found;
     found.values = SettingsValues(current.text.values);
     switch (current.state) {

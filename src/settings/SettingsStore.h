@@ -29,7 +29,8 @@ private:
 // other's writes. A write never leaves a half-written file: the new content
 // is written beside the old one, read back and compared, flushed to disk, and
 // only then renamed over it. A write that cannot finish leaves the old file
-// byte for byte as it was.
+// byte for byte as it was. Every copy, even one made only to read the file,
+// is made beside it: never in $TMPDIR.
 //
 // Only a plain file is read or written: through links, the file at the end
 // of the chain, which keeps its owner and mode. A file of more than
@@ -54,16 +55,18 @@ public:
     SettingsValues read() const;
 
     // Under the lock beside the file (waited for a few seconds at most),
-    // reads the values afresh, lets `change` edit them and writes them back;
-    // `change` returns false to write nothing. Returns false, with error()
-    // saying why for the player, when the file could not be written.
+    // reads the values afresh, leaves out those that would not write back
+    // the same (keeping a copy of the damaged file first), lets `change`
+    // edit them and writes them back; `change` returns false to write
+    // nothing. Returns false, with error() saying why for the player, when
+    // the file could not be checked or written.
     bool update(const std::function<bool(SettingsValues&)>& change);
     QString error() const { return error_; }
 
     // What the start-up found at the file's name.
     enum class Problem {
         None,
-        Damaged,    // text QSettings cannot read whole, or values it cannot write back
+        Damaged,    // text QSettings cannot read whole
         NotPlain,   // not a plain file, or over kMaxBytes
         Unreadable, // the system refuses to read it
     };
@@ -75,14 +78,14 @@ public:
         // was moved aside, so that a plain file can be written in its place.
         // Empty when nothing could be kept.
         QString keptAs;
-        QString reason; // Unreadable: the system's reason
+        QString reason; // Unreadable: the system's reason, or why it cannot be checked
     };
     // Reads the file once, at start-up, and keeps a damaged one aside (once
     // per damaged content).
     StartUp startUp();
 
-    // For tests: runs on each new copy of the file once it is written and
-    // before it is checked, to leave it as a failing disk would.
+    // For tests: runs on each copy of the file a save writes, once it is
+    // written and before it is checked, to leave it as a failing disk would.
     void setWriteHook(std::function<void(const QString& written)> hook) {
         writeHook_ = std::move(hook);
     }
