@@ -271,7 +271,8 @@ private slots:
 
     // Edit > New Category...: made categories come after the data folder's,
     // sorted, less the names it has; one made in play is listed at once and
-    // the game keeps its category. An existing one is replaced only on Yes.
+    // the game keeps its category. An existing one is replaced only on Yes;
+    // one that fails at once ends cleanly under the real progress dialog.
     void windowMakesCategories() {
         TestWorkspace ws;
         ws.addCategory("Zoo", 1);
@@ -291,10 +292,12 @@ private slots:
         };
         QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*"}));
         writePictures(ws.path() + "/Photos", 50);
+        writePictures(ws.path() + "/Few", 49);
         QList<FakeDialogs::Asked>& asked = t.dialogs->asked;
-        const auto ask = [&](const QString& name, const QList<bool>& answers) {
+        const auto ask = [&](const QString& name, const QList<bool>& answers,
+                             const QString& folder = "Photos") {
             asked.clear();
-            t.dialogs->folderAnswers = QStringList{ws.path() + "/Photos"};
+            t.dialogs->folderAnswers = QStringList{ws.path() + '/' + folder};
             t.dialogs->inputAnswers = QStringList{name};
             t.dialogs->questionAnswers = answers;
             t.window->newCategory();
@@ -302,6 +305,9 @@ private slots:
         ask("", {}); // the name's box cancelled
         QCOMPARE(asked.size(), 2);
         QCOMPARE(asked.last().defaultText, QStringLiteral("Photos"));
+        ask("Few", {}, "Few"); // ends at once, under the real progress dialog
+        QTRY_COMPARE(asked.size(), 3);
+        QVERIFY2(asked.last().text.contains("49 of the 50"), qPrintable(asked.last().text));
         for (const QList<bool>& answers : {QList<bool>(), {false}, {true}}) {
             ask("Boats", answers);
             if (answers == QList<bool>{false}) {

@@ -102,7 +102,10 @@ void NewCategory::progressed(const MakerProgress& progress) {
 }
 
 void NewCategory::finished(const MakerResult& result) {
-    delete progress_;
+    // This may run inside the dialog's own setValue(), whose processEvents()
+    // delivered it, and which goes on using the dialog once it returns.
+    progress_->hide();
+    progress_->deleteLater();
     progress_ = nullptr;
     if (result.outcome == MakerResult::Outcome::Made) {
         window_.rescanCategories();
