@@ -271,8 +271,9 @@ private slots:
 
     // Edit > New Category...: made categories come after the data folder's,
     // sorted, less the names it has; one made in play is listed at once and
-    // the game keeps its category. An existing one is replaced only on Yes;
-    // one that fails at once ends cleanly under the real progress dialog.
+    // the games keep their categories, or the first one when theirs is pushed
+    // out of the 32 listed. An existing one is replaced only on Yes; one
+    // that fails at once ends cleanly under the real progress dialog.
     void windowMakesCategories() {
         TestWorkspace ws;
         ws.addCategory("Zoo", 1);
@@ -280,24 +281,28 @@ private slots:
         for (const char* made : {"Trip", "Zoo", "Beach"}) {
             QDir().mkpath(ws.madeFolder() + '/' + made);
         }
-        ws.store("settings", "categoryIndex", "4");
+        for (int n = 0; n < 28; ++n) { // 32 listed, x27 last
+            QDir().mkpath(ws.madeFolder() + QStringLiteral("/x%1").arg(n, 2, 10, QLatin1Char('0')));
+        }
+        ws.store("settings", "categoryIndex", "32");
         FakeWindow t = ws.open();
-        const auto listed = [&t] {
+        const GameState& game = t.window->game();
+        const auto listed = [&game] {
             QStringList names;
-            for (int i = 1; !t.window->game().category(i).isEmpty(); ++i) {
-                names << t.window->game().category(i) +
-                             (t.window->game().isMadeCategory(i) ? "*" : "");
+            for (int i = 1; i <= 5; ++i) {
+                names << game.category(i) + (game.isMadeCategory(i) ? "*" : "");
             }
             return names;
         };
-        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*"}));
-        writePictures(ws.path() + "/Photos", 50);
-        writePictures(ws.path() + "/Few", 49);
+        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*", "x00*"}));
+        BoardConfig next = game.current();
+        next.categoryIndex = 4; // Trip
+        t.window->setNextGame(next);
+        writePictures(ws.path() + "/Photos", 49);
         QList<FakeDialogs::Asked>& asked = t.dialogs->asked;
-        const auto ask = [&](const QString& name, const QList<bool>& answers,
-                             const QString& folder = "Photos") {
+        const auto ask = [&](const QString& name, const QList<bool>& answers) {
             asked.clear();
-            t.dialogs->folderAnswers = QStringList{ws.path() + '/' + folder};
+            t.dialogs->folderAnswers = QStringList{ws.path() + "/Photos"};
             t.dialogs->inputAnswers = QStringList{name};
             t.dialogs->questionAnswers = answers;
             t.window->newCategory();
@@ -305,24 +310,25 @@ private slots:
         ask("", {}); // the name's box cancelled
         QCOMPARE(asked.size(), 2);
         QCOMPARE(asked.last().defaultText, QStringLiteral("Photos"));
-        ask("Few", {}, "Few"); // ends at once, under the real progress dialog
-        QTRY_COMPARE(asked.size(), 3);
-        QVERIFY2(asked.last().text.contains("49 of the 50"), qPrintable(asked.last().text));
-        for (const QList<bool>& answers : {QList<bool>(), {false}, {true}}) {
-            ask("Boats", answers);
-            if (answers == QList<bool>{false}) {
-                QCOMPARE(asked.size(), 3);
-                QCOMPARE(asked.last().kind, QStringLiteral("Question"));
-                continue;
+        using Round = std::tuple<QString, QList<bool>, QStringList>; // name, answers, words told
+        const QString boats = "Made the category \"Boats\"";
+        for (const auto& [name, answers, words] :
+             QList<Round>{{"Few", {}, {"49 of the 50"}}, // ends at once
+                          {"Boats", {}, {boats, "Choose it in", "\"x27\"", "\"Zoo\""}},
+                          {"Boats", {false}, {"exists already"}},
+                          {"Boats", {true}, {boats, "Choose it in"}},
+                          {"zz", {}, {"\"zz\"", "only the first 32"}}}) {
+            ask(name, answers);
+            QTRY_COMPARE(asked.size(), 3 + answers.size() - (answers == QList{false} ? 1 : 0));
+            for (const QString& word : words) {
+                QVERIFY2(asked.last().text.contains(word), qPrintable(asked.last().text));
             }
-            QTRY_COMPARE(asked.size(), 3 + answers.size());
-            QVERIFY2(asked.last().text.contains("Made the category \"Boats\""),
-                     qPrintable(asked.last().text));
             QCOMPARE(t.window->findChildren<QProgressDialog*>().size(), 0);
+            writePictures(ws.path() + "/Photos", 50); // enough from the second round on
         }
         QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Boats*", "Trip*"}));
-        QCOMPARE(t.window->game().categoryName(), QStringLiteral("Trip"));
-        BoardConfig next = t.window->game().current();
+        QCOMPARE(game.categoryName(), QStringLiteral("Zoo")); // x27 is no longer listed
+        QCOMPARE(game.category(game.next().categoryIndex), QStringLiteral("Trip"));
         next.categoryIndex = 4; // Boats, from the made folder
         t.window->setNextGame(next);
         t.window->newGame();
