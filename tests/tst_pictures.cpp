@@ -158,6 +158,15 @@ private slots:
             writePicture(request.imgs + "/Trip/img000.jpg", Qt::red);
         }) << outcome(MakerResult::Outcome::Exists)
                                 << QStringList{"exists already"} << QStringList();
+        // A category that is a link to a folder (here the source) is
+        // replaced, not emptied.
+        QTest::newRow("replacing a link") << Layout([](const QString& source, MakerRequest& r) {
+            writePictures(source, 60);
+            QDir().mkpath(r.imgs);
+            QFile::link(source, r.imgs + "/Trip");
+            r.replace = true;
+        }) << outcome(MakerResult::Outcome::Made)
+                                          << QStringList{"Made the category"} << spreadTitles();
         QTest::newRow("target cannot be written")
             << Layout([](const QString& source, MakerRequest& r) {
                    writePictures(source, 50);
@@ -191,9 +200,11 @@ private slots:
         MakerRequest request{source, "Trip", dir.filePath("made"), {}, false};
         layout(source, request);
         const QStringList before = entries(request.imgs);
+        const QStringList sources = entries(source);
         const MakerResult result = CategoryMaker::make(request, [](const MakerProgress&) {}, {});
         QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
+        QCOMPARE(entries(source), sources);
         QCOMPARE(int(result.outcome), outcome);
         const QString summary = result.summary();
         qsizetype at = 0;
@@ -228,23 +239,36 @@ private slots:
                  qPrintable(made.pixelColor(256, 450).name()));
     }
 
-    // A cancel, while looking or while making, leaves no file behind.
+    // A cancel, while looking or while making, leaves no file behind. A
+    // name another maker takes meanwhile is not overwritten.
     void cancel_data() {
         QTest::addColumn<bool>("making");
-        QTest::newRow("looking") << false;
-        QTest::newRow("making") << true;
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("looking") << false << true;
+        QTest::newRow("making") << true << true;
+        QTest::newRow("name taken meanwhile") << true << false;
     }
     void cancel() {
         QFETCH(bool, making);
+        QFETCH(bool, cancelled);
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 60);
         QDir().mkpath(dir.filePath("made"));
         std::atomic<bool> stop{false};
+        const QStringList other{"Trip"};
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         const MakerResult result = CategoryMaker::make(
-            request, [&](const MakerProgress& p) { stop = stop || p.making == making; }, stop);
-        QCOMPARE(int(result.outcome), int(MakerResult::Outcome::Cancelled));
-        QCOMPARE(entries(dir.filePath("made")), QStringList());
+            request,
+            [&](const MakerProgress& p) {
+                stop = stop || (p.making == making && cancelled);
+                for (const QString& name : cancelled ? QStringList() : other) {
+                    QDir().mkpath(dir.filePath("made/" + name));
+                }
+            },
+            stop);
+        QCOMPARE(int(result.outcome),
+                 int(cancelled ? MakerResult::Outcome::Cancelled : MakerResult::Outcome::Exists));
+        QCOMPARE(entries(dir.filePath("made")), cancelled ? QStringList() : other);
     }
 
     // The command line refuses an existing category; the name is the

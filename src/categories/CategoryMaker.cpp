@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -104,25 +105,50 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-// Moves the finished folder into place. A category it replaces goes only
-// once the new one can take its place. Empty, or why not.
-QString install(const QString& made, const QString& target) {
+// A link takes its name even when what it leads to is gone.
+bool taken(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+// Removes a folder and all it holds, but only the link when it is one: what
+// a link leads to is the player's, wherever it lies.
+bool removeEntry(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.isSymLink() || !entry.isDir() ? QFile::remove(path)
+                                               : QDir(path).removeRecursively();
+}
+
+// Moves the finished folder into place. A category there is replaced only
+// when `replace` says so, and goes only once the new one can take its place;
+// without it, the name may have been taken meanwhile by another maker, and
+// nothing is overwritten. Made, with a sentence to add when the one replaced
+// could not be removed in full; or else the outcome and why (empty for Exists).
+std::pair<Outcome, QString> install(const QString& made, const QString& target, bool replace) {
     QDir dir;
     const QString cannot =
         QStringLiteral("Cannot move the new category to %1.").arg(native(target));
-    if (!QFileInfo::exists(target)) {
-        return dir.rename(made, target) ? QString() : cannot;
+    if (!replace || !taken(target)) { // a rename that overwrites nothing
+        if (dir.rename(made, target)) {
+            return {Outcome::Made, {}};
+        }
+        return taken(target) ? std::pair(Outcome::Exists, QString())
+                             : std::pair(Outcome::Failed, cannot);
     }
     const QString old = made + QStringLiteral("-replaced");
     if (!dir.rename(target, old)) {
-        return QStringLiteral("Cannot replace %1.").arg(native(target));
+        return {Outcome::Failed, QStringLiteral("Cannot replace %1.").arg(native(target))};
     }
     if (!dir.rename(made, target)) {
         dir.rename(old, target);
-        return cannot;
+        return {Outcome::Failed, cannot};
     }
-    QDir(old).removeRecursively();
-    return {};
+    if (!removeEntry(old)) {
+        return {Outcome::Made, QStringLiteral(" The category it replaced could not be removed "
+                                              "in full: what is left is in %1.")
+                                   .arg(native(old))};
+    }
+    return {Outcome::Made, {}};
 }
 
 } // namespace
@@ -175,9 +201,12 @@ MakerResult make(const MakerRequest& request,
                     QStringLiteral("%1 is not a folder.").arg(native(request.source)));
     }
     const QString target = QDir(request.imgs).filePath(request.name);
-    if (QFileInfo::exists(target) && !request.replace) {
+    const auto exists = [&] {
         return stop(Outcome::Exists, QStringLiteral("A category named \"%1\" exists already: %2.")
                                          .arg(request.name, native(target)));
+    };
+    if (taken(target) && !request.replace) {
+        return exists();
     }
 
     QThreadPool pool;
@@ -279,15 +308,20 @@ MakerResult make(const MakerRequest& request,
     if (cancel) {
         return cancelled();
     }
-    if (const QString error = install(temp.path(), target); !error.isEmpty()) {
-        return stop(Outcome::Failed, error);
+    const auto [installed, note] = install(temp.path(), target, request.replace);
+    if (installed == Outcome::Exists) {
+        return exists();
+    }
+    if (installed != Outcome::Made) {
+        return stop(installed, note);
     }
     temp.setAutoRemove(false);
     result.folder = target;
     return stop(Outcome::Made, QStringLiteral("Made the category \"%1\" from %2 files: %3 "
                                               "pictures, in %4.")
-                                   .arg(request.name, QString::number(result.scan.files),
-                                        QString::number(kPictures), native(target)));
+                                       .arg(request.name, QString::number(result.scan.files),
+                                            QString::number(kPictures), native(target)) +
+                                   note);
 }
 
 } // namespace CategoryMaker
