@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QtTest>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 using Layout = std::function<void(const QString& source, MakerRequest& request)>;
@@ -57,6 +58,13 @@ void turnQuarter(const QString& path) {
                                                 "000000010006000000000000");
     file.seek(0);
     file.write(bytes.left(2) + exif + bytes.mid(2));
+}
+
+// Its times an hour back, as if an earlier run had left it.
+void backdate(const QString& path) {
+    const timeval hourAgo{time(nullptr) - 3600, 0};
+    const std::array<timeval, 2> times{hourAgo, hourAgo};
+    QVERIFY(utimes(QFile::encodeName(path).constData(), times.data()) == 0);
 }
 
 QStringList entries(const QString& folder) {
@@ -159,11 +167,15 @@ private slots:
         }) << outcome(MakerResult::Outcome::Exists)
                                 << QStringList{"exists already"} << QStringList();
         // A category that is a link to a folder (here the source) is
-        // replaced, not emptied.
+        // replaced, not emptied, and so is a link a make cut short left.
         QTest::newRow("replacing a link") << Layout([](const QString& source, MakerRequest& r) {
             writePictures(source, 60);
-            QDir().mkpath(r.imgs);
+            const QString stale = r.imgs + "/.new-category-aB3dE9";
+            QDir().mkpath(stale);
+            QFile::link(source, stale + "-replaced");
             QFile::link(source, r.imgs + "/Trip");
+            backdate(stale);
+            backdate(stale + "-replaced");
             r.replace = true;
         }) << outcome(MakerResult::Outcome::Made)
                                           << QStringList{"Made the category"} << spreadTitles();
@@ -240,7 +252,8 @@ private slots:
     }
 
     // A cancel, while looking or while making, leaves no file behind. A
-    // name another maker takes meanwhile is not overwritten.
+    // name another maker takes meanwhile is not overwritten, nor its work in
+    // progress removed.
     void cancel_data() {
         QTest::addColumn<bool>("making");
         QTest::addColumn<bool>("cancelled");
@@ -255,7 +268,7 @@ private slots:
         writePictures(dir.filePath("Trip"), 60);
         QDir().mkpath(dir.filePath("made"));
         std::atomic<bool> stop{false};
-        const QStringList other{"Trip"};
+        const QStringList other{".new-category-Other1", "Trip"};
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         const MakerResult result = CategoryMaker::make(
             request,

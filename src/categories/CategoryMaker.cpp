@@ -7,6 +7,7 @@
 #include "PlainFile.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,6 +118,36 @@ bool removeEntry(const QString& path) {
     const QFileInfo entry(path);
     return entry.isSymLink() || !entry.isDir() ? QFile::remove(path)
                                                : QDir(path).removeRecursively();
+}
+
+// The names a make gives its work in `imgs`: ".new-category-" and six
+// letters or digits (QTemporaryDir's), and that with "-replaced".
+bool isWorkName(const QString& name) {
+    const QString prefix = QStringLiteral(".new-category-");
+    QStringView rest(name);
+    if (!rest.startsWith(prefix)) {
+        return false;
+    }
+    rest = rest.mid(prefix.size());
+    if (rest.endsWith(QLatin1String("-replaced"))) {
+        rest.chop(9);
+    }
+    return rest.size() == 6 && std::all_of(rest.begin(), rest.end(), [](QChar c) {
+               return c.unicode() < 128 && c.isLetterOrNumber();
+           });
+}
+
+// A make that was killed left its work behind. What is a minute old is no
+// other maker's work in progress.
+void removeLeftovers(const QString& imgs) {
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries = QDir(imgs).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (isWorkName(entry.fileName()) && entry.lastModified() < before) {
+            removeEntry(entry.filePath());
+        }
+    }
 }
 
 // Moves the finished folder into place. A category there is replaced only
@@ -282,6 +313,7 @@ MakerResult make(const MakerRequest& request,
         return stop(Outcome::Failed,
                     QStringLiteral("Cannot make the folder %1.").arg(native(request.imgs)));
     }
+    removeLeftovers(request.imgs);
     QTemporaryDir temp(QDir(request.imgs).filePath(QStringLiteral(".new-category-XXXXXX")));
     if (!temp.isValid()) {
         return stop(
@@ -322,6 +354,10 @@ MakerResult make(const MakerRequest& request,
                                        .arg(request.name, QString::number(result.scan.files),
                                             QString::number(kPictures), native(target)) +
                                    note);
+}
+
+QString defaultName(const QString& folder) {
+    return QFileInfo(QDir(folder).absolutePath()).fileName();
 }
 
 } // namespace CategoryMaker

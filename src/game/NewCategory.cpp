@@ -43,7 +43,7 @@ bool NewCategory::start() {
     }
     const QString name = dialogs_
                              .inputBox(&window_, QStringLiteral("The new category's name:"),
-                                       title(), QFileInfo(QDir(folder).absolutePath()).fileName())
+                                       title(), CategoryMaker::defaultName(folder))
                              .trimmed();
     if (name.isEmpty()) {
         return false;
