@@ -116,25 +116,33 @@ private slots:
                                                 "copies of files before them (1): still03.jpg"}
                                  << QStringList();
         // A damaged JPEG is chosen, fails, and the choice is spread again.
-        QTest::newRow("spread evenly") << Layout([](const QString& source, MakerRequest&) {
-            writePictures(source, 60);
-            QFile bad(source + "/still30x.jpg");
-            QVERIFY(bad.open(QIODevice::WriteOnly));
-            bad.write("\xff\xd8\xff\xe0 damaged");
-            QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
-            writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
-            QFile huge(source + "/huge.jpg");
-            QVERIFY(huge.open(QIODevice::ReadWrite));
-            QByteArray bytes = huge.readAll();
-            bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
-            huge.seek(0);
-            huge.write(bytes);
-        }) << outcome(MakerResult::Outcome::Made)
-                                       << QStringList{"from 63 files",
-                                                      "not read as pictures (1): still30x.jpg",
-                                                      "50 megapixels (1): huge.jpg (10000 x 10000",
-                                                      "never opened (1): pipe", "Left out: 10 more"}
-                                       << spreadTitles();
+        QTest::newRow("spread evenly")
+            << Layout([](const QString& source, MakerRequest&) {
+                   writePictures(source, 60);
+                   QFile bad(source + "/still30x.jpg");
+                   QVERIFY(bad.open(QIODevice::WriteOnly));
+                   bad.write("\xff\xd8\xff\xe0 damaged");
+                   QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
+                   writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
+                   QFile huge(source + "/huge.jpg");
+                   QVERIFY(huge.open(QIODevice::ReadWrite));
+                   QByteArray bytes = huge.readAll();
+                   bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
+                   huge.seek(0);
+                   huge.write(bytes);
+                   writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
+                   QFile big(source + "/big.bmp");
+                   QVERIFY(big.open(QIODevice::ReadWrite) && big.seek(18));
+                   big.write(QByteArray::fromHex("7017000070170000"));
+               })
+            << outcome(MakerResult::Outcome::Made)
+            << QStringList{"from 64 files",
+                           "not read as pictures (1): still30x.jpg",
+                           "(2): big.bmp (6000 x 6000 pixels: a BMP file is decoded whole",
+                           "huge.jpg (10000 x 10000",
+                           "never opened (1): pipe",
+                           "Left out: 10 more"}
+            << spreadTitles();
         QTest::newRow("camera names, any case")
             << Layout([](const QString& source, MakerRequest&) {
                    writePictures(source, 49, "IMG_00%1.JPG");
@@ -234,21 +242,33 @@ private slots:
         QCOMPARE(QImage(request.imgs + "/Trip/img049.jpg").size(), QSize(512, 512));
     }
 
-    // The centre square, turned as the EXIF block says: the black left edge
-    // is cut off, and what was left comes out on top.
+    // The centre square, turned as a JPEG's EXIF block says: the black left
+    // edge is cut off, and what was left comes out on top. The other kinds
+    // are cropped once decoded: a PNG as it is scaled, a TIFF whole.
+    void squareAndTurned_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("JPEG, turned") << "still00.jpg";
+        QTest::newRow("PNG") << "still00.png";
+        QTest::newRow("TIFF") << "still00.tif";
+    }
     void squareAndTurned() {
+        QFETCH(QString, file);
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 50);
-        writePicture(dir.filePath("Trip/still00.jpg"), Qt::red, 48, 24, nullptr, Qt::blue);
-        turnQuarter(dir.filePath("Trip/still00.jpg"));
+        QFile::remove(dir.filePath("Trip/still00.jpg"));
+        writePicture(dir.filePath("Trip/" + file), Qt::red, 48, 24, nullptr, Qt::blue);
+        const bool turned = file.endsWith(".jpg");
+        if (turned) {
+            turnQuarter(dir.filePath("Trip/" + file));
+        }
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         QCOMPARE(int(CategoryMaker::make(request, [](const MakerProgress&) {}, {}).outcome),
                  int(MakerResult::Outcome::Made));
         const QImage made(dir.filePath("made/Trip/img000.jpg"));
-        QVERIFY2(near(made.pixelColor(256, 60), Qt::red),
-                 qPrintable(made.pixelColor(256, 60).name()));
-        QVERIFY2(near(made.pixelColor(256, 450), Qt::blue),
-                 qPrintable(made.pixelColor(256, 450).name()));
+        for (const auto& [along, colour] : {std::pair(60, QColor(Qt::red)), {450, Qt::blue}}) {
+            const QColor found = turned ? made.pixelColor(256, along) : made.pixelColor(along, 256);
+            QVERIFY2(near(found, colour), qPrintable(found.name()));
+        }
     }
 
     // A cancel, while looking or while making, leaves no file behind. A

@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
@@ -38,8 +39,11 @@ QString native(const QString& path) {
 
 // The picture's centre square at kSide as JPEG bytes. Asked for that way, a
 // JPEG is cropped and scaled as it is decoded, at a quarter or an eighth of
-// its size.
-QByteArray square(const QString& path, QString& why) {
+// its size. Other kinds are asked for at a size that covers the square and
+// cropped then: a PNG is scaled as it is decoded, row by row, and a kind
+// that is decoded whole (up to 128 MB) is scaled before it is cropped, no
+// second copy of it made, and only as many at once as `whole` lets.
+QByteArray square(const QString& path, QSemaphore& whole, QString& why) {
     PlainFile plain(path, SourcePictures::kMaxFileBytes);
     if (!plain.isOpen()) {
         why = plain.problem();
@@ -48,18 +52,28 @@ QByteArray square(const QString& path, QString& why) {
     QImageReader reader(&plain.file());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
-    if (full.isValid()) {
+    const bool decodedWhole = !reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (full.isValid() && reader.supportsOption(QImageIOHandler::ClipRect)) {
         const int side = std::min(full.width(), full.height());
         reader.setClipRect(
             QRect((full.width() - side) / 2, (full.height() - side) / 2, side, side));
         reader.setScaledSize(QSize(CategoryMaker::kSide, CategoryMaker::kSide));
+    } else if (full.isValid()) {
+        reader.setScaledSize(full.scaled(CategoryMaker::kSide, CategoryMaker::kSide,
+                                         Qt::KeepAspectRatioByExpanding));
+    }
+    if (decodedWhole) {
+        whole.acquire();
     }
     QImage image = reader.read();
+    if (decodedWhole) {
+        whole.release();
+    }
     if (image.isNull()) {
         why = reader.errorString();
         return {};
     }
-    if (image.width() != image.height()) { // a kind of file that could not be clipped
+    if (image.width() != image.height()) { // not clipped as it was decoded
         const int side = std::min(image.width(), image.height());
         image = image.copy((image.width() - side) / 2, (image.height() - side) / 2, side, side);
     }
@@ -242,6 +256,7 @@ MakerResult make(const MakerRequest& request,
 
     QThreadPool pool;
     pool.setMaxThreadCount(QThread::idealThreadCount());
+    QSemaphore whole(2); // pictures decoded whole at once: at most 256 MB
     result.scan = SourcePictures::scan(
         request.source, pool,
         [&progress](int done, int total) {
@@ -288,7 +303,8 @@ MakerResult make(const MakerRequest& request,
             pool, static_cast<int>(todo.size()),
             [&](int i) {
                 if (!cancel) {
-                    bytes.at(std::size_t(i)) = square(todo.at(i).path, why.at(std::size_t(i)));
+                    bytes.at(std::size_t(i)) =
+                        square(todo.at(i).path, whole, why.at(std::size_t(i)));
                 }
             },
             [&] {

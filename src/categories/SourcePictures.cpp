@@ -34,9 +34,19 @@ Look look(const QFileInfo& file) {
         return {Verdict::Unreadable, reader.errorString()};
     }
     const QSize size = reader.size();
-    if (qint64(size.width()) * size.height() > SourcePictures::kMaxPixels) {
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > SourcePictures::kMaxPixels) {
         return {Verdict::TooLarge,
                 QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height())};
+    }
+    if (pixels > SourcePictures::kMaxWholePixels &&
+        !reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        return {Verdict::TooLarge, QStringLiteral("%1 x %2 pixels: a %3 file is decoded whole, "
+                                                  "up to %4 megapixels")
+                                       .arg(size.width())
+                                       .arg(size.height())
+                                       .arg(QString::fromLatin1(reader.format()).toUpper())
+                                       .arg(SourcePictures::kMaxWholePixels / 1'000'000)};
     }
     return {Verdict::Picture, {}};
 }
