@@ -1,9 +1,9 @@
 #include "SourcePictures.h"
 
+#include "FileHash.h"
 #include "Parallel.h"
 #include "PlainFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -51,15 +51,6 @@ Look look(const QFileInfo& file) {
     return {Verdict::Picture, {}};
 }
 
-QByteArray hashOf(const QString& path) {
-    PlainFile plain(path, SourcePictures::kMaxFileBytes);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!plain.isOpen() || !hash.addData(&plain.file())) {
-        return {};
-    }
-    return hash.result();
-}
-
 // Keeps the first of each set of files with the same bytes. Only files of
 // one length can be copies, so most files are never read whole.
 void dropCopies(SourceScan& scan, const std::atomic<bool>& cancel) {
@@ -71,7 +62,7 @@ void dropCopies(SourceScan& scan, const std::atomic<bool>& cancel) {
     QList<SourceFile> kept;
     for (const SourceFile& file : std::as_const(scan.pictures)) {
         if (byLength.value(file.bytes) > 1 && !cancel) {
-            const QByteArray hash = hashOf(file.path);
+            const QByteArray hash = fileHash(file.path, SourcePictures::kMaxFileBytes);
             if (!hash.isEmpty() && seen.contains(hash)) {
                 scan.copies.append(file.name);
                 continue;
