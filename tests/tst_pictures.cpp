@@ -60,13 +60,6 @@ void turnQuarter(const QString& path) {
     file.write(bytes.left(2) + exif + bytes.mid(2));
 }
 
-// Its times an hour back, as if an earlier run had left it.
-void backdate(const QString& path) {
-    const timeval hourAgo{time(nullptr) - 3600, 0};
-    const std::array<timeval, 2> times{hourAgo, hourAgo};
-    QVERIFY(utimes(QFile::encodeName(path).constData(), times.data()) == 0);
-}
-
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -116,39 +109,37 @@ private slots:
                                                 "copies of files before them (1): still03.jpg"}
                                  << QStringList();
         // A damaged JPEG is chosen, fails, and the choice is spread again.
-        QTest::newRow("spread evenly")
+        QTest::newRow("spread evenly") << Layout([](const QString& source, MakerRequest&) {
+            writePictures(source, 60);
+            QFile bad(source + "/still30x.jpg");
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("\xff\xd8\xff\xe0 damaged");
+            QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
+            writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
+            QFile huge(source + "/huge.jpg");
+            QVERIFY(huge.open(QIODevice::ReadWrite));
+            QByteArray bytes = huge.readAll();
+            bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
+            huge.seek(0);
+            huge.write(bytes);
+        }) << outcome(MakerResult::Outcome::Made)
+                                       << QStringList{"from 63 files",
+                                                      "not read as pictures (1): still30x.jpg",
+                                                      "50 megapixels (1): huge.jpg (10000 x 10000",
+                                                      "never opened (1): pipe", "Left out: 10 more"}
+                                       << spreadTitles();
+        QTest::newRow("camera names, any case")
             << Layout([](const QString& source, MakerRequest&) {
-                   writePictures(source, 60);
-                   QFile bad(source + "/still30x.jpg");
-                   QVERIFY(bad.open(QIODevice::WriteOnly));
-                   bad.write("\xff\xd8\xff\xe0 damaged");
-                   QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
-                   writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
-                   QFile huge(source + "/huge.jpg");
-                   QVERIFY(huge.open(QIODevice::ReadWrite));
-                   QByteArray bytes = huge.readAll();
-                   bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
-                   huge.seek(0);
-                   huge.write(bytes);
+                   writePictures(source, 49, "IMG_00%1.JPG");
+                   writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
                    writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
                    QFile big(source + "/big.bmp");
                    QVERIFY(big.open(QIODevice::ReadWrite) && big.seek(18));
                    big.write(QByteArray::fromHex("7017000070170000"));
                })
             << outcome(MakerResult::Outcome::Made)
-            << QStringList{"from 64 files",
-                           "not read as pictures (1): still30x.jpg",
-                           "(2): big.bmp (6000 x 6000 pixels: a BMP file is decoded whole",
-                           "huge.jpg (10000 x 10000",
-                           "never opened (1): pipe",
-                           "Left out: 10 more"}
-            << spreadTitles();
-        QTest::newRow("camera names, any case")
-            << Layout([](const QString& source, MakerRequest&) {
-                   writePictures(source, 49, "IMG_00%1.JPG");
-                   writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
-               })
-            << outcome(MakerResult::Outcome::Made) << QStringList{"50 pictures"}
+            << QStringList{"50 pictures",
+                           "big.bmp (6000 x 6000 pixels: a BMP file is decoded whole"}
             << (QStringList{"Beach day 2"} + [] {
                    QStringList photos;
                    for (int n = 1; n <= 49; ++n) {
@@ -169,21 +160,17 @@ private slots:
             r.taken = QStringList{"Trip"};
         }) << outcome(MakerResult::Outcome::Failed)
                                              << QStringList{"has already"} << QStringList();
-        QTest::newRow("exists") << Layout([](const QString& source, MakerRequest& request) {
-            writePictures(source, 50);
-            writePicture(request.imgs + "/Trip/img000.jpg", Qt::red);
-        }) << outcome(MakerResult::Outcome::Exists)
-                                << QStringList{"exists already"} << QStringList();
-        // A category that is a link to a folder (here the source) is
-        // replaced, not emptied, and so is a link a make cut short left.
+        // A link to a folder (the source) is replaced, as one a make cut short left.
         QTest::newRow("replacing a link") << Layout([](const QString& source, MakerRequest& r) {
             writePictures(source, 60);
             const QString stale = r.imgs + "/.new-category-aB3dE9";
             QDir().mkpath(stale);
             QFile::link(source, stale + "-replaced");
             QFile::link(source, r.imgs + "/Trip");
-            backdate(stale);
-            backdate(stale + "-replaced");
+            const timeval hourAgo{time(nullptr) - 3600, 0};
+            for (const QString& path : {stale, stale + "-replaced"}) { // symlink: the source's
+                QVERIFY(utimes(qPrintable(path), std::array{hourAgo, hourAgo}.data()) == 0);
+            }
             r.replace = true;
         }) << outcome(MakerResult::Outcome::Made)
                                           << QStringList{"Made the category"} << spreadTitles();
@@ -242,66 +229,58 @@ private slots:
         QCOMPARE(QImage(request.imgs + "/Trip/img049.jpg").size(), QSize(512, 512));
     }
 
-    // The centre square, turned as a JPEG's EXIF block says: the black left
-    // edge is cut off, and what was left comes out on top. The other kinds
-    // are cropped once decoded: a PNG as it is scaled, a TIFF whole.
-    void squareAndTurned_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("JPEG, turned") << "still00.jpg";
-        QTest::newRow("PNG") << "still00.png";
-        QTest::newRow("TIFF") << "still00.tif";
-    }
+    // The centre square, the black left edge cut off, of a JPEG turned as its
+    // EXIF block says (what was left comes out on top), a PNG and a TIFF.
     void squareAndTurned() {
-        QFETCH(QString, file);
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 50);
-        QFile::remove(dir.filePath("Trip/still00.jpg"));
-        writePicture(dir.filePath("Trip/" + file), Qt::red, 48, 24, nullptr, Qt::blue);
-        const bool turned = file.endsWith(".jpg");
-        if (turned) {
-            turnQuarter(dir.filePath("Trip/" + file));
+        for (const QString file : {"still00.jpg", "still01.png", "still02.tif"}) {
+            QFile::remove(dir.filePath("Trip/" + file.left(7) + ".jpg"));
+            writePicture(dir.filePath("Trip/" + file), Qt::red, 48, 24, nullptr, Qt::blue);
         }
+        turnQuarter(dir.filePath("Trip/still00.jpg"));
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         QCOMPARE(int(CategoryMaker::make(request, [](const MakerProgress&) {}, {}).outcome),
                  int(MakerResult::Outcome::Made));
-        const QImage made(dir.filePath("made/Trip/img000.jpg"));
-        for (const auto& [along, colour] : {std::pair(60, QColor(Qt::red)), {450, Qt::blue}}) {
-            const QColor found = turned ? made.pixelColor(256, along) : made.pixelColor(along, 256);
-            QVERIFY2(near(found, colour), qPrintable(found.name()));
+        for (int n = 0; n < 3; ++n) {
+            const QImage made(dir.filePath(QStringLiteral("made/Trip/img00%1.jpg").arg(n)));
+            for (const auto& [along, colour] : {std::pair(60, QColor(Qt::red)), {450, Qt::blue}}) {
+                const QColor found =
+                    n == 0 ? made.pixelColor(256, along) : made.pixelColor(along, 256);
+                QVERIFY2(near(found, colour), qPrintable(found.name()));
+            }
         }
     }
 
-    // A cancel, while looking or while making, leaves no file behind. A
-    // name another maker takes meanwhile is not overwritten, nor its work in
-    // progress removed.
+    // A cancel, while looking or while making, leaves no file behind; a name
+    // taken meanwhile by another maker is kept, and its work in progress.
     void cancel_data() {
         QTest::addColumn<bool>("making");
-        QTest::addColumn<bool>("cancelled");
-        QTest::newRow("looking") << false << true;
-        QTest::newRow("making") << true << true;
-        QTest::newRow("name taken meanwhile") << true << false;
+        QTest::addColumn<QStringList>("taken"); // meanwhile, instead of a cancel
+        QTest::newRow("looking") << false << QStringList();
+        QTest::newRow("making") << true << QStringList();
+        QTest::newRow("name taken") << true << QStringList{".new-category-Other1", "Trip"};
     }
     void cancel() {
         QFETCH(bool, making);
-        QFETCH(bool, cancelled);
+        QFETCH(QStringList, taken);
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 60);
         QDir().mkpath(dir.filePath("made"));
         std::atomic<bool> stop{false};
-        const QStringList other{".new-category-Other1", "Trip"};
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         const MakerResult result = CategoryMaker::make(
             request,
             [&](const MakerProgress& p) {
-                stop = stop || (p.making == making && cancelled);
-                for (const QString& name : cancelled ? QStringList() : other) {
+                stop = stop || (p.making == making && taken.isEmpty());
+                for (const QString& name : taken) {
                     QDir().mkpath(dir.filePath("made/" + name));
                 }
             },
             stop);
-        QCOMPARE(int(result.outcome),
-                 int(cancelled ? MakerResult::Outcome::Cancelled : MakerResult::Outcome::Exists));
-        QCOMPARE(entries(dir.filePath("made")), cancelled ? QStringList() : other);
+        QCOMPARE(int(result.outcome), int(taken.isEmpty() ? MakerResult::Outcome::Cancelled
+                                                          : MakerResult::Outcome::Exists));
+        QCOMPARE(entries(dir.filePath("made")), taken);
     }
 
     // The command line refuses an existing category; the name is the
@@ -328,9 +307,8 @@ private slots:
 
     // Edit > New Category...: made categories come after the data folder's,
     // sorted, less the names it has; one made in play is listed at once and
-    // the games keep their categories, or the first one when theirs is pushed
-    // out of the 32 listed. An existing one is replaced only on Yes; one
-    // that fails at once ends cleanly under the real progress dialog.
+    // the games keep their categories, or take the first one when theirs is
+    // pushed out of the 32. An existing one is replaced only on Yes.
     void windowMakesCategories() {
         TestWorkspace ws;
         ws.addCategory("Zoo", 1);
@@ -370,7 +348,7 @@ private slots:
         using Round = std::tuple<QString, QList<bool>, QStringList>; // name, answers, words told
         const QString boats = "Made the category \"Boats\"";
         for (const auto& [name, answers, words] :
-             QList<Round>{{"Few", {}, {"49 of the 50"}}, // ends at once
+             QList<Round>{{"Few", {}, {"49 of the 50"}}, // ends at once, under the real dialog
                           {"Boats", {}, {boats, "Choose it in", "\"x27\"", "\"Zoo\""}},
                           {"Boats", {false}, {"exists already"}},
                           {"Boats", {true}, {boats, "Choose it in"}},
@@ -417,12 +395,10 @@ private slots:
     void fileNames_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("shown");
-        QTest::newRow(".JPG") << QStringList{"img000.JPG"} << "img000.JPG";
         QTest::newRow(".jpeg") << QStringList{"img000.jpeg", "img000.PNG"} << "img000.jpeg";
         QTest::newRow("PNG last") << QStringList{"img000.png", "img000.Jpg"} << "img000.Jpg";
         QTest::newRow("GIF first")
             << QStringList{"img000.png", "img000.jpg", "img000.GIF"} << "img000.GIF";
-        QTest::newRow("PNG alone") << QStringList{"img000.png"} << "img000.png";
         QTest::newRow("no such name")
             << QStringList{"IMG000.jpg", "img000.bmp", "img0000.jpg"} << "";
     }
