@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QtTest>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 using Layout = std::function<void(const QString& source, MakerRequest& request)>;
@@ -131,8 +132,14 @@ private slots:
             << Layout([](const QString& source, MakerRequest&) {
                    writePictures(source, 49, "IMG_00%1.JPG");
                    writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
+                   writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
+                   QFile big(source + "/big.bmp");
+                   QVERIFY(big.open(QIODevice::ReadWrite) && big.seek(18));
+                   big.write(QByteArray::fromHex("7017000070170000"));
                })
-            << outcome(MakerResult::Outcome::Made) << QStringList{"50 pictures"}
+            << outcome(MakerResult::Outcome::Made)
+            << QStringList{"50 pictures",
+                           "big.bmp (6000 x 6000 pixels: a BMP file is decoded whole"}
             << (QStringList{"Beach day 2"} + [] {
                    QStringList photos;
                    for (int n = 1; n <= 49; ++n) {
@@ -153,11 +160,20 @@ private slots:
             r.taken = QStringList{"Trip"};
         }) << outcome(MakerResult::Outcome::Failed)
                                              << QStringList{"has already"} << QStringList();
-        QTest::newRow("exists") << Layout([](const QString& source, MakerRequest& request) {
-            writePictures(source, 50);
-            writePicture(request.imgs + "/Trip/img000.jpg", Qt::red);
-        }) << outcome(MakerResult::Outcome::Exists)
-                                << QStringList{"exists already"} << QStringList();
+        // A link to a folder (the source) is replaced, as one a make cut short left.
+        QTest::newRow("replacing a link") << Layout([](const QString& source, MakerRequest& r) {
+            writePictures(source, 60);
+            const QString stale = r.imgs + "/.new-category-aB3dE9";
+            QDir().mkpath(stale);
+            QFile::link(source, stale + "-replaced");
+            QFile::link(source, r.imgs + "/Trip");
+            const timeval hourAgo{time(nullptr) - 3600, 0};
+            for (const QString& path : {stale, stale + "-replaced"}) { // symlink: the source's
+                QVERIFY(utimes(qPrintable(path), std::array{hourAgo, hourAgo}.data()) == 0);
+            }
+            r.replace = true;
+        }) << outcome(MakerResult::Outcome::Made)
+                                          << QStringList{"Made the category"} << spreadTitles();
         QTest::newRow("target cannot be written")
             << Layout([](const QString& source, MakerRequest& r) {
                    writePictures(source, 50);
@@ -191,9 +207,11 @@ private slots:
         MakerRequest request{source, "Trip", dir.filePath("made"), {}, false};
         layout(source, request);
         const QStringList before = entries(request.imgs);
+        const QStringList sources = entries(source);
         const MakerResult result = CategoryMaker::make(request, [](const MakerProgress&) {}, {});
         QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
+        QCOMPARE(entries(source), sources);
         QCOMPARE(int(result.outcome), outcome);
         const QString summary = result.summary();
         qsizetype at = 0;
@@ -211,40 +229,58 @@ private slots:
         QCOMPARE(QImage(request.imgs + "/Trip/img049.jpg").size(), QSize(512, 512));
     }
 
-    // The centre square, turned as the EXIF block says: the black left edge
-    // is cut off, and what was left comes out on top.
+    // The centre square, the black left edge cut off, of a JPEG turned as its
+    // EXIF block says (what was left comes out on top), a PNG and a TIFF.
     void squareAndTurned() {
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 50);
-        writePicture(dir.filePath("Trip/still00.jpg"), Qt::red, 48, 24, nullptr, Qt::blue);
+        for (const QString file : {"still00.jpg", "still01.png", "still02.tif"}) {
+            QFile::remove(dir.filePath("Trip/" + file.left(7) + ".jpg"));
+            writePicture(dir.filePath("Trip/" + file), Qt::red, 48, 24, nullptr, Qt::blue);
+        }
         turnQuarter(dir.filePath("Trip/still00.jpg"));
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         QCOMPARE(int(CategoryMaker::make(request, [](const MakerProgress&) {}, {}).outcome),
                  int(MakerResult::Outcome::Made));
-        const QImage made(dir.filePath("made/Trip/img000.jpg"));
-        QVERIFY2(near(made.pixelColor(256, 60), Qt::red),
-                 qPrintable(made.pixelColor(256, 60).name()));
-        QVERIFY2(near(made.pixelColor(256, 450), Qt::blue),
-                 qPrintable(made.pixelColor(256, 450).name()));
+        for (int n = 0; n < 3; ++n) {
+            const QImage made(dir.filePath(QStringLiteral("made/Trip/img00%1.jpg").arg(n)));
+            for (const auto& [along, colour] : {std::pair(60, QColor(Qt::red)), {450, Qt::blue}}) {
+                const QColor found =
+                    n == 0 ? made.pixelColor(256, along) : made.pixelColor(along, 256);
+                QVERIFY2(near(found, colour), qPrintable(found.name()));
+            }
+        }
     }
 
-    // A cancel, while looking or while making, leaves no file behind.
+    // A cancel, while looking or while making, leaves no file behind; a name
+    // taken meanwhile by another maker is kept, and its work in progress.
     void cancel_data() {
         QTest::addColumn<bool>("making");
-        QTest::newRow("looking") << false;
-        QTest::newRow("making") << true;
+        QTest::addColumn<QStringList>("taken"); // meanwhile, instead of a cancel
+        QTest::newRow("looking") << false << QStringList();
+        QTest::newRow("making") << true << QStringList();
+        QTest::newRow("name taken") << true << QStringList{".new-category-Other1", "Trip"};
     }
     void cancel() {
         QFETCH(bool, making);
+        QFETCH(QStringList, taken);
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 60);
         QDir().mkpath(dir.filePath("made"));
         std::atomic<bool> stop{false};
         const MakerRequest request{dir.filePath("Trip"), "Trip", dir.filePath("made"), {}, false};
         const MakerResult result = CategoryMaker::make(
-            request, [&](const MakerProgress& p) { stop = stop || p.making == making; }, stop);
-        QCOMPARE(int(result.outcome), int(MakerResult::Outcome::Cancelled));
-        QCOMPARE(entries(dir.filePath("made")), QStringList());
+            request,
+            [&](const MakerProgress& p) {
+                stop = stop || (p.making == making && taken.isEmpty());
+                for (const QString& name : taken) {
+                    QDir().mkpath(dir.filePath("made/" + name));
+                }
+            },
+            stop);
+        QCOMPARE(int(result.outcome), int(taken.isEmpty() ? MakerResult::Outcome::Cancelled
+                                                          : MakerResult::Outcome::Exists));
+        QCOMPARE(entries(dir.filePath("made")), taken);
     }
 
     // The command line refuses an existing category; the name is the
@@ -271,7 +307,8 @@ private slots:
 
     // Edit > New Category...: made categories come after the data folder's,
     // sorted, less the names it has; one made in play is listed at once and
-    // the game keeps its category. An existing one is replaced only on Yes.
+    // the games keep their categories, or take the first one when theirs is
+    // pushed out of the 32. An existing one is replaced only on Yes.
     void windowMakesCategories() {
         TestWorkspace ws;
         ws.addCategory("Zoo", 1);
@@ -279,18 +316,24 @@ private slots:
         for (const char* made : {"Trip", "Zoo", "Beach"}) {
             QDir().mkpath(ws.madeFolder() + '/' + made);
         }
-        ws.store("settings", "categoryIndex", "4");
+        for (int n = 0; n < 28; ++n) { // 32 listed, x27 last
+            QDir().mkpath(ws.madeFolder() + QStringLiteral("/x%1").arg(n, 2, 10, QLatin1Char('0')));
+        }
+        ws.store("settings", "categoryIndex", "32");
         FakeWindow t = ws.open();
-        const auto listed = [&t] {
+        const GameState& game = t.window->game();
+        const auto listed = [&game] {
             QStringList names;
-            for (int i = 1; !t.window->game().category(i).isEmpty(); ++i) {
-                names << t.window->game().category(i) +
-                             (t.window->game().isMadeCategory(i) ? "*" : "");
+            for (int i = 1; i <= 5; ++i) {
+                names << game.category(i) + (game.isMadeCategory(i) ? "*" : "");
             }
             return names;
         };
-        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*"}));
-        writePictures(ws.path() + "/Photos", 50);
+        QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Trip*", "x00*"}));
+        BoardConfig next = game.current();
+        next.categoryIndex = 4; // Trip
+        t.window->setNextGame(next);
+        writePictures(ws.path() + "/Photos", 49);
         QList<FakeDialogs::Asked>& asked = t.dialogs->asked;
         const auto ask = [&](const QString& name, const QList<bool>& answers) {
             asked.clear();
@@ -302,21 +345,25 @@ private slots:
         ask("", {}); // the name's box cancelled
         QCOMPARE(asked.size(), 2);
         QCOMPARE(asked.last().defaultText, QStringLiteral("Photos"));
-        for (const QList<bool>& answers : {QList<bool>(), {false}, {true}}) {
-            ask("Boats", answers);
-            if (answers == QList<bool>{false}) {
-                QCOMPARE(asked.size(), 3);
-                QCOMPARE(asked.last().kind, QStringLiteral("Question"));
-                continue;
+        using Round = std::tuple<QString, QList<bool>, QStringList>; // name, answers, words told
+        const QString boats = "Made the category \"Boats\"";
+        for (const auto& [name, answers, words] :
+             QList<Round>{{"Few", {}, {"49 of the 50"}}, // ends at once, under the real dialog
+                          {"Boats", {}, {boats, "Choose it in", "\"x27\"", "\"Zoo\""}},
+                          {"Boats", {false}, {"exists already"}},
+                          {"Boats", {true}, {boats, "Choose it in"}},
+                          {"zz", {}, {"\"zz\"", "only the first 32"}}}) {
+            ask(name, answers);
+            QTRY_COMPARE(asked.size(), 3 + answers.size() - (answers == QList{false} ? 1 : 0));
+            for (const QString& word : words) {
+                QVERIFY2(asked.last().text.contains(word), qPrintable(asked.last().text));
             }
-            QTRY_COMPARE(asked.size(), 3 + answers.size());
-            QVERIFY2(asked.last().text.contains("Made the category \"Boats\""),
-                     qPrintable(asked.last().text));
             QCOMPARE(t.window->findChildren<QProgressDialog*>().size(), 0);
+            writePictures(ws.path() + "/Photos", 50); // enough from the second round on
         }
         QCOMPARE(listed(), QStringList({"Zoo", "animals", "Beach*", "Boats*", "Trip*"}));
-        QCOMPARE(t.window->game().categoryName(), QStringLiteral("Trip"));
-        BoardConfig next = t.window->game().current();
+        QCOMPARE(game.categoryName(), QStringLiteral("Zoo")); // x27 is no longer listed
+        QCOMPARE(game.category(game.next().categoryIndex), QStringLiteral("Trip"));
         next.categoryIndex = 4; // Boats, from the made folder
         t.window->setNextGame(next);
         t.window->newGame();
@@ -348,12 +395,10 @@ private slots:
     void fileNames_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("shown");
-        QTest::newRow(".JPG") << QStringList{"img000.JPG"} << "img000.JPG";
         QTest::newRow(".jpeg") << QStringList{"img000.jpeg", "img000.PNG"} << "img000.jpeg";
         QTest::newRow("PNG last") << QStringList{"img000.png", "img000.Jpg"} << "img000.Jpg";
         QTest::newRow("GIF first")
             << QStringList{"img000.png", "img000.jpg", "img000.GIF"} << "img000.GIF";
-        QTest::newRow("PNG alone") << QStringList{"img000.png"} << "img000.png";
         QTest::newRow("no such name")
             << QStringList{"IMG000.jpg", "img000.bmp", "img0000.jpg"} << "";
     }

@@ -7,6 +7,7 @@
 #include "PlainFile.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,12 +15,14 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,8 +39,11 @@ QString native(const QString& path) {
 
 // The picture's centre square at kSide as JPEG bytes. Asked for that way, a
 // JPEG is cropped and scaled as it is decoded, at a quarter or an eighth of
-// its size.
-QByteArray square(const QString& path, QString& why) {
+// its size. Other kinds are asked for at a size that covers the square and
+// cropped then: a PNG is scaled as it is decoded, row by row, and a kind
+// that is decoded whole (up to 128 MB) is scaled before it is cropped, no
+// second copy of it made, and only as many at once as `whole` lets.
+QByteArray square(const QString& path, QSemaphore& whole, QString& why) {
     PlainFile plain(path, SourcePictures::kMaxFileBytes);
     if (!plain.isOpen()) {
         why = plain.problem();
@@ -46,18 +52,28 @@ QByteArray square(const QString& path, QString& why) {
     QImageReader reader(&plain.file());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
-    if (full.isValid()) {
+    const bool decodedWhole = !reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (full.isValid() && reader.supportsOption(QImageIOHandler::ClipRect)) {
         const int side = std::min(full.width(), full.height());
         reader.setClipRect(
             QRect((full.width() - side) / 2, (full.height() - side) / 2, side, side));
         reader.setScaledSize(QSize(CategoryMaker::kSide, CategoryMaker::kSide));
+    } else if (full.isValid()) {
+        reader.setScaledSize(full.scaled(CategoryMaker::kSide, CategoryMaker::kSide,
+                                         Qt::KeepAspectRatioByExpanding));
+    }
+    if (decodedWhole) {
+        whole.acquire();
     }
     QImage image = reader.read();
+    if (decodedWhole) {
+        whole.release();
+    }
     if (image.isNull()) {
         why = reader.errorString();
         return {};
     }
-    if (image.width() != image.height()) { // a kind of file that could not be clipped
+    if (image.width() != image.height()) { // not clipped as it was decoded
         const int side = std::min(image.width(), image.height());
         image = image.copy((image.width() - side) / 2, (image.height() - side) / 2, side, side);
     }
@@ -104,25 +120,80 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-// Moves the finished folder into place. A category it replaces goes only
-// once the new one can take its place. Empty, or why not.
-QString install(const QString& made, const QString& target) {
+// A link takes its name even when what it leads to is gone.
+bool taken(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+// Removes a folder and all it holds, but only the link when it is one: what
+// a link leads to is the player's, wherever it lies.
+bool removeEntry(const QString& path) {
+    const QFileInfo entry(path);
+    return entry.isSymLink() || !entry.isDir() ? QFile::remove(path)
+                                               : QDir(path).removeRecursively();
+}
+
+// The names a make gives its work in `imgs`: ".new-category-" and six
+// letters or digits (QTemporaryDir's), and that with "-replaced".
+bool isWorkName(const QString& name) {
+    const QString prefix = QStringLiteral(".new-category-");
+    QStringView rest(name);
+    if (!rest.startsWith(prefix)) {
+        return false;
+    }
+    rest = rest.mid(prefix.size());
+    if (rest.endsWith(QLatin1String("-replaced"))) {
+        rest.chop(9);
+    }
+    return rest.size() == 6 && std::all_of(rest.begin(), rest.end(), [](QChar c) {
+               return c.unicode() < 128 && c.isLetterOrNumber();
+           });
+}
+
+// A make that was killed left its work behind. What is a minute old is no
+// other maker's work in progress.
+void removeLeftovers(const QString& imgs) {
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries = QDir(imgs).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (isWorkName(entry.fileName()) && entry.lastModified() < before) {
+            removeEntry(entry.filePath());
+        }
+    }
+}
+
+// Moves the finished folder into place. A category there is replaced only
+// when `replace` says so, and goes only once the new one can take its place;
+// without it, the name may have been taken meanwhile by another maker, and
+// nothing is overwritten. Made, with a sentence to add when the one replaced
+// could not be removed in full; or else the outcome and why (empty for Exists).
+std::pair<Outcome, QString> install(const QString& made, const QString& target, bool replace) {
     QDir dir;
     const QString cannot =
         QStringLiteral("Cannot move the new category to %1.").arg(native(target));
-    if (!QFileInfo::exists(target)) {
-        return dir.rename(made, target) ? QString() : cannot;
+    if (!replace || !taken(target)) { // a rename that overwrites nothing
+        if (dir.rename(made, target)) {
+            return {Outcome::Made, {}};
+        }
+        return taken(target) ? std::pair(Outcome::Exists, QString())
+                             : std::pair(Outcome::Failed, cannot);
     }
     const QString old = made + QStringLiteral("-replaced");
     if (!dir.rename(target, old)) {
-        return QStringLiteral("Cannot replace %1.").arg(native(target));
+        return {Outcome::Failed, QStringLiteral("Cannot replace %1.").arg(native(target))};
     }
     if (!dir.rename(made, target)) {
         dir.rename(old, target);
-        return cannot;
+        return {Outcome::Failed, cannot};
     }
-    QDir(old).removeRecursively();
-    return {};
+    if (!removeEntry(old)) {
+        return {Outcome::Made, QStringLiteral(" The category it replaced could not be removed "
+                                              "in full: what is left is in %1.")
+                                   .arg(native(old))};
+    }
+    return {Outcome::Made, {}};
 }
 
 } // namespace
@@ -175,13 +246,17 @@ MakerResult make(const MakerRequest& request,
                     QStringLiteral("%1 is not a folder.").arg(native(request.source)));
     }
     const QString target = QDir(request.imgs).filePath(request.name);
-    if (QFileInfo::exists(target) && !request.replace) {
+    const auto exists = [&] {
         return stop(Outcome::Exists, QStringLiteral("A category named \"%1\" exists already: %2.")
                                          .arg(request.name, native(target)));
+    };
+    if (taken(target) && !request.replace) {
+        return exists();
     }
 
     QThreadPool pool;
     pool.setMaxThreadCount(QThread::idealThreadCount());
+    QSemaphore whole(2); // pictures decoded whole at once: at most 256 MB
     result.scan = SourcePictures::scan(
         request.source, pool,
         [&progress](int done, int total) {
@@ -228,7 +303,8 @@ MakerResult make(const MakerRequest& request,
             pool, static_cast<int>(todo.size()),
             [&](int i) {
                 if (!cancel) {
-                    bytes.at(std::size_t(i)) = square(todo.at(i).path, why.at(std::size_t(i)));
+                    bytes.at(std::size_t(i)) =
+                        square(todo.at(i).path, whole, why.at(std::size_t(i)));
                 }
             },
             [&] {
@@ -253,6 +329,7 @@ MakerResult make(const MakerRequest& request,
         return stop(Outcome::Failed,
                     QStringLiteral("Cannot make the folder %1.").arg(native(request.imgs)));
     }
+    removeLeftovers(request.imgs);
     QTemporaryDir temp(QDir(request.imgs).filePath(QStringLiteral(".new-category-XXXXXX")));
     if (!temp.isValid()) {
         return stop(
@@ -279,15 +356,24 @@ MakerResult make(const MakerRequest& request,
     if (cancel) {
         return cancelled();
     }
-    if (const QString error = install(temp.path(), target); !error.isEmpty()) {
-        return stop(Outcome::Failed, error);
+    const auto [installed, note] = install(temp.path(), target, request.replace);
+    if (installed == Outcome::Exists) {
+        return exists();
+    }
+    if (installed != Outcome::Made) {
+        return stop(installed, note);
     }
     temp.setAutoRemove(false);
     result.folder = target;
     return stop(Outcome::Made, QStringLiteral("Made the category \"%1\" from %2 files: %3 "
                                               "pictures, in %4.")
-                                   .arg(request.name, QString::number(result.scan.files),
-                                        QString::number(kPictures), native(target)));
+                                       .arg(request.name, QString::number(result.scan.files),
+                                            QString::number(kPictures), native(target)) +
+                                   note);
+}
+
+QString defaultName(const QString& folder) {
+    return QFileInfo(QDir(folder).absolutePath()).fileName();
 }
 
 } // namespace CategoryMaker

@@ -43,7 +43,8 @@ struct MakerResult {
 // at scale 2) as img000.jpg to img049.jpg, with a names.txt taken from the
 // file names. The category is written in a hidden folder beside its place
 // and renamed into place at the end, so a cancel, a full disk or a crash
-// leaves no part of it where the game looks.
+// leaves no part of it where the game looks; what a killed make leaves there
+// is removed by the next one, once a minute old.
 namespace CategoryMaker {
 
 constexpr int kSide = 512;
@@ -51,6 +52,10 @@ constexpr int kSide = 512;
 // Why `name` cannot name a category (it holds / or .., starts with a dot,
 // holds a control character or is too long); empty when it can.
 QString nameProblem(const QString& name);
+
+// The name a category made from `folder` takes unless given another: the
+// folder's own.
+QString defaultName(const QString& folder);
 
 // Does the work on the calling thread, and its decodes on every core.
 // progress() is called on the calling thread; `cancel` may be set from any.

@@ -2,16 +2,12 @@
 
 #include "CategoryMaker.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 int makeCategoryCommand(const QString& folder, const QString& name, const QString& imgs,
                         const QStringList& taken, QTextStream& out, QTextStream& err,
                         bool terminal) {
     MakerRequest request;
     request.source = folder;
-    request.name = name.trimmed().isEmpty() ? QFileInfo(QDir(folder).absolutePath()).fileName()
-                                            : name.trimmed();
+    request.name = name.trimmed().isEmpty() ? CategoryMaker::defaultName(folder) : name.trimmed();
     request.imgs = imgs;
     request.taken = taken;
     const std::atomic<bool> never{false};

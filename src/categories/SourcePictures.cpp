@@ -1,9 +1,9 @@
 #include "SourcePictures.h"
 
+#include "FileHash.h"
 #include "Parallel.h"
 #include "PlainFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -34,20 +34,21 @@ Look look(const QFileInfo& file) {
         return {Verdict::Unreadable, reader.errorString()};
     }
     const QSize size = reader.size();
-    if (qint64(size.width()) * size.height() > SourcePictures::kMaxPixels) {
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > SourcePictures::kMaxPixels) {
         return {Verdict::TooLarge,
                 QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height())};
     }
-    return {Verdict::Picture, {}};
-}
-
-QByteArray hashOf(const QString& path) {
-    PlainFile plain(path, SourcePictures::kMaxFileBytes);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!plain.isOpen() || !hash.addData(&plain.file())) {
-        return {};
+    if (pixels > SourcePictures::kMaxWholePixels &&
+        !reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        return {Verdict::TooLarge, QStringLiteral("%1 x %2 pixels: a %3 file is decoded whole, "
+                                                  "up to %4 megapixels")
+                                       .arg(size.width())
+                                       .arg(size.height())
+                                       .arg(QString::fromLatin1(reader.format()).toUpper())
+                                       .arg(SourcePictures::kMaxWholePixels / 1'000'000)};
     }
-    return hash.result();
+    return {Verdict::Picture, {}};
 }
 
 // Keeps the first of each set of files with the same bytes. Only files of
@@ -61,7 +62,7 @@ void dropCopies(SourceScan& scan, const std::atomic<bool>& cancel) {
     QList<SourceFile> kept;
     for (const SourceFile& file : std::as_const(scan.pictures)) {
         if (byLength.value(file.bytes) > 1 && !cancel) {
-            const QByteArray hash = hashOf(file.path);
+            const QByteArray hash = fileHash(file.path, SourcePictures::kMaxFileBytes);
             if (!hash.isEmpty() && seen.contains(hash)) {
                 scan.copies.append(file.name);
                 continue;

@@ -30,11 +30,12 @@ struct SourceScan {
 
 namespace SourcePictures {
 
-// Pictures beyond these are skipped. A JPEG is decoded at a fraction of its
-// size, but other kinds are decoded whole: 50 megapixels take 200 MB, under
-// Qt's own limit of 256 MB.
+// Pictures beyond these are skipped. A JPEG or a PNG is decoded at a
+// fraction of its size, but other kinds are decoded whole, at 4 bytes a
+// pixel, and Qt decodes nothing over 128 MB: 33.5 megapixels.
 constexpr qint64 kMaxFileBytes = 128 * 1024 * 1024;
 constexpr qint64 kMaxPixels = 50'000'000;
+constexpr qint64 kMaxWholePixels = 32'000'000;
 
 // Looks at every entry of `folder`: the headers of the pictures are read on
 // the threads of `pool`, and only files of one length are read whole, to

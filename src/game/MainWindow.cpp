@@ -238,9 +238,9 @@ void MainWindow::load() {
     }
 }
 
-void MainWindow::rescanCategories() {
-    game_.rescanCategories(FolderListing::folders(folders_.dataImgs()),
-                           FolderListing::folders(folders_.made));
+QString MainWindow::rescanCategories() {
+    return game_.rescanCategories(FolderListing::folders(folders_.dataImgs()),
+                                  FolderListing::folders(folders_.made));
 }
 
 // Told once every picture has been tried, and held until the next click; a

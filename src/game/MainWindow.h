@@ -73,8 +73,9 @@ public:
 
     const GameState& game() const { return game_; }
     const PictureFolders& pictureFolders() const { return folders_; }
-    // Lists the categories again, as after one is made; the games keep theirs.
-    void rescanCategories();
+    // Lists the categories again, as after one is made; the games keep theirs
+    // (see GameState::rescanCategories: the name of one that went, or empty).
+    QString rescanCategories();
     // Chooses the next game, as the Preferences dialog does.
     void setNextGame(const BoardConfig& next) { game_.setNext(next); }
 

@@ -43,7 +43,7 @@ bool NewCategory::start() {
     }
     const QString name = dialogs_
                              .inputBox(&window_, QStringLiteral("The new category's name:"),
-                                       title(), QFileInfo(QDir(folder).absolutePath()).fileName())
+                                       title(), CategoryMaker::defaultName(folder))
                              .trimmed();
     if (name.isEmpty()) {
         return false;
@@ -102,15 +102,25 @@ void NewCategory::progressed(const MakerProgress& progress) {
 }
 
 void NewCategory::finished(const MakerResult& result) {
-    delete progress_;
+    // This may run inside the dialog's own setValue(), whose processEvents()
+    // delivered it, and which goes on using the dialog once it returns.
+    progress_->hide();
+    progress_->deleteLater();
     progress_ = nullptr;
-    if (result.outcome == MakerResult::Outcome::Made) {
-        window_.rescanCategories();
-    }
+    const bool made = result.outcome == MakerResult::Outcome::Made;
+    const QString lost = made ? window_.rescanCategories() : QString();
     if (result.outcome != MakerResult::Outcome::Cancelled) {
         QString text = result.summary();
-        if (result.outcome == MakerResult::Outcome::Made) {
+        if (made && window_.game().categoryIndexOf(name_, true) == 0) {
+            text += QStringLiteral("\n\nIt is not listed in Edit > Preferences, which lists only "
+                                   "the first 32 categories.");
+        } else if (made) {
             text += QStringLiteral("\n\nChoose it in Edit > Preferences.");
+        }
+        if (!lost.isEmpty()) {
+            text += QStringLiteral("\n\n\"%1\" is no longer among the 32 categories listed: "
+                                   "new games are dealt from \"%2\", the first one.")
+                        .arg(lost, window_.game().category(1));
         }
         dialogs_.messageBox(&window_, text, title());
     }

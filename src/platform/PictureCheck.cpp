@@ -1,13 +1,13 @@
 #include "PictureCheck.h"
 
+#include "FileHash.h"
 #include "FolderListing.h"
 #include "GameState.h"
 #include "PictureCache.h"
 #include "PictureFiles.h"
+#include "PlainFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMap>
@@ -39,14 +39,18 @@ enum class Verdict { Fine, Unreadable, TooLarge };
 // never decoded. Any other picture is decoded at a tiny size: enough to find
 // a damaged file, and a JPEG is then decoded at an eighth of its size.
 Verdict examine(const QString& path, QString& why) {
-    const qint64 bytes = QFileInfo(path).size();
-    if (bytes > PictureCache::kMaxFileBytes) {
+    PlainFile plain(path, PictureCache::kMaxFileBytes);
+    if (plain.state() == PlainFile::State::TooLarge) {
         why = QStringLiteral("is too large: %1 bytes, over %2")
-                  .arg(bytes)
+                  .arg(QFileInfo(path).size())
                   .arg(PictureCache::kMaxFileBytes);
         return Verdict::TooLarge;
     }
-    QImageReader reader(path);
+    if (!plain.isOpen()) {
+        why = plain.problem();
+        return Verdict::Unreadable;
+    }
+    QImageReader reader(&plain.file());
     const QSize size = reader.size();
     if (size.width() > PictureCache::kMaxSide || size.height() > PictureCache::kMaxSide) {
         why = QStringLiteral("is too large: %1 x %2 pixels, over %3 on a side")
@@ -115,10 +119,11 @@ bool checkCategory(const QString& path, const QString& name, QTextStream& out, i
         if (verdict != Verdict::Fine) {
             faults.append(file + QLatin1Char(' ') + why);
         }
-        QFile bytes(shown);
-        QCryptographicHash hash(QCryptographicHash::Sha1);
-        if (bytes.open(QIODevice::ReadOnly) && hash.addData(&bytes)) {
-            byHash[hash.result()].append(file);
+        const QByteArray hash = verdict == Verdict::TooLarge
+                                    ? QByteArray()
+                                    : fileHash(shown, PictureCache::kMaxFileBytes);
+        if (!hash.isEmpty()) {
+            byHash[hash].append(file);
         }
     }
     QList<QStringList> groups;

@@ -26,7 +26,9 @@
 // names are named, and a last line then points to --make-category; they
 // leave a category complete. "repeated" counts the pictures that have the same bytes as
 // a lower-numbered one. A picture over the limits is judged by its length
-// and its header alone and never decoded. A JPEG cut short still counts as
+// and its header alone and never decoded, and is not compared with the
+// others; a file is opened only as a plain file (see PlainFile), even when
+// it changes after the folder was listed. A JPEG cut short still counts as
 // readable: Qt shows its missing part grey, in the game as well.
 //
 // Returns 0 when there is at least one category and every one is complete,

@@ -37,7 +37,7 @@ void GameState::scanCategories(QStringList names, QStringList made) {
     }
 }
 
-void GameState::rescanCategories(QStringList names, QStringList made) {
+QString GameState::rescanCategories(QStringList names, QStringList made) {
     using Place = std::pair<QString, bool>;
     const auto placeOf = [this](int index) {
         return Place(category(index), isMadeCategory(index));
@@ -45,14 +45,24 @@ void GameState::rescanCategories(QStringList names, QStringList made) {
     const Place current = placeOf(current_.categoryIndex);
     const Place next = placeOf(next_.categoryIndex);
     scanCategories(std::move(names), std::move(made));
-    for (int i = 1; i <= categoryCount_; ++i) {
-        if (placeOf(i) == current) {
-            current_.categoryIndex = static_cast<std::int16_t>(i);
+    QString lost;
+    for (const auto& [config, place] : {std::pair(&current_, current), std::pair(&next_, next)}) {
+        const int index = categoryIndexOf(place.first, place.second);
+        if (index == 0 && !place.first.isEmpty() && lost.isEmpty()) {
+            lost = place.first;
         }
-        if (placeOf(i) == next) {
-            next_.categoryIndex = static_cast<std::int16_t>(i);
+        config->categoryIndex = static_cast<std::int16_t>(std::max(index, 1));
+    }
+    return lost;
+}
+
+int GameState::categoryIndexOf(const QString& name, bool made) const {
+    for (int i = 1; i <= categoryCount_; ++i) {
+        if (categories_.at(at(i)) == name && isMadeCategory(i) == made) {
+            return i;
         }
     }
+    return 0;
 }
 
 QString GameState::category(int index) const {

@@ -50,8 +50,15 @@ public:
     // stored position keeps its meaning for a player who makes none.
     void scanCategories(QStringList names, QStringList made = {});
     // The same, again, once a category is made: the game in progress and the
-    // next one keep their categories, found by name.
-    void rescanCategories(QStringList names, QStringList made);
+    // next one keep their categories, found by name. One that no longer fits
+    // in the 32 has no position to keep, not even at the next start, where
+    // positions are read back: that game takes the first category instead
+    // (a board already dealt keeps the pictures it found), and the name that
+    // went is returned. Empty when both games kept theirs.
+    QString rescanCategories(QStringList names, QStringList made);
+    // The position of a category, of the player's made ones or not; 0 when
+    // it is not listed.
+    int categoryIndexOf(const QString& name, bool made) const;
     // True for a position that holds one of the player's made categories.
     bool isMadeCategory(int index) const {
         return index > dataCategoryCount_ && index <= categoryCount_;
