@@ -234,6 +234,7 @@ private slots:
             return true;
         }));
         QCOMPARE(ws.settingsBytes(), before);
+        QCOMPARE(store.read().get(kTable, "value1"), QStringLiteral("90")); // still read
     }
 
     void damagedFiles_data() {

@@ -1,7 +1,10 @@
 #include "IniText.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <memory>
+#include <tuple>
 
 namespace {
 
@@ -58,13 +61,26 @@ IniText roundTrip(const QMap<QString, QVariant>& values, const QString& copies,
 
 } // namespace
 
+// A copy to read: beside the settings file; failing that (a read-only
+// folder, a full disk), in the temporary folder, so that a file that cannot
+// be saved still reads.
 IniText IniText::parse(const QByteArray& bytes, const QString& copies) {
-    QTemporaryFile copy(copies);
-    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
-        return cannotCheck(copy.errorString());
+    const auto copyOf = [&bytes](const QString& name) {
+        auto copy = std::make_unique<QTemporaryFile>(name);
+        const bool whole = copy->open() && copy->write(bytes) == bytes.size() && copy->flush();
+        copy->close();
+        return std::pair{std::move(copy), whole};
+    };
+    auto [copy, whole] = copyOf(copies);
+    if (!whole) {
+        const QString why = copy->errorString();
+        std::tie(copy, whole) =
+            copyOf(QDir::tempPath() + QStringLiteral("/Tilewise.ini.reading-XXXXXX"));
+        if (!whole) {
+            return cannotCheck(why);
+        }
     }
-    copy.close();
-    const QSettings parsed(copy.fileName(), QSettings::IniFormat);
+    const QSettings parsed(copy->fileName(), QSettings::IniFormat);
     if (parsed.status() == QSettings::AccessError) {
         return cannotCheck(QStringLiteral("the copy cannot be read back"));
     }

@@ -10,7 +10,8 @@
 // QSettings reads only files, and keeps a process-wide cache of them that a
 // rewrite of the same size can fool, so the text is read through a fresh
 // copy named from `copies`: a name ending in "XXXXXX" beside the settings
-// file, the folder a save writes anyway. $TMPDIR may be full, or no folder.
+// file, the folder a save writes anyway ($TMPDIR may be full, or no folder);
+// only where that folder takes no copy is the copy read made in $TMPDIR.
 struct IniText {
     QMap<QString, QVariant> values;
     // Why the text could not be checked, to follow the file's name: no copy
