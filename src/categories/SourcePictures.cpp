@@ -1,8 +1,10 @@
 #include "SourcePictures.h"
 
+#include "NumberText.h"
 #include "Parallel.h"
 #include "PlainFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +14,11 @@
 #include <vector>
 
 namespace {
+
+// The scan's texts, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SourcePictures)
+};
 
 enum class Verdict { Picture, Unreadable, TooLarge };
 
@@ -24,7 +31,9 @@ struct Look {
 Look look(const QFileInfo& file) {
     PlainFile plain(file.filePath(), SourcePictures::kMaxFileBytes);
     if (plain.state() == PlainFile::State::TooLarge) {
-        return {Verdict::TooLarge, QStringLiteral("%1 MB").arg(file.size() / (1024 * 1024))};
+        //: A picture's size in megabytes, in a list of files too large
+        return {Verdict::TooLarge,
+                Texts::tr("%1 MB").arg(NumberText::local(file.size() / (1024 * 1024)))};
     }
     if (!plain.isOpen()) {
         return {Verdict::Unreadable, plain.problem()};
@@ -36,7 +45,9 @@ Look look(const QFileInfo& file) {
     const QSize size = reader.size();
     if (qint64(size.width()) * size.height() > SourcePictures::kMaxPixels) {
         return {Verdict::TooLarge,
-                QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height())};
+                //: A picture's size, in a list of files too large
+                Texts::tr("%1 x %2 pixels")
+                    .arg(NumberText::local(size.width()), NumberText::local(size.height()))};
     }
     return {Verdict::Picture, {}};
 }
@@ -82,7 +93,8 @@ SourceScan scan(const QString& folder, QThreadPool& pool, const std::function<vo
     SourceScan scan;
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        scan.problem = QStringLiteral("%1 cannot be read: there is no permission to list it.")
+        //: %1: the folder of pictures chosen
+        scan.problem = Texts::tr("%1 cannot be read: there is no permission to list it.")
                            .arg(QDir::toNativeSeparators(folder));
         return scan;
     }
