@@ -129,6 +129,7 @@ int main(int argc, char* argv[]) {
     services.dataFolder =
         DataFolder::resolve(QDir::currentPath(), QApplication::applicationDirPath());
     services.settingsFile = SettingsStore::userFile();
+    services.language = language.language();
     MainWindow window(std::move(services));
     // Every end of the program saves what the player decided: a signal and
     // the desktop's log-out end it as Exit does; a display that went away

@@ -43,7 +43,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                                     services.bundledFolder.isEmpty()
                                         ? DataFolder::bundled(
                                               QCoreApplication::applicationDirPath())
-                                        : services.bundledFolder},
+                                        : services.bundledFolder,
+                                    services.language},
       store_(services.settingsFile), dialogs_(std::move(services.dialogs)),
       random_(std::move(services.random)), sound_(std::move(services.sound)) {
     if (!dialogs_) {

@@ -270,7 +270,7 @@ QString TileBoard::pictureName(int tile) const {
         return tr("free");
     }
     if (!pictureNames_) {
-        pictureNames_ = readPictureNames(folders_.categoryOf(game_));
+        pictureNames_ = readPictureNames(folders_.categoryOf(game_), folders_.language);
     }
     const QString name = pictureNames_->value(number);
     return name.isEmpty() ? FolderListing::pictureBase(number) : name;
