@@ -49,6 +49,7 @@ AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
     okButton->setFocus();
 
     load();
+    fitTexts();
 }
 
 void AboutDialog::load() {

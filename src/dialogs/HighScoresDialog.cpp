@@ -79,11 +79,17 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, const SettingsValues
                               .arg(NumberText::local(game.columns), NumberText::local(game.rows),
                                    NumberText::local(game.tilesPerSet));
     addLabel(this, "lblBoardSize", board, 300, 510, 3135, 255);
-    const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
+    QList<QLabel*> rows;
     for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
         const QByteArray name = "lbl" + QByteArray::number(rank);
-        showRow(addLabel(this, name.constData(), QString(), 300, 840 + 240 * (rank - 1), 3135, 195),
-                rowText(rank, table.at(rank - 1)));
+        rows.append(
+            addLabel(this, name.constData(), QString(), 300, 840 + 240 * (rank - 1), 3135, 195));
+    }
+    fitTexts();
+    // The rows are cut to their labels, as wide as the dialog has become.
+    const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
+    for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
+        showRow(rows.at(rank - 1), rowText(rank, table.at(rank - 1)));
     }
     okButton->setFocus();
 }

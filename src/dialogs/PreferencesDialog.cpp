@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "NumberText.h"
 #include "Preferences.h"
+#include "TextRoom.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -75,6 +77,15 @@ std::array<QWidget*, N> addOptions(QGroupBox* frame, QButtonGroup* group,
         group->addButton(button, o.id);
         buttons.at(k) = button;
     }
+    // The options keep clear of the frame's title and its border, whatever
+    // the font makes of the title.
+    const int top = (*std::min_element(buttons.begin(), buttons.end(), [](QWidget* a, QWidget* b) {
+                        return a->y() < b->y();
+                    }))->y();
+    const int below = std::max(0, optionsTop(*frame) - top);
+    for (QWidget* button : buttons) {
+        button->move(button->x(), button->y() + below);
+    }
     return buttons;
 }
 
@@ -104,6 +115,7 @@ PreferencesDialog::PreferencesDialog(GameState& game, QWidget* parent)
     installFrameAccessibility();
     buildDesign();
     load();
+    fitTexts();
 }
 
 void PreferencesDialog::buildDesign() {
