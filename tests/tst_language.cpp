@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QtTest>
 
 namespace {
@@ -33,8 +35,20 @@ QStringList cramped(const QWidget& top) {
             tell(*w, w->property("text").toString() + w->property("title").toString(),
                  "needs more room");
         }
+        // Clear of the frame's border: 3 pixels at the least.
         const auto* frame = qobject_cast<const QGroupBox*>(w->parentWidget());
-        if (frame != nullptr && w->y() < optionsTop(*frame)) {
+        QStyleOptionGroupBox option;
+        if (frame != nullptr) {
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        }
+        if (frame != nullptr &&
+            w->y() < frame->style()
+                             ->subControlRect(QStyle::CC_GroupBox, &option,
+                                              QStyle::SC_GroupBoxContents, frame)
+                             .top() +
+                         3) {
             tell(*w, w->property("text").toString(), "reaches into its frame's title");
         }
     }
@@ -109,15 +123,18 @@ private slots:
     }
 
     // A player's language reads its own picture names, and names.txt where
-    // the category has none in it.
+    // the category has none in it; the board says them.
     void pictureNames() {
         TestWorkspace ws;
-        ws.writeFile("imgs/A/names.txt", "cat\n");
-        ws.writeFile("imgs/A/names.de.txt", "Katze\n");
+        ws.addCategory("A");
+        ws.writeFile("imgs/A/names.txt", QByteArray("cat\n").repeated(50));
+        ws.writeFile("imgs/A/names.de.txt", QByteArray("Katze\n").repeated(50));
         const QString a = ws.path() + "/imgs/A";
         QCOMPARE(readPictureNames(a, "de").value(0) + readPictureNames(a, "fr").value(0) +
                      readPictureNames(a).value(0),
                  QStringLiteral("Katzecatcat"));
+        const FakeWindow german = makeWindow(ws.path(), ws.settingsFile(), ws.madeFolder(), "de");
+        QCOMPARE(german.window->board()->pictureName(0), QStringLiteral("Katze"));
     }
 
     void roomForTexts_data() {
