@@ -47,6 +47,15 @@ out=$(groff -man -Tutf8 -ww -z share/man/man6/tilewise.6 2>&1) && [[ -z $out ]] 
 grep -q "<release version=\"$version\"" share/metainfo/*.metainfo.xml || fail "metainfo release"
 grep -q "^\.TH TILEWISE 6 [0-9-]* \"Tilewise $version\"" share/man/man6/tilewise.6 || fail "man page"
 
+# The catalogues, found from the installed program, with Qt's own for its usage line.
+for language in de fr es; do
+    [[ -s $data/translations/tilewise_$language.qm ]] || fail "no $language catalogue installed"
+done
+usage=$(env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE=de $bin/tilewise --help | head -n 1)
+[[ $usage == "Aufruf: tilewise [Optionen] [NAME]" ]] || fail "German --help: $usage"
+usage=$(env -u LC_ALL -u LC_MESSAGES LANG=C LANGUAGE=de $bin/tilewise --help | head -n 1)
+[[ $usage == "Usage: tilewise [options] [NAME]" ]] || fail "LANGUAGE was not ignored in C: $usage"
+
 status=0 && $bin/tilewise --no-such-option 2>/dev/null || status=$?
 [[ $status == 2 ]] || fail "an unknown option exited with status $status"
 $bin/tilewise --check-pictures $data/imgs >/dev/null || fail "bundled pictures incomplete"

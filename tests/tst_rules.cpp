@@ -426,8 +426,7 @@ private slots:
         QFETCH(int, whole);
         QCOMPARE(int(NumberText::roundToInt16(NumberText::leadingNumber(text))), leading);
         QCOMPARE(NumberText::parseInt16(text).value_or(-1), whole);
-        QCOMPARE(NumberText::num(leading),
-                 leading < 0 ? QString::number(leading) : QStringLiteral(" %1").arg(leading));
+        QCOMPARE(NumberText::local(leading), QString::number(leading));
     }
 };
 

@@ -6,10 +6,12 @@
 #include "MainWindow.h"
 #include "MakeCategoryCommand.h"
 #include "MessageFilter.h"
+#include "NumberText.h"
 #include "PictureCheck.h"
 #include "QuietStyle.h"
 #include "SettingsStore.h"
 #include "TileBoard.h"
+#include "Translations.h"
 #include "WarmUp.h"
 
 #include <QApplication>
@@ -25,6 +27,12 @@
 
 namespace {
 
+// The catalogues lie in the bundled data folder.
+QString translationsFolder() {
+    return DataFolder::bundled(QCoreApplication::applicationDirPath()) +
+           QStringLiteral("/translations");
+}
+
 // Saves a picture of the window once its first board shows all it can, and
 // ends the program: 0 when every picture could be shown.
 void saveScreenshotWhenShown(MainWindow& window, const QString& file) {
@@ -32,10 +40,15 @@ void saveScreenshotWhenShown(MainWindow& window, const QString& file) {
         const bool saved = window.grab().save(file, "PNG");
         const QStringList missing = window.board()->missingPictures();
         if (!saved) {
-            std::fprintf(stderr, "tilewise: cannot write %s\n", qPrintable(file));
+            //: Printed when --screenshot cannot write its file; %1: the file
+            const QString told = QCoreApplication::translate("main", "tilewise: cannot write %1");
+            std::fprintf(stderr, "%s\n", qPrintable(told.arg(file)));
         } else if (!missing.isEmpty()) {
-            std::fprintf(stderr, "tilewise: pictures missing or unreadable: %lld, such as %s\n",
-                         static_cast<long long>(missing.size()), qPrintable(missing.first()));
+            //: Printed by --screenshot; %1: how many pictures, %2: the first one's file
+            const QString told = QCoreApplication::translate(
+                "main", "tilewise: pictures missing or unreadable: %1, such as %2");
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(told.arg(NumberText::local(missing.size()), missing.first())));
         }
         QApplication::exit(saved && missing.isEmpty() ? 0 : 1);
     });
@@ -52,18 +65,28 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const CommandLine line = CommandLine::parse(arguments);
+    CommandLine line = CommandLine::parse(arguments);
     if (!line.ok || line.done) {
+        // Read again in the player's language, which needs an application
+        // object; the usage line names the program as its players type it,
+        // wherever it was started from.
+        char name[] = "tilewise";
+        argv[0] = name;
+        const QCoreApplication app(argc, argv);
+        const Translations language(translationsFolder());
+        line = CommandLine::parse(arguments);
         std::fputs(qPrintable(line.message), line.ok ? stdout : stderr);
         return line.ok ? 0 : 2;
     }
     if (!line.checkPictures.isEmpty()) {
         const QCoreApplication app(argc, argv);
+        const Translations language(translationsFolder());
         QTextStream out(stdout);
         return checkPictures(line.checkPictures, out);
     }
     if (!line.makeCategory.isEmpty()) {
         const QCoreApplication app(argc, argv);
+        const Translations language(translationsFolder());
         QTextStream out(stdout);
         QTextStream err(stderr);
         // A made category must not take the name of one the game lists first.
@@ -74,7 +97,9 @@ int main(int argc, char* argv[]) {
                                    isatty(STDERR_FILENO) != 0);
     }
     if (!CommandLine::displayNamed(arguments)) {
-        std::fprintf(stderr, "%s\n", kNoDisplay);
+        const QCoreApplication app(argc, argv);
+        const Translations language(translationsFolder());
+        std::fprintf(stderr, "%s\n", qPrintable(noDisplayText()));
         return 1;
     }
 
@@ -92,6 +117,7 @@ int main(int argc, char* argv[]) {
     WarmUp fonts([] { FcInit(); });
     const WarmUp bus([] { QDBusConnection::sessionBus(); });
     QApplication app(argc, argv);
+    const Translations language(translationsFolder());
     // From here on, SIGTERM and SIGHUP wait for the window to end the game
     // as Exit does.
     const EndSignals endSignals;
@@ -103,6 +129,7 @@ int main(int argc, char* argv[]) {
     services.dataFolder =
         DataFolder::resolve(QDir::currentPath(), QApplication::applicationDirPath());
     services.settingsFile = SettingsStore::userFile();
+    services.language = language.language();
     MainWindow window(std::move(services));
     // Every end of the program saves what the player decided: a signal and
     // the desktop's log-out end it as Exit does; a display that went away

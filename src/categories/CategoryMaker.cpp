@@ -2,11 +2,13 @@
 
 #include "FolderListing.h"
 #include "GameState.h"
+#include "NumberText.h"
 #include "Parallel.h"
 #include "PictureTitles.h"
 #include "PlainFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,7 +29,13 @@
 
 namespace {
 
+using NumberText::local;
 using Outcome = MakerResult::Outcome;
+
+// The maker's texts, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CategoryMaker)
+};
 
 constexpr int kPictures = GameState::kPictures;
 constexpr int kMaxName = 64;
@@ -171,8 +179,7 @@ void removeLeftovers(const QString& imgs) {
 // could not be removed in full; or else the outcome and why (empty for Exists).
 std::pair<Outcome, QString> install(const QString& made, const QString& target, bool replace) {
     QDir dir;
-    const QString cannot =
-        QStringLiteral("Cannot move the new category to %1.").arg(native(target));
+    const QString cannot = Texts::tr("Cannot move the new category to %1.").arg(native(target));
     if (!replace || !taken(target)) { // a rename that overwrites nothing
         if (dir.rename(made, target)) {
             return {Outcome::Made, {}};
@@ -182,15 +189,16 @@ std::pair<Outcome, QString> install(const QString& made, const QString& target, 
     }
     const QString old = made + QStringLiteral("-replaced");
     if (!dir.rename(target, old)) {
-        return {Outcome::Failed, QStringLiteral("Cannot replace %1.").arg(native(target))};
+        return {Outcome::Failed, Texts::tr("Cannot replace %1.").arg(native(target))};
     }
     if (!dir.rename(made, target)) {
         dir.rename(old, target);
         return {Outcome::Failed, cannot};
     }
     if (!removeEntry(old)) {
-        return {Outcome::Made, QStringLiteral(" The category it replaced could not be removed "
-                                              "in full: what is left is in %1.")
+        //: Follows "Made the category ...": %1 is a folder
+        return {Outcome::Made, Texts::tr(" The category it replaced could not be removed "
+                                         "in full: what is left is in %1.")
                                    .arg(native(old))};
     }
     return {Outcome::Made, {}};
@@ -202,17 +210,17 @@ namespace CategoryMaker {
 
 QString nameProblem(const QString& name) {
     if (name.trimmed().isEmpty()) {
-        return QStringLiteral("A category needs a name.");
+        return Texts::tr("A category needs a name.");
     }
     if (name.size() > kMaxName) {
-        return QStringLiteral("A category's name holds at most %1 characters.").arg(kMaxName);
+        return Texts::tr("A category's name holds at most %1 characters.").arg(local(kMaxName));
     }
     const bool unprintable =
         std::any_of(name.cbegin(), name.cend(), [](QChar c) { return !c.isPrint(); });
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.contains(QLatin1String("..")) || name.startsWith(QLatin1Char('.')) || unprintable) {
-        return QStringLiteral("\"%1\" cannot name a category: a name holds no / or \\ or .., "
-                              "and starts with no dot.")
+        return Texts::tr("\"%1\" cannot name a category: a name holds no / or \\ or .., "
+                         "and starts with no dot.")
             .arg(name);
     }
     return {};
@@ -228,26 +236,27 @@ MakerResult make(const MakerRequest& request,
         return result;
     };
     const auto cancelled = [&stop] {
-        return stop(Outcome::Cancelled, QStringLiteral("Cancelled: nothing was written."));
+        return stop(Outcome::Cancelled, Texts::tr("Cancelled: nothing was written."));
     };
     if (const QString problem = nameProblem(request.name); !problem.isEmpty()) {
         return stop(Outcome::Failed, problem);
     }
     if (request.taken.contains(request.name)) {
-        return stop(Outcome::Failed, QStringLiteral("\"%1\" is the name of a category the game "
-                                                    "has already. Choose another name.")
+        return stop(Outcome::Failed, Texts::tr("\"%1\" is the name of a category the game "
+                                               "has already. Choose another name.")
                                          .arg(request.name));
     }
     if (request.imgs.isEmpty()) {
-        return stop(Outcome::Failed, QStringLiteral("There is no home folder to keep it in."));
+        //: Said of the new category
+        return stop(Outcome::Failed, Texts::tr("There is no home folder to keep it in."));
     }
     if (!QFileInfo(request.source).isDir()) {
-        return stop(Outcome::Failed,
-                    QStringLiteral("%1 is not a folder.").arg(native(request.source)));
+        return stop(Outcome::Failed, Texts::tr("%1 is not a folder.").arg(native(request.source)));
     }
     const QString target = QDir(request.imgs).filePath(request.name);
     const auto exists = [&] {
-        return stop(Outcome::Exists, QStringLiteral("A category named \"%1\" exists already: %2.")
+        //: %1: the category's name, %2: its folder
+        return stop(Outcome::Exists, Texts::tr("A category named \"%1\" exists already: %2.")
                                          .arg(request.name, native(target)));
     };
     if (taken(target) && !request.replace) {
@@ -279,11 +288,12 @@ MakerResult make(const MakerRequest& request,
         result.usable = static_cast<int>(candidates.size());
         if (result.usable < kPictures) {
             return stop(Outcome::TooFew,
-                        QStringLiteral("Usable pictures in %1: %2 of the %3 a category needs; "
-                                       "add %4 more. Nothing was written.")
-                            .arg(native(request.source), QString::number(result.usable),
-                                 QString::number(kPictures),
-                                 QString::number(kPictures - result.usable)));
+                        //: %1: the folder, %2: the pictures found, %3: 50, %4: how many are
+                        //: missing
+                        Texts::tr("Usable pictures in %1: %2 of the %3 a category needs; "
+                                  "add %4 more. Nothing was written.")
+                            .arg(native(request.source), local(result.usable), local(kPictures),
+                                 local(kPictures - result.usable)));
         }
         chosen.clear();
         QList<SourceFile> todo;
@@ -327,14 +337,15 @@ MakerResult make(const MakerRequest& request,
 
     if (!QDir().mkpath(request.imgs)) {
         return stop(Outcome::Failed,
-                    QStringLiteral("Cannot make the folder %1.").arg(native(request.imgs)));
+                    Texts::tr("Cannot make the folder %1.").arg(native(request.imgs)));
     }
     removeLeftovers(request.imgs);
     QTemporaryDir temp(QDir(request.imgs).filePath(QStringLiteral(".new-category-XXXXXX")));
     if (!temp.isValid()) {
         return stop(
             Outcome::Failed,
-            QStringLiteral("Cannot write in %1: %2").arg(native(request.imgs), temp.errorString()));
+            //: %1: a folder, %2: why
+            Texts::tr("Cannot write in %1: %2").arg(native(request.imgs), temp.errorString()));
     }
     QStringList names;
     for (int n = 0; n < kPictures; ++n) {
@@ -342,7 +353,8 @@ MakerResult make(const MakerRequest& request,
         if (const QString error = writeWhole(file, made.value(chosen.at(n).path));
             !error.isEmpty()) {
             return stop(Outcome::Failed,
-                        QStringLiteral("Cannot write %1: %2").arg(native(file), error));
+                        //: %1: a file, %2: why
+                        Texts::tr("Cannot write %1: %2").arg(native(file), error));
         }
         names.append(chosen.at(n).name);
     }
@@ -351,7 +363,7 @@ MakerResult make(const MakerRequest& request,
     const QString namesFile = temp.filePath(QStringLiteral("names.txt"));
     if (const QString error = writeWhole(namesFile, titles); !error.isEmpty()) {
         return stop(Outcome::Failed,
-                    QStringLiteral("Cannot write %1: %2").arg(native(namesFile), error));
+                    Texts::tr("Cannot write %1: %2").arg(native(namesFile), error));
     }
     if (cancel) {
         return cancelled();
@@ -365,10 +377,11 @@ MakerResult make(const MakerRequest& request,
     }
     temp.setAutoRemove(false);
     result.folder = target;
-    return stop(Outcome::Made, QStringLiteral("Made the category \"%1\" from %2 files: %3 "
-                                              "pictures, in %4.")
-                                       .arg(request.name, QString::number(result.scan.files),
-                                            QString::number(kPictures), native(target)) +
+    //: %1: the category's name, %2: the files in the folder, %3: 50, %4: the new folder
+    return stop(Outcome::Made, Texts::tr("Made the category \"%1\" from %2 files: %3 "
+                                         "pictures, in %4.")
+                                       .arg(request.name, local(result.scan.files),
+                                            local(kPictures), native(target)) +
                                    note);
 }
 
@@ -386,24 +399,31 @@ QString MakerResult::summary() const {
         }
         QStringList shown = names.mid(0, 5);
         if (names.size() > 5) {
-            shown.append(QStringLiteral("and %1 more").arg(names.size() - 5));
+            //: The end of a list of files cut short
+            shown.append(Texts::tr("and %Ln more", nullptr, int(names.size() - 5)));
         }
         lines.append(
-            QStringLiteral("Skipped, %1 (%2): %3")
-                .arg(why, QString::number(names.size()), shown.join(QStringLiteral(", "))));
+            //: %1: why, such as "not read as pictures", %2: how many files, %3: the files
+            Texts::tr("Skipped, %1 (%2): %3")
+                .arg(why, local(names.size()), shown.join(QStringLiteral(", "))));
     };
-    tell(QStringLiteral("not read as pictures"), scan.unreadable);
-    tell(QStringLiteral("exact copies of files before them"), scan.copies);
-    tell(QStringLiteral("over %1 MB or %2 megapixels")
-             .arg(SourcePictures::kMaxFileBytes / (1024 * 1024))
-             .arg(SourcePictures::kMaxPixels / 1'000'000),
+    //: Why files were skipped: "Skipped, not read as pictures (3): ..."
+    tell(Texts::tr("not read as pictures"), scan.unreadable);
+    //: Why files were skipped: "Skipped, exact copies of files before them (2): ..."
+    tell(Texts::tr("exact copies of files before them"), scan.copies);
+    //: Why files were skipped: "Skipped, over 20 MB or 50 megapixels (1): ..."
+    tell(Texts::tr("over %1 MB or %2 megapixels")
+             .arg(local(SourcePictures::kMaxFileBytes / (1024 * 1024)),
+                  local(SourcePictures::kMaxPixels / 1'000'000)),
          scan.tooLarge);
-    tell(QStringLiteral("not ordinary files, never opened"), scan.notFiles);
+    //: Why files were skipped: "Skipped, not ordinary files, never opened (1): ..."
+    tell(Texts::tr("not ordinary files, never opened"), scan.notFiles);
     if (outcome == Outcome::Made && usable > kPictures) {
-        lines.append(QStringLiteral("Left out: %1 more pictures. A category holds %2, taken "
-                                    "evenly over the folder by file name.")
-                         .arg(usable - kPictures)
-                         .arg(kPictures));
+        //: %Ln: the usable pictures beyond 50, %1: 50
+        lines.append(Texts::tr("Left out: %Ln more pictures. A category holds %1, taken "
+                               "evenly over the folder by file name.",
+                               nullptr, usable - kPictures)
+                         .arg(local(kPictures)));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,6 +1,9 @@
 #include "MakeCategoryCommand.h"
 
 #include "CategoryMaker.h"
+#include "NumberText.h"
+
+#include <QCoreApplication>
 
 int makeCategoryCommand(const QString& folder, const QString& name, const QString& imgs,
                         const QStringList& taken, QTextStream& out, QTextStream& err,
@@ -16,10 +19,14 @@ int makeCategoryCommand(const QString& folder, const QString& name, const QStrin
         [&](const MakerProgress& progress) {
             if (terminal) {
                 err << '\r'
-                    << (progress.making ? QStringLiteral("Making pictures: %1 of %2")
-                                        : QStringLiteral("Looking at files: %1 of %2"))
-                           .arg(progress.done)
-                           .arg(progress.total)
+                    << (progress.making
+                            //: A progress line on the terminal: pictures made so far, of all
+                            ? QCoreApplication::translate("MakeCategoryCommand",
+                                                          "Making pictures: %1 of %2")
+                            //: A progress line on the terminal: files looked at so far, of all
+                            : QCoreApplication::translate("MakeCategoryCommand",
+                                                          "Looking at files: %1 of %2"))
+                           .arg(NumberText::local(progress.done), NumberText::local(progress.total))
                     << "\x1b[K";
                 err.flush();
             }
@@ -33,7 +40,11 @@ int makeCategoryCommand(const QString& folder, const QString& name, const QStrin
     QTextStream& told = made ? out : err;
     told << result.summary() << '\n';
     if (result.outcome == MakerResult::Outcome::Exists) {
-        told << "Remove it first, or give another NAME: the command line replaces no category.\n";
+        //: NAME as the command line's help names it
+        told << QCoreApplication::translate("MakeCategoryCommand",
+                                            "Remove it first, or give another NAME: the command "
+                                            "line replaces no category.")
+             << '\n';
     }
     told.flush();
     return made ? 0 : 1;

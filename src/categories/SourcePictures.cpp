@@ -1,9 +1,11 @@
 #include "SourcePictures.h"
 
 #include "FileHash.h"
+#include "NumberText.h"
 #include "Parallel.h"
 #include "PlainFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -12,6 +14,11 @@
 #include <vector>
 
 namespace {
+
+// The scan's texts, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SourcePictures)
+};
 
 enum class Verdict { Picture, Unreadable, TooLarge };
 
@@ -24,7 +31,9 @@ struct Look {
 Look look(const QFileInfo& file) {
     PlainFile plain(file.filePath(), SourcePictures::kMaxFileBytes);
     if (plain.state() == PlainFile::State::TooLarge) {
-        return {Verdict::TooLarge, QStringLiteral("%1 MB").arg(file.size() / (1024 * 1024))};
+        //: A picture's size in megabytes, in a list of files too large
+        return {Verdict::TooLarge,
+                Texts::tr("%1 MB").arg(NumberText::local(file.size() / (1024 * 1024)))};
     }
     if (!plain.isOpen()) {
         return {Verdict::Unreadable, plain.problem()};
@@ -37,16 +46,18 @@ Look look(const QFileInfo& file) {
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > SourcePictures::kMaxPixels) {
         return {Verdict::TooLarge,
-                QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height())};
+                //: A picture's size, in a list of files too large
+                Texts::tr("%1 x %2 pixels")
+                    .arg(NumberText::local(size.width()), NumberText::local(size.height()))};
     }
     if (pixels > SourcePictures::kMaxWholePixels &&
         !reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        return {Verdict::TooLarge, QStringLiteral("%1 x %2 pixels: a %3 file is decoded whole, "
-                                                  "up to %4 megapixels")
-                                       .arg(size.width())
-                                       .arg(size.height())
-                                       .arg(QString::fromLatin1(reader.format()).toUpper())
-                                       .arg(SourcePictures::kMaxWholePixels / 1'000'000)};
+        return {Verdict::TooLarge,
+                //: A picture's size, in a list of files too large; %3: its kind, such as TIFF
+                Texts::tr("%1 x %2 pixels: a %3 file is decoded whole, up to %4 megapixels")
+                    .arg(NumberText::local(size.width()), NumberText::local(size.height()),
+                         QString::fromLatin1(reader.format()).toUpper(),
+                         NumberText::local(SourcePictures::kMaxWholePixels / 1'000'000))};
     }
     return {Verdict::Picture, {}};
 }
@@ -83,7 +94,8 @@ SourceScan scan(const QString& folder, QThreadPool& pool, const std::function<vo
     SourceScan scan;
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        scan.problem = QStringLiteral("%1 cannot be read: there is no permission to list it.")
+        //: %1: the folder of pictures chosen
+        scan.problem = Texts::tr("%1 cannot be read: there is no permission to list it.")
                            .arg(QDir::toNativeSeparators(folder));
         return scan;
     }

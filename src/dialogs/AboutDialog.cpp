@@ -3,13 +3,15 @@
 #include "AppIcon.h"
 #include "Twips.h"
 
+#include <QDate>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tilewise"));
+    setWindowTitle(tr("About Tilewise"));
     setClientSize(4185, 2760);
 
     QLabel* iconLabel = addLabel(this, "imgIcon", QString(), 180, 180, 480, 480);
@@ -36,21 +38,27 @@ AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(parent) {
     rule->setGeometry(left, Twips::toPixels(1860, dpi), Twips::toPixels(4080, dpi) - left, 2);
 
     // The credit for the tile pictures, which the build renders from an emoji font.
-    addLabel(this, "Label5", QStringLiteral("Pictures rendered from"), 180, 1920, 2535, 195);
+    //: Followed on the next line by the font's name and licence
+    addLabel(this, "Label5", tr("Pictures rendered from"), 180, 1920, 2535, 195);
     addLabel(this, "Label6",
              QStringLiteral("Noto Color Emoji (Google),\nSIL Open Font License 1.1."), 180, 2220,
              2595, 435);
 
-    QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 2820, 180, 1155, 375);
+    QPushButton* okButton = addButton(this, "btnOK", tr("OK"), 2820, 180, 1155, 375);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     okButton->setFocus();
 
     load();
+    fitTexts();
 }
 
 void AboutDialog::load() {
     nameLabel_->setText(QStringLiteral("Tilewise"));
     versionLabel_->setText(QStringLiteral("2.00"));
-    dateLabel_->setText(QStringLiteral("May 27, 1999"));
-    descriptionLabel_->setText(QStringLiteral("A game to test your memory skills"));
+    //: How the date of the first release is written, as a QDate format: d is the day,
+    //: MMMM the month's name, yyyy the year; text in single quotes stays as it is.
+    //: German might write "d. MMMM yyyy", Spanish "d 'de' MMMM 'de' yyyy".
+    const QString format = tr("MMMM d, yyyy");
+    dateLabel_->setText(QLocale().toString(QDate(1999, 5, 27), format));
+    descriptionLabel_->setText(tr("A game to test your memory skills"));
 }

@@ -17,6 +17,11 @@ public:
 
 protected:
     void setClientSize(int widthTwips, int heightTwips);
+    // Once the texts are in: widens (or lengthens) the dialog, and every
+    // control's place and size with it, by the least factor that gives each
+    // text its room, as a translation longer than the English the layout was
+    // designed for needs. English fits as designed and keeps its sizes.
+    void fitTexts();
 
     // Plain-text labels, so that a name typed by a player shows as typed;
     // the text starts at the top left, as the designs assume.

@@ -2,6 +2,7 @@
 
 #include "BoardConfig.h"
 #include "HighScores.h"
+#include "NumberText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,10 +42,12 @@ QString rowText(int rank, const HighScoreEntry& entry) {
     if (entry.name.isEmpty()) {
         return QString();
     }
-    const QString digits = entry.score == 0 ? QString() : QString::number(entry.score);
+    const QString digits = entry.score == 0 ? QString() : NumberText::local(entry.score);
     const QString name =
         turnsDirection(entry.name) ? QChar(0x2068) + entry.name + QChar(0x2069) : entry.name;
-    return QString::number(rank) + QStringLiteral(".  ") + digits + QStringLiteral("% ") + name;
+    //: A row of the high-score table: rank, score in percent (left out for 0) and the name
+    //: with the date it was entered
+    return HighScoresDialog::tr("%1.  %2% %3").arg(NumberText::local(rank), digits, name);
 }
 
 // A row longer than its label ends in "…", never cut inside a letter, and
@@ -64,20 +67,29 @@ HighScoresDialog::HighScoresDialog(const BoardConfig& game, const SettingsValues
                                    QWidget* parent)
     : FixedDialog(parent) {
     setObjectName(QStringLiteral("frmHighScores"));
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     setClientSize(5055, 3480);
 
-    addLabel(this, "Label1", QStringLiteral("These are the all-time best Tilewise players:"), 150,
-             150, 3285, 255);
-    QPushButton* okButton = addButton(this, "cmdOK", QStringLiteral("OK"), 3660, 150, 1185, 375);
+    addLabel(this, "Label1", tr("These are the all-time best Tilewise players:"), 150, 150, 3285,
+             255);
+    QPushButton* okButton = addButton(this, "cmdOK", tr("OK"), 3660, 150, 1185, 375);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    addLabel(this, "lblBoardSize", HighScores::boardName(game.columns, game.rows, game.tilesPerSet),
-             300, 510, 3135, 255);
-    const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
+    //: The board the table is for: columns x rows, and the tiles in a set
+    const QString board = tr("%1 x %2 match %3")
+                              .arg(NumberText::local(game.columns), NumberText::local(game.rows),
+                                   NumberText::local(game.tilesPerSet));
+    addLabel(this, "lblBoardSize", board, 300, 510, 3135, 255);
+    QList<QLabel*> rows;
     for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
         const QByteArray name = "lbl" + QByteArray::number(rank);
-        showRow(addLabel(this, name.constData(), QString(), 300, 840 + 240 * (rank - 1), 3135, 195),
-                rowText(rank, table.at(rank - 1)));
+        rows.append(
+            addLabel(this, name.constData(), QString(), 300, 840 + 240 * (rank - 1), 3135, 195));
+    }
+    fitTexts();
+    // The rows are cut to their labels, as wide as the dialog has become.
+    const QList<HighScoreEntry> table = HighScores::table(values, game.columns, game.tilesPerSet);
+    for (int rank = 1; rank <= HighScores::kRanks; ++rank) {
+        showRow(rows.at(rank - 1), rowText(rank, table.at(rank - 1)));
     }
     okButton->setFocus();
 }

@@ -2,7 +2,9 @@
 
 #include "FrameAccessibility.h"
 #include "GameState.h"
+#include "NumberText.h"
 #include "Preferences.h"
+#include "TextRoom.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -11,14 +13,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 
 namespace {
 
 struct Option {
     const char* name;
-    const char* caption;
-    int id;
+    int id; // the tiles per set, or the board's side
     int left;
     int top;
     int width;
@@ -27,19 +29,19 @@ struct Option {
 
 // Places inside the frames, in twips relative to the frame.
 constexpr std::array<Option, 4> kMatches{{
-    {"optMatch2", "2 Tiles", 2, 150, 300, 975, 195},
-    {"optMatch3", "3 Tiles", 3, 150, 600, 975, 195},
-    {"optMatch4", "4 Tiles", 4, 150, 840, 975, 255},
-    {"optMatch5", "5 Tiles", 5, 150, 1110, 975, 255},
+    {"optMatch2", 2, 150, 300, 975, 195},
+    {"optMatch3", 3, 150, 600, 975, 195},
+    {"optMatch4", 4, 150, 840, 975, 255},
+    {"optMatch5", 5, 150, 1110, 975, 255},
 }};
 constexpr std::array<Option, 7> kBoardSizes{{
-    {"optBoardSize4x4", "4 x 4", 4, 120, 240, 885, 285},
-    {"optBoardSize5x5", "5 x 5", 5, 120, 540, 855, 225},
-    {"optBoardSize6x6", "6 x 6", 6, 120, 780, 885, 285},
-    {"optBoardSize7x7", "7 x 7", 7, 120, 1080, 885, 285},
-    {"optBoardSize8x8", "8 x 8", 8, 1140, 240, 855, 285},
-    {"optBoardSize9x9", "9 x 9", 9, 1140, 525, 885, 255},
-    {"optBoardSize10x10", "10 x 10", 10, 1140, 780, 855, 255},
+    {"optBoardSize4x4", 4, 120, 240, 885, 285},
+    {"optBoardSize5x5", 5, 120, 540, 855, 225},
+    {"optBoardSize6x6", 6, 120, 780, 885, 285},
+    {"optBoardSize7x7", 7, 120, 1080, 885, 285},
+    {"optBoardSize8x8", 8, 1140, 240, 855, 285},
+    {"optBoardSize9x9", 9, 1140, 525, 885, 255},
+    {"optBoardSize10x10", 10, 1140, 780, 855, 255},
 }};
 
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
@@ -50,19 +52,39 @@ QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, int
     return frame;
 }
 
+QString matchCaption(int tilesPerSet) {
+    //: An option of the Match frame: sets of this many tiles
+    return PreferencesDialog::tr("%Ln Tiles", nullptr, tilesPerSet);
+}
+
+QString sizeCaption(int side) {
+    //: An option of the Board Size frame: columns x rows
+    return PreferencesDialog::tr("%1 x %2").arg(NumberText::local(side), NumberText::local(side));
+}
+
 // Adds the option buttons to the frame and the group, returning them in
 // order for the tab chain.
 template <std::size_t N>
 std::array<QWidget*, N> addOptions(QGroupBox* frame, QButtonGroup* group,
-                                   const std::array<Option, N>& options) {
+                                   const std::array<Option, N>& options,
+                                   QString (*caption)(int id)) {
     std::array<QWidget*, N> buttons{};
     for (std::size_t k = 0; k < N; ++k) {
         const Option& o = options.at(k);
-        auto* button = new QRadioButton(QString::fromLatin1(o.caption), frame);
+        auto* button = new QRadioButton(caption(o.id), frame);
         button->setObjectName(QLatin1String(o.name));
         Twips::place(button, o.left, o.top, o.width, o.height);
         group->addButton(button, o.id);
         buttons.at(k) = button;
+    }
+    // The options keep clear of the frame's title and its border, whatever
+    // the font makes of the title.
+    const int top = (*std::min_element(buttons.begin(), buttons.end(), [](QWidget* a, QWidget* b) {
+                        return a->y() < b->y();
+                    }))->y();
+    const int below = std::max(0, optionsTop(*frame) - top);
+    for (QWidget* button : buttons) {
+        button->move(button->x(), button->y() + below);
     }
     return buttons;
 }
@@ -93,33 +115,34 @@ PreferencesDialog::PreferencesDialog(GameState& game, QWidget* parent)
     installFrameAccessibility();
     buildDesign();
     load();
+    fitTexts();
 }
 
 void PreferencesDialog::buildDesign() {
     setObjectName(QStringLiteral("frmPreferences"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     // The players row lies below this client area, out of sight but still
     // reached by Tab and by its access key.
     setClientSize(5160, 2145);
 
     QLabel* categoryLabel =
-        addLabel(this, "Label3", QStringLiteral("&Category:"), 120, 1800, 795, 255);
-    QPushButton* okButton = addButton(this, "btnOK", QStringLiteral("OK"), 3780, 150, 1215, 375);
-    QPushButton* cancelButton =
-        addButton(this, "cmdCancel", QStringLiteral("Cancel"), 3780, 600, 1215, 375);
-    QGroupBox* sizeFrame =
-        addFrame(this, "Frame1", QStringLiteral("&Board Size"), 90, 60, 2175, 1515);
-    QGroupBox* matchFrame =
-        addFrame(this, "Frame2", QStringLiteral("&Match"), 2400, 60, 1215, 1515);
+        //: The picture category of the next game
+        addLabel(this, "Label3", tr("&Category:"), 120, 1800, 795, 255);
+    QPushButton* okButton = addButton(this, "btnOK", tr("OK"), 3780, 150, 1215, 375);
+    QPushButton* cancelButton = addButton(this, "cmdCancel", tr("Cancel"), 3780, 600, 1215, 375);
+    QGroupBox* sizeFrame = addFrame(this, "Frame1", tr("&Board Size"), 90, 60, 2175, 1515);
+    //: The frame of the set sizes: how many tiles of one picture make a set
+    QGroupBox* matchFrame = addFrame(this, "Frame2", tr("&Match"), 2400, 60, 1215, 1515);
     matches_ = new QButtonGroup(this);
-    const auto matchButtons = addOptions(matchFrame, matches_, kMatches);
+    const auto matchButtons = addOptions(matchFrame, matches_, kMatches, &matchCaption);
     categoryBox_ = addCombo(this, "cmboCategory", false, 960, 1770, 2655, 315);
     boardSizes_ = new QButtonGroup(this);
-    const auto sizeButtons = addOptions(sizeFrame, boardSizes_, kBoardSizes);
+    const auto sizeButtons = addOptions(sizeFrame, boardSizes_, kBoardSizes, &sizeCaption);
+    //: Sets every choice back to the game's first one
     QPushButton* defaultButton =
-        addButton(this, "cmdDefault", QStringLiteral("&Default"), 3780, 1740, 1215, 375);
-    QLabel* playersLabel =
-        addLabel(this, "Label1", QStringLiteral("&Players:"), 120, 2220, 795, 195);
+        addButton(this, "cmdDefault", tr("&Default"), 3780, 1740, 1215, 375);
+    //: The number of players; the row lies below the dialog's visible area
+    QLabel* playersLabel = addLabel(this, "Label1", tr("&Players:"), 120, 2220, 795, 195);
     playersBox_ = addCombo(this, "cmboPlayers", true, 960, 2160, 2655, 315);
 
     categoryLabel->setBuddy(categoryBox_);
@@ -160,7 +183,7 @@ void PreferencesDialog::load() {
     categoryBox_->setCurrentIndex(next.categoryIndex - 1);
 
     for (int players = 1; players <= 4; ++players) {
-        playersBox_->addItem(QString::number(players));
+        playersBox_->addItem(NumberText::local(players));
     }
     playersBox_->setCurrentIndex(next.players - 1);
 }

@@ -16,23 +16,24 @@
 // the deal has succeeded, so a failure leaves the game in progress as it was.
 void MainWindow::newGame() {
     std::optional<WaitCursor> hourglass(std::in_place);
-    showStatus(QStringLiteral("Starting new game..."));
+    //: Status bar: the steps of dealing a new game, each shown for a moment
+    showStatus(tr("Starting new game..."));
     GameState next = game_;
     next.initialize();
-    showStatus(QStringLiteral("Unloading images..."));
+    showStatus(tr("Unloading images..."));
     next.makeNextCurrent();
-    showStatus(QStringLiteral("Randomizing array..."));
+    showStatus(tr("Randomizing array..."));
     if (!next.deal(*random_)) {
         showStatus(QString());
         hourglass.reset();
         dialogs_->messageBox(this,
-                             QStringLiteral("A new game could not be started: Tilewise deals "
-                                            "boards of 4 x 4 to 10 x 10 tiles with sets of 2 to "
-                                            "5 tiles. The game in progress goes on."),
+                             tr("A new game could not be started: Tilewise deals "
+                                "boards of 4 x 4 to 10 x 10 tiles with sets of 2 to "
+                                "5 tiles. The game in progress goes on."),
                              QStringLiteral("Tilewise"));
         return;
     }
-    showStatus(QStringLiteral("Loading images..."));
+    showStatus(tr("Loading images..."));
     board_->clear();
     game_ = std::move(next);
     buildBoard();
@@ -47,7 +48,7 @@ void MainWindow::newGame() {
 // them froze the window for seconds with large photos.
 void MainWindow::revealAll() {
     const WaitCursor hourglass;
-    showStatus(QStringLiteral("Revealing all tiles..."));
+    showStatus(tr("Revealing all tiles..."));
     board_->startPictures();
     game_.revealAll();
     for (int i = 0; i < game_.tileCount(); ++i) {

@@ -33,14 +33,16 @@ void MainWindow::saveDecided() {
             const HighScores::Result added =
                 scores.addHighScore(columns, tilesPerSet, game_.playerName(), score);
             if (added.outcome == HighScores::Outcome::NotSaved) {
-                std::fprintf(stderr, "tilewise: the high score could not be saved. %s\n",
-                             qPrintable(added.problem));
+                //: Printed when the program is ended from outside; %1: why, a sentence
+                const QString told = tr("tilewise: the high score could not be saved. %1");
+                std::fprintf(stderr, "%s\n", qPrintable(told.arg(added.problem)));
             }
         }
     }
     if (!unloaded_ && !savePreferences()) {
-        std::fprintf(stderr, "tilewise: the preferences could not be saved. %s\n",
-                     qPrintable(store_.error()));
+        //: Printed when the program is ended from outside; %1: why, a sentence
+        const QString told = tr("tilewise: the preferences could not be saved. %1");
+        std::fprintf(stderr, "%s\n", qPrintable(told.arg(store_.error())));
     }
 }
 

@@ -43,7 +43,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                                     services.bundledFolder.isEmpty()
                                         ? DataFolder::bundled(
                                               QCoreApplication::applicationDirPath())
-                                        : services.bundledFolder},
+                                        : services.bundledFolder,
+                                    services.language},
       store_(services.settingsFile), dialogs_(std::move(services.dialogs)),
       random_(std::move(services.random)), sound_(std::move(services.sound)) {
     if (!dialogs_) {
@@ -115,27 +116,28 @@ void MainWindow::buildMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    addItem(game, "mnuGameNew", QStringLiteral("&New"), &MainWindow::newGame);
-    addItem(game, "mnuGameRevealAll", QStringLiteral("&Reveal All"), &MainWindow::revealAll);
+    //: Game > New: deals a new game
+    addItem(game, "mnuGameNew", tr("&New"), &MainWindow::newGame);
+    //: Game > Reveal All: gives the game up and turns every tile face up
+    addItem(game, "mnuGameRevealAll", tr("&Reveal All"), &MainWindow::revealAll);
     addSeparator(game, "mnuSeparator1");
-    addItem(game, "mnuGameHighScores", QStringLiteral("&High Scores..."),
-            &MainWindow::showHighScores);
+    addItem(game, "mnuGameHighScores", tr("&High Scores..."), &MainWindow::showHighScores);
     addSeparator(game, "mnuSeparator2");
-    addItem(game, "mnuGameExit", QStringLiteral("E&xit"), &MainWindow::exitGame);
+    addItem(game, "mnuGameExit", tr("E&xit"), &MainWindow::exitGame);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    addItem(edit, "mnuEditPreferences", QStringLiteral("&Preferences..."),
-            &MainWindow::editPreferences);
-    addItem(edit, "mnuEditFont", QStringLiteral("&Font..."), &MainWindow::chooseTileFont);
-    addItem(edit, "mnuEditNewCategory", QStringLiteral("&New Category..."),
-            &MainWindow::newCategory);
+    addItem(edit, "mnuEditPreferences", tr("&Preferences..."), &MainWindow::editPreferences);
+    //: Edit > Font: the font of the numbers on the tiles
+    addItem(edit, "mnuEditFont", tr("&Font..."), &MainWindow::chooseTileFont);
+    //: Edit > New Category: makes a category of pictures from a folder of photos
+    addItem(edit, "mnuEditNewCategory", tr("&New Category..."), &MainWindow::newCategory);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuHelpAbout", QStringLiteral("&About Tilewise..."), &MainWindow::showAbout);
+    addItem(help, "mnuHelpAbout", tr("&About Tilewise..."), &MainWindow::showAbout);
 }
 
 void MainWindow::buildStatusBar() {
@@ -149,18 +151,20 @@ void MainWindow::buildStatusBar() {
         const char* text;
         const char* toolTip;
     };
-    const std::array<Panel, 3> design{{{"Matches:", "Matches / Guesses"},
-                                       {"Uncovered Tiles:", "# uncovered / # required"},
-                                       {"", ""}}};
+    // The first two texts show only until the first count replaces them.
+    const std::array<Panel, 3> design{
+        {{QT_TR_NOOP("Matches:"), QT_TR_NOOP("Matches / Guesses")},
+         {QT_TR_NOOP("Uncovered Tiles:"), QT_TR_NOOP("# uncovered / # required")},
+         {"", ""}}};
     for (std::size_t p = 0; p < design.size(); ++p) {
-        auto* label = new QLabel(QString::fromLatin1(design.at(p).text), bar);
-        label->setToolTip(QString::fromLatin1(design.at(p).toolTip));
+        const bool last = p + 1 == design.size();
+        auto* label = new QLabel(last ? QString() : tr(design.at(p).text), bar);
+        label->setToolTip(last ? QString() : tr(design.at(p).toolTip));
         // Panels keep their designed minimum and widen when a long count
         // needs it; the third takes the rest of the bar.
         label->setMinimumWidth(Twips::toPixels(1440, dpi));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        const bool last = p + 1 == design.size();
         if (last) {
             // A long notice is cut short here and read whole in the tool tip;
             // it must not widen the window.
@@ -199,14 +203,16 @@ void MainWindow::load() {
     }
     if (game_.categoriesLeftOut()) {
         notices_.addNews(
-            {QStringLiteral("Only the first 32 categories are listed."),
+            {//: Status bar, at start-up; the tool tip says more
+             tr("Only the first 32 categories are listed."),
              own.size() > BoardConfig::kMaxCategories
-                 ? QStringLiteral("More than 32 category folders lie in %1; Preferences "
-                                  "lists the first 32 by name.")
+                 ? tr("More than 32 category folders lie in %1; Preferences "
+                      "lists the first 32 by name.")
                        .arg(QDir::toNativeSeparators(imgs))
-                 : QStringLiteral("With the categories you made in %1, there are more than 32; "
-                                  "Preferences lists those of %2 first, then the ones you made, "
-                                  "up to 32.")
+                 //: %1: the folder of the player's own categories, %2: the game's picture folder
+                 : tr("With the categories you made in %1, there are more than 32; "
+                      "Preferences lists those of %2 first, then the ones you made, "
+                      "up to 32.")
                        .arg(QDir::toNativeSeparators(folders_.made),
                             QDir::toNativeSeparators(imgs))});
     }
@@ -222,18 +228,18 @@ void MainWindow::load() {
     updateStatusBar();
 
     playCue(*sound_, Cue::Greeting);
-    showStatus(QStringLiteral("Start matching tiles."));
+    showStatus(tr("Start matching tiles."));
 
     if (game_.categoryCount() == 0) {
         // Told once, after the window is up, so the player sees it over the board.
         QTimer::singleShot(0, this, [this] {
-            dialogs_->messageBox(
-                this,
-                QStringLiteral("No picture categories were found.\n\nTilewise looks for "
-                               "category folders inside a folder named \"imgs\" in %1. "
-                               "Until there is one, the tiles show numbered stand-ins.")
-                    .arg(QDir::toNativeSeparators(folders_.data)),
-                QStringLiteral("Tilewise"));
+            dialogs_->messageBox(this,
+                                 //: "imgs" is a folder's name: keep it as it is
+                                 tr("No picture categories were found.\n\nTilewise looks for "
+                                    "category folders inside a folder named \"imgs\" in %1. "
+                                    "Until there is one, the tiles show numbered stand-ins.")
+                                     .arg(QDir::toNativeSeparators(folders_.data)),
+                                 QStringLiteral("Tilewise"));
         });
     }
 }
@@ -266,13 +272,14 @@ void MainWindow::unload() {
     }
     if (!savePreferences()) {
         dialogs_->messageBox(
-            this, QStringLiteral("Your preferences could not be saved. ") + store_.error(),
+            //: %1: why, a sentence of its own
+            this, tr("Your preferences could not be saved. %1").arg(store_.error()),
             QStringLiteral("Tilewise"));
     }
 }
 
 void MainWindow::exitGame() {
-    showStatus(QStringLiteral("Exiting Tilewise..."));
+    showStatus(tr("Exiting Tilewise..."));
     close();
 }
 

@@ -37,6 +37,7 @@ public:
         std::unique_ptr<SoundDevice> sound;
         QString madeFolder{};    // the player's made categories
         QString bundledFolder{}; // the bundled data folder, for its free picture
+        QString language{};      // the player's, for the pictures' names: "de"
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);

@@ -12,7 +12,8 @@
 namespace {
 
 QString title() {
-    return QStringLiteral("New Category");
+    //: The title of the boxes of Edit > New Category
+    return NewCategory::tr("New Category");
 }
 
 } // namespace
@@ -36,14 +37,13 @@ NewCategory::NewCategory(MainWindow& window, Dialogs& dialogs)
     : QObject(&window), window_(window), dialogs_(dialogs) {}
 
 bool NewCategory::start() {
-    const QString folder =
-        dialogs_.chooseFolder(&window_, QStringLiteral("Choose a folder of pictures"));
+    const QString folder = dialogs_.chooseFolder(&window_, tr("Choose a folder of pictures"));
     if (folder.isEmpty()) {
         return false;
     }
     const QString name = dialogs_
-                             .inputBox(&window_, QStringLiteral("The new category's name:"),
-                                       title(), CategoryMaker::defaultName(folder))
+                             .inputBox(&window_, tr("The new category's name:"), title(),
+                                       CategoryMaker::defaultName(folder))
                              .trimmed();
     if (name.isEmpty()) {
         return false;
@@ -59,8 +59,9 @@ bool NewCategory::start() {
     }
     if (!request.imgs.isEmpty() && QFileInfo::exists(QDir(request.imgs).filePath(name))) {
         if (!dialogs_.question(&window_,
-                               QStringLiteral("A category named \"%1\" exists already. "
-                                              "Replace it with the pictures of %2?")
+                               //: %1: the category's name, %2: the folder chosen
+                               tr("A category named \"%1\" exists already. "
+                                  "Replace it with the pictures of %2?")
                                    .arg(name, QDir::toNativeSeparators(folder)),
                                title())) {
             return false;
@@ -68,8 +69,7 @@ bool NewCategory::start() {
         request.replace = true;
     }
     name_ = name;
-    progress_ = new QProgressDialog(QStringLiteral("Looking at the files..."),
-                                    QStringLiteral("Cancel"), 0, 0, &window_);
+    progress_ = new QProgressDialog(tr("Looking at the files..."), tr("Cancel"), 0, 0, &window_);
     progress_->setWindowTitle(title());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setAutoReset(false);
@@ -94,9 +94,8 @@ void NewCategory::progressed(const MakerProgress& progress) {
     if (progress_ == nullptr || progress_->wasCanceled()) {
         return;
     }
-    progress_->setLabelText(progress.making
-                                ? QStringLiteral("Making the pictures of \"%1\"...").arg(name_)
-                                : QStringLiteral("Looking at the files..."));
+    progress_->setLabelText(progress.making ? tr("Making the pictures of \"%1\"...").arg(name_)
+                                            : tr("Looking at the files..."));
     progress_->setMaximum(progress.total);
     progress_->setValue(progress.done);
 }
@@ -112,10 +111,12 @@ void NewCategory::finished(const MakerResult& result) {
     if (result.outcome != MakerResult::Outcome::Cancelled) {
         QString text = result.summary();
         if (made && window_.game().categoryIndexOf(name_, true) == 0) {
-            text += QStringLiteral("\n\nIt is not listed in Edit > Preferences, which lists only "
-                                   "the first 32 categories.");
+            text += QStringLiteral("\n\n") +
+                    tr("It is not listed in Edit > Preferences, which lists only the first 32 "
+                       "categories.");
         } else if (made) {
-            text += QStringLiteral("\n\nChoose it in Edit > Preferences.");
+            //: Edit > Preferences: the menu and its item, as they are named in the menus
+            text += QStringLiteral("\n\n") + tr("Choose it in Edit > Preferences.");
         }
         if (!lost.isEmpty()) {
             text += QStringLiteral("\n\n\"%1\" is no longer among the 32 categories listed: "

@@ -35,17 +35,21 @@ QList<StatusNotices::Notice> StatusNotices::missingPictures(const QStringList& f
         return {};
     }
     const QString name = QFileInfo(files.first()).fileName();
-    const QString text = files.size() == 1
-                             ? QStringLiteral("Picture missing or unreadable: %1").arg(name)
-                             : QStringLiteral("Picture missing or unreadable: %1 and %2 more")
-                                   .arg(name, QString::number(files.size() - 1));
+    //: Status bar, kept short; %1: a picture's file name
+    const QString text = files.size() == 1 ? tr("Picture missing or unreadable: %1").arg(name)
+                                           //: Status bar, kept short; %1: a picture's file name
+                                           : tr("Picture missing or unreadable: %1 and %Ln more",
+                                                nullptr, int(files.size() - 1))
+                                                 .arg(name);
     QStringList shown;
     for (const QString& file : files.mid(0, 10)) {
         shown.append(QDir::toNativeSeparators(file));
     }
     if (files.size() > 10) {
-        shown.append(QStringLiteral("and %1 more").arg(files.size() - 10));
+        //: The last line of a list of files cut short
+        shown.append(tr("and %Ln more", nullptr, int(files.size() - 10)));
     }
     return {{text,
-             QStringLiteral("Pictures missing or unreadable:\n") + shown.join(QLatin1Char('\n'))}};
+             //: The status bar's tool tip; %1: the files, one a line
+             tr("Pictures missing or unreadable:\n%1").arg(shown.join(QLatin1Char('\n')))}};
 }

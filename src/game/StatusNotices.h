@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,8 @@
 // told until the first click, and what a board could not show, held until
 // the board's first click. Short in the panel, in full in its tool tip.
 class StatusNotices {
+    Q_DECLARE_TR_FUNCTIONS(StatusNotices)
+
 public:
     struct Notice {
         QString text;

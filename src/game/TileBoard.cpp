@@ -4,6 +4,7 @@
 #include "BoardPictures.h"
 #include "FolderListing.h"
 #include "GameState.h"
+#include "NumberText.h"
 #include "PictureNames.h"
 #include "TileButton.h"
 #include "TilePicture.h"
@@ -163,8 +164,8 @@ void TileBoard::turnOver(int tile) {
 void TileBoard::updateToolTip(int tile) {
     const QString uncovered = TileTexts::toolTip(game_.tileClicks(tile));
     button(tile)->setToolTip(uncovered);
-    button(tile)->setAccessibleDescription(QStringLiteral("Face down") + placeText(tile) +
-                                           QStringLiteral(". ") + uncovered);
+    //: A face-down tile, as a screen reader describes it; %1: "row 1, column 2", %2: its tool tip
+    button(tile)->setAccessibleDescription(tr("Face down, %1. %2").arg(placeText(tile), uncovered));
 }
 
 void TileBoard::focusTile(int tile) {
@@ -245,11 +246,12 @@ void TileBoard::makePicture(int tile) {
 }
 
 QString TileBoard::placeText(int tile) const {
-    return QStringLiteral(", ") + TileTexts::place(tile, game_.current().columns);
+    return TileTexts::place(tile, game_.current().columns);
 }
 
 void TileBoard::nameForScreenReaders(int tile) {
-    button(tile)->setAccessibleName(QStringLiteral("Tile ") + QString::number(tile + 1));
+    //: A face-down tile's name, as a screen reader says it; %1: the number it shows
+    button(tile)->setAccessibleName(tr("Tile %1").arg(NumberText::local(tile + 1)));
     if (picture(tile) != nullptr) {
         namePicture(tile);
     }
@@ -257,24 +259,26 @@ void TileBoard::nameForScreenReaders(int tile) {
 
 void TileBoard::namePicture(int tile) {
     picture(tile)->setAccessibleName(faceUpName(tile));
-    picture(tile)->setAccessibleDescription(QStringLiteral("Face up") + placeText(tile));
+    //: A face-up tile, as a screen reader describes it; %1: "row 1, column 2"
+    picture(tile)->setAccessibleDescription(tr("Face up, %1").arg(placeText(tile)));
 }
 
 QString TileBoard::pictureName(int tile) const {
     const int number = game_.tileImage(tile);
     if (number < 0) {
-        return QStringLiteral("free");
+        //: The picture of a tile left over, which belongs to no set, as a screen reader says it
+        return tr("free");
     }
     if (!pictureNames_) {
-        pictureNames_ = readPictureNames(folders_.categoryOf(game_));
+        pictureNames_ = readPictureNames(folders_.categoryOf(game_), folders_.language);
     }
     const QString name = pictureNames_->value(number);
     return name.isEmpty() ? FolderListing::pictureBase(number) : name;
 }
 
 QString TileBoard::faceUpName(int tile) const {
-    return QStringLiteral("Tile ") + QString::number(tile + 1) + QStringLiteral(": ") +
-           pictureName(tile);
+    //: A face-up tile, as a screen reader says it; %1: its number, %2: its picture ("cat face")
+    return tr("Tile %1: %2").arg(NumberText::local(tile + 1), pictureName(tile));
 }
 
 void TileBoard::finishPictures() {
@@ -307,7 +311,8 @@ bool TileBoard::handleKey(const QKeyEvent& event) {
             to = place < 0 ? game_.firstFaceDown() : game_.nearestFaceDown(place, direction);
         }
         if (to < 0) {
-            emit announcement(QStringLiteral("Edge"));
+            //: Spoken when an arrow key finds no tile beyond the board's edge
+            emit announcement(tr("Edge"));
         } else if (review) {
             reviewTile(to);
         } else {

@@ -44,9 +44,11 @@ void MainWindow::announce(int tile, const ClickResult& turn) {
         return; // the result box says it, and its opening would cut this short
     }
     if (turn.outcome == TurnOutcome::Mismatched) {
-        announcer_->announce(QStringLiteral("No match: ") + board_->pictureName(tile));
+        //: Spoken by a screen reader when a turn ends without a set; %1: the picture just turned
+        announcer_->announce(tr("No match: %1").arg(board_->pictureName(tile)));
     } else if (turn.outcome == TurnOutcome::Matched) {
-        announcer_->announce(QStringLiteral("Match: ") + board_->pictureName(tile));
+        //: Spoken by a screen reader when a turn finds a set; %1: the picture just turned
+        announcer_->announce(tr("Match: %1").arg(board_->pictureName(tile)));
     } else {
         announcer_->announce(board_->faceUpName(tile)); // "Tile 3: cat face"
     }
@@ -64,12 +66,14 @@ void MainWindow::tick() {
 
 void MainWindow::tilesMismatched() {
     playCue(*sound_, Cue::Mismatch);
-    showStatus(QStringLiteral("Concentrate!"));
+    //: Status bar, after a turn that found no set
+    showStatus(tr("Concentrate!"));
 }
 
 void MainWindow::tilesMatched(bool gameOver) {
     playCue(*sound_, Cue::Match);
-    showStatus(QStringLiteral("Cool. You matched."));
+    //: Status bar, after a turn that found a set
+    showStatus(tr("Cool. You matched."));
     updateStatusBar();
     if (!gameOver) {
         return;
@@ -77,7 +81,7 @@ void MainWindow::tilesMatched(bool gameOver) {
     const int score = game_.score();
     finishedScore_ = score;
     dialogs_->messageBox(this, TileTexts::finished(game_.numMatches(), game_.numTurns(), score),
-                         QStringLiteral("Congratulations!"));
+                         tr("Congratulations!"));
     enterHighScore(score);
 }
 
@@ -92,11 +96,12 @@ void MainWindow::enterHighScore(int score) {
         finishedScore_.reset();
         return;
     }
-    const QString title = QStringLiteral("New High Score");
+    const QString title = tr("New High Score");
     const QString answer = dialogs_->inputBox(
         this,
-        QStringLiteral("Your score of") + NumberText::num(score) +
-            QStringLiteral("% is one of the all-time best scores.  Please enter your name"),
+        //: %1: the score, in percent
+        tr("Your score of %1% is one of the all-time best scores.  Please enter your name")
+            .arg(NumberText::local(score)),
         title, game_.playerName());
     if (!std::exchange(finishedScore_, std::nullopt)) {
         return;
@@ -105,14 +110,16 @@ void MainWindow::enterHighScore(int score) {
     const HighScores::Result added =
         scores.addHighScore(columns, tilesPerSet, game_.playerName(), score);
     if (added.outcome == HighScores::Outcome::Added) {
-        announcer_->announce(QStringLiteral("High score saved."));
+        //: Spoken by a screen reader once the name is entered
+        announcer_->announce(tr("High score saved."));
     } else if (added.outcome == HighScores::Outcome::NotSaved) {
         dialogs_->messageBox(
-            this, QStringLiteral("The high score could not be saved. ") + added.problem, title);
+            //: %1: why, a sentence of its own
+            this, tr("The high score could not be saved. %1").arg(added.problem), title);
     } else if (added.outcome == HighScores::Outcome::NoLongerHigh) {
         dialogs_->messageBox(this,
-                             QStringLiteral("Your score no longer makes the top ten for this "
-                                            "board: better scores were entered meanwhile."),
+                             tr("Your score no longer makes the top ten for this "
+                                "board: better scores were entered meanwhile."),
                              title);
     }
 }

@@ -18,12 +18,8 @@ QString scoreKey(int rank) {
 
 } // namespace
 
-QString HighScores::boardName(int columns, int rows, int tilesPerSet) {
-    return QStringLiteral("%1 x %2 match %3").arg(columns).arg(rows).arg(tilesPerSet);
-}
-
 QString HighScores::boardKey(int columns, int tilesPerSet) {
-    return boardName(columns, columns, tilesPerSet);
+    return QStringLiteral("%1 x %1 match %2").arg(columns).arg(tilesPerSet);
 }
 
 QList<HighScoreEntry> HighScores::table(const SettingsValues& values, int columns,

@@ -27,9 +27,8 @@ public:
 
     explicit HighScores(SettingsStore& store) : store_(store) {}
 
-    // "6 x 6 match 3": a board configuration's name, which is also the
-    // section of its table.
-    static QString boardName(int columns, int rows, int tilesPerSet);
+    // "6 x 6 match 3": the section of a board configuration's table, in
+    // English whatever the player's language.
     static QString boardKey(int columns, int tilesPerSet);
 
     // The ten ranks of a configuration's table, best first, as a copy of

@@ -33,37 +33,42 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("A memory game: find the sets of matching pictures under numbered tiles."));
+        tr("A memory game: find the sets of matching pictures under numbered tiles."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption check(
         QStringLiteral("check-pictures"),
-        QStringLiteral("Checks a picture folder (an imgs folder or one category) without opening "
-                       "a window: missing, unreadable, oversized and duplicate pictures. Exits 0 "
-                       "when every category is complete, 1 otherwise."),
-        QStringLiteral("FOLDER"));
+        //: Help for --check-pictures; "imgs" is a folder's name and stays as it is
+        tr("Checks a picture folder (an imgs folder or one category) without opening "
+           "a window: missing, unreadable, oversized and duplicate pictures. Exits 0 "
+           "when every category is complete, 1 otherwise."),
+        //: The value of --check-pictures in the help, in capitals
+        tr("FOLDER"));
     const QCommandLineOption shot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Starts as usual, saves a PNG of the window once the first board is "
-                       "dealt and its pictures shown, and quits; exits 1 when a picture could "
-                       "not be shown."),
-        QStringLiteral("FILE"));
+        tr("Starts as usual, saves a PNG of the window once the first board is "
+           "dealt and its pictures shown, and quits; exits 1 when a picture could "
+           "not be shown."),
+        //: The value of --screenshot in the help, in capitals
+        tr("FILE"));
     const QCommandLineOption make(
         QStringLiteral("make-category"),
-        QStringLiteral("Makes a picture category of 50 pictures from any folder of pictures, "
-                       "whatever their names, without opening a window. It is kept with your "
-                       "other made categories and named NAME, or after the folder. Exits 0 when "
-                       "made, 1 otherwise, also when a category of that name exists."),
-        QStringLiteral("FOLDER"));
+        //: Help for --make-category; NAME as the argument's name in the help
+        tr("Makes a picture category of 50 pictures from any folder of pictures, "
+           "whatever their names, without opening a window. It is kept with your "
+           "other made categories and named NAME, or after the folder. Exits 0 when "
+           "made, 1 otherwise, also when a category of that name exists."),
+        tr("FOLDER"));
     parser.addOption(check);
     parser.addOption(shot);
     parser.addOption(make);
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("With --make-category: the category's name."),
-                                 QStringLiteral("[NAME]"));
+    //: The argument of --make-category in the help, in capitals
+    const QString name = tr("NAME");
+    parser.addPositionalArgument(name, tr("With --make-category: the category's name."),
+                                 QStringLiteral("[%1]").arg(name));
 
-    // Read before the application object exists, which is what names the
-    // program in the usage line.
+    // Without an application object, Qt names the program <executable_name>
+    // in the usage line; with one, by its first argument.
     const auto help = [&parser] {
         return parser.helpText().replace(QStringLiteral("<executable_name>"),
                                          QStringLiteral("tilewise"));
@@ -91,19 +96,20 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     line.screenshot = parser.value(shot);
     line.makeCategory = parser.value(make);
     for (const auto& [option, needs] :
-         {std::pair{&check, QStringLiteral("--check-pictures needs the folder to check.\n\n")},
-          {&shot, QStringLiteral("--screenshot needs the name of the PNG file to write.\n\n")},
-          {&make, QStringLiteral("--make-category needs the folder of pictures.\n\n")}}) {
+         {std::pair{&check, tr("--check-pictures needs the folder to check.")},
+          {&shot, tr("--screenshot needs the name of the PNG file to write.")},
+          {&make, tr("--make-category needs the folder of pictures.")}}) {
         if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
             line.ok = false;
-            line.message = needs + help();
+            line.message = needs + QStringLiteral("\n\n") + help();
         }
     }
     const QStringList names = parser.positionalArguments();
     // Other words are left alone: they may be the values of Qt's own options.
     if (!line.done && !line.makeCategory.isEmpty() && names.size() > 1) {
         line.ok = false;
-        line.message = QStringLiteral("Unexpected argument: %1\n\n").arg(names.last()) + help();
+        line.message =
+            tr("Unexpected argument: %1").arg(names.last()) + QStringLiteral("\n\n") + help();
         return line;
     }
     line.categoryName = names.value(0);

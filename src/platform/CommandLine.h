@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -22,4 +23,8 @@ struct CommandLine {
     // Whether a display can be asked for at all: the platform in use needs
     // none (offscreen, say), or DISPLAY or WAYLAND_DISPLAY is set.
     static bool displayNamed(const QStringList& arguments);
+
+    // Its texts are in the player's language once an application object
+    // and the catalogues are there; before, they are English.
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };

@@ -1,11 +1,15 @@
 #include "MessageFilter.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 namespace {
+
+constexpr char kNoDisplay[] = QT_TRANSLATE_NOOP(
+    "MessageFilter", "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY");
 
 bool isAudioWarning(const QMessageLogContext& context, const QString& message) {
     if (context.category != nullptr && qstrncmp(context.category, "qt.multimedia", 13) == 0) {
@@ -41,6 +45,10 @@ std::function<void()>& displayLostHook() {
 
 } // namespace
 
+QString noDisplayText() {
+    return QCoreApplication::translate("MessageFilter", kNoDisplay);
+}
+
 void onDisplayLost(std::function<void()> hook) {
     displayLostHook() = std::move(hook);
 }
@@ -51,7 +59,7 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
         hook();
     }
     if (type == QtFatalMsg && isDisplayFailure(message)) {
-        std::fprintf(stderr, "%s\n", kNoDisplay);
+        std::fprintf(stderr, "%s\n", qPrintable(noDisplayText()));
         std::_Exit(1);
     }
     const bool warning = type == QtWarningMsg || type == QtCriticalMsg;

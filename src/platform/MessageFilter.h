@@ -19,6 +19,6 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 // An empty hook removes it.
 void onDisplayLost(std::function<void()> hook);
 
-// The line printed when no display can be opened.
-inline constexpr char kNoDisplay[] =
-    "tilewise: cannot open a display; set DISPLAY or WAYLAND_DISPLAY";
+// The line printed when no display can be opened: in the player's language
+// once the catalogues are installed, in English before.
+QString noDisplayText();

@@ -3,10 +3,12 @@
 #include "FileHash.h"
 #include "FolderListing.h"
 #include "GameState.h"
+#include "NumberText.h"
 #include "PictureCache.h"
 #include "PictureFiles.h"
 #include "PlainFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -15,6 +17,13 @@
 #include <algorithm>
 
 namespace {
+
+// The check's texts, in the player's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PictureCheck)
+};
+
+using NumberText::local;
 
 // Runs of numbers as "img003, img010-img049"; `numbers` ascends.
 QString ranges(const QList<int>& numbers) {
@@ -41,9 +50,9 @@ enum class Verdict { Fine, Unreadable, TooLarge };
 Verdict examine(const QString& path, QString& why) {
     PlainFile plain(path, PictureCache::kMaxFileBytes);
     if (plain.state() == PlainFile::State::TooLarge) {
-        why = QStringLiteral("is too large: %1 bytes, over %2")
-                  .arg(QFileInfo(path).size())
-                  .arg(PictureCache::kMaxFileBytes);
+        //: Said after a picture's file name: its size, and the largest the game shows
+        why = Texts::tr("is too large: %1 bytes, over %2")
+                  .arg(local(QFileInfo(path).size()), local(PictureCache::kMaxFileBytes));
         return Verdict::TooLarge;
     }
     if (!plain.isOpen()) {
@@ -53,15 +62,15 @@ Verdict examine(const QString& path, QString& why) {
     QImageReader reader(&plain.file());
     const QSize size = reader.size();
     if (size.width() > PictureCache::kMaxSide || size.height() > PictureCache::kMaxSide) {
-        why = QStringLiteral("is too large: %1 x %2 pixels, over %3 on a side")
-                  .arg(size.width())
-                  .arg(size.height())
-                  .arg(PictureCache::kMaxSide);
+        //: Said after a picture's file name
+        why = Texts::tr("is too large: %1 x %2 pixels, over %3 on a side")
+                  .arg(local(size.width()), local(size.height()), local(PictureCache::kMaxSide));
         return Verdict::TooLarge;
     }
     reader.setScaledSize(QSize(1, 1));
     if (reader.read().isNull()) {
-        why = QStringLiteral("does not read as a picture (%1)").arg(reader.errorString());
+        //: Said after a picture's file name; %1: the image reader's reason
+        why = Texts::tr("does not read as a picture (%1)").arg(reader.errorString());
         return Verdict::Unreadable;
     }
     return Verdict::Fine;
@@ -85,9 +94,10 @@ QStringList nearMisses(const QDir& dir, const QSet<QString>& shown) {
                            std::all_of(base.cbegin() + 3, base.cend(),
                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
         if (!named) {
-            lines.append(file + QStringLiteral(" is not named img000 to img049"));
+            //: %1: a file's name; the names img000 to img049 stay as they are
+            lines.append(Texts::tr("%1 is not named img000 to img049").arg(file));
         } else if (PictureFiles::kind(file) < 0) {
-            lines.append(file + QStringLiteral(" is not a .gif, .jpg, .jpeg or .png file"));
+            lines.append(Texts::tr("%1 is not a .gif, .jpg, .jpeg or .png file").arg(file));
         }
     }
     return lines;
@@ -117,7 +127,8 @@ bool checkCategory(const QString& path, const QString& name, QTextStream& out, i
         unreadable += verdict == Verdict::Unreadable ? 1 : 0;
         tooLarge += verdict == Verdict::TooLarge ? 1 : 0;
         if (verdict != Verdict::Fine) {
-            faults.append(file + QLatin1Char(' ') + why);
+            //: A picture's file name and what is wrong with it: "img003.jpg is too large: ..."
+            faults.append(Texts::tr("%1 %2").arg(file, why));
         }
         const QByteArray hash = verdict == Verdict::TooLarge
                                     ? QByteArray()
@@ -136,25 +147,34 @@ bool checkCategory(const QString& path, const QString& name, QTextStream& out, i
     }
     std::sort(groups.begin(), groups.end());
     for (const QStringList& files : std::as_const(groups)) {
-        faults.append(QStringLiteral("same picture in ") + files.join(QStringLiteral(", ")));
+        //: %1: the files, such as "img003.jpg, img017.jpg"
+        faults.append(Texts::tr("same picture in %1").arg(files.join(QStringLiteral(", "))));
     }
     if (!missing.isEmpty()) {
-        faults.prepend(QStringLiteral("missing ") + ranges(missing));
+        //: %1: the pictures, such as "img003, img010-img049"
+        faults.prepend(Texts::tr("missing %1").arg(ranges(missing)));
     }
     const QStringList misses = nearMisses(dir, shownNames);
     misnamed += static_cast<int>(misses.size());
+    //: A line of the picture check: a category's name and what was found in it
+    const QString line = Texts::tr("%1: %2");
     for (const QString& miss : misses) {
-        out << name << ": " << miss << '\n';
+        out << line.arg(name, miss) << '\n';
     }
     for (const QString& fault : std::as_const(faults)) {
-        out << name << ": " << fault << '\n';
+        out << line.arg(name, fault) << '\n';
     }
     if (faults.isEmpty()) {
-        out << name << ": complete\n";
+        //: A category with all its pictures
+        out << line.arg(name, Texts::tr("complete")) << '\n';
         return true;
     }
-    out << name << ": incomplete: " << missing.size() << " missing, " << unreadable
-        << " unreadable, " << tooLarge << " too large, " << repeated << " repeated\n";
+    //: Counts of pictures
+    out << line.arg(name, Texts::tr("incomplete: %1 missing, %2 unreadable, %3 too large, "
+                                    "%4 repeated")
+                              .arg(local(missing.size()), local(unreadable), local(tooLarge),
+                                   local(repeated)))
+        << '\n';
     return false;
 }
 
@@ -175,7 +195,7 @@ bool holdsPictures(const QDir& dir) {
 
 int checkPictures(const QString& folder, QTextStream& out) {
     if (!QFileInfo(folder).isDir()) {
-        out << folder << ": there is no folder of that name\n";
+        out << Texts::tr("%1: there is no folder of that name").arg(folder) << '\n';
         return 1;
     }
     QDir base(QFileInfo(folder).canonicalFilePath());
@@ -186,8 +206,10 @@ int checkPictures(const QString& folder, QTextStream& out) {
     }
     std::sort(names.begin(), names.end()); // by UTF-16 code unit, as the game sorts
     if (names.isEmpty()) {
-        out << folder << ": holds no category (no folders, and no pictures named img000.jpg"
-            << " to img049.jpg, .gif or .png)\n";
+        out << Texts::tr("%1: holds no category (no folders, and no pictures named img000.jpg "
+                         "to img049.jpg, .gif or .png)")
+                   .arg(folder)
+            << '\n';
         return 1;
     }
     bool complete = true;
@@ -196,8 +218,10 @@ int checkPictures(const QString& folder, QTextStream& out) {
         complete = checkCategory(base.filePath(name), name, out, misnamed) && complete;
     }
     if (misnamed > 0) {
-        out << "To make a category of pictures named in any way: tilewise --make-category "
-               "FOLDER [NAME]\n";
+        //: FOLDER and NAME as the command line's help names them
+        out << Texts::tr("To make a category of pictures named in any way: tilewise "
+                         "--make-category FOLDER [NAME]")
+            << '\n';
     }
     out.flush();
     return complete ? 0 : 1;

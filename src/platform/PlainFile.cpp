@@ -1,5 +1,7 @@
 #include "PlainFile.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -53,14 +55,18 @@ QString PlainFile::problem() const {
     switch (state_) {
     case State::Open:
         return QString();
+    //: Why a file is not read, said after the file's name: "The file NAME does not exist"
     case State::Missing:
-        return QStringLiteral("does not exist");
+        return tr("does not exist");
+    //: Why a file is not read, said after the file's name
     case State::NotPlain:
-        return QStringLiteral("is not a plain file");
+        return tr("is not a plain file");
+    //: Why a file is not read, said after the file's name
     case State::TooLarge:
-        return QStringLiteral("is larger than %1 bytes").arg(maxBytes_);
+        return tr("is larger than %1 bytes").arg(QLocale().toString(maxBytes_));
     case State::Unreadable:
         break;
     }
-    return QStringLiteral("cannot be read (%1)").arg(systemError_);
+    //: Why a file is not read, said after the file's name; %1: the system's reason
+    return tr("cannot be read (%1)").arg(systemError_);
 }

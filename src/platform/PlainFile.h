@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -10,6 +11,8 @@
 // devices even does something. So nothing else is opened at all, opening
 // never waits, and a file over the size given is refused unread.
 class PlainFile {
+    Q_DECLARE_TR_FUNCTIONS(PlainFile)
+
 public:
     enum class State { Open, Missing, NotPlain, TooLarge, Unreadable };
 

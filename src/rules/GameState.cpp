@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -178,7 +179,8 @@ int GameState::score() const {
 }
 
 void GameState::setPlayerName(const QString& answer) {
-    playerName_ = answer.isEmpty() ? QStringLiteral("No Name") : answer;
+    //: The name a high score is entered under when the player gives none
+    playerName_ = answer.isEmpty() ? QCoreApplication::translate("GameState", "No Name") : answer;
 }
 
 int GameState::nearestFaceDown(int from, Direction direction) const {

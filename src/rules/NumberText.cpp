@@ -1,13 +1,20 @@
 #include "NumberText.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
 namespace NumberText {
 
-QString num(int n) {
-    return n < 0 ? QString::number(n) : QStringLiteral(" ") + QString::number(n);
+QString local(qint64 n) {
+    const QLocale locale;
+    // English has always written its numbers plainly; so does the C locale,
+    // which the program has before it knows the player's language.
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English) {
+        return QString::number(n);
+    }
+    return locale.toString(n);
 }
 
 std::int16_t roundToInt16(double value) {

@@ -8,9 +8,11 @@
 // high-score store. Values are 16-bit, as in the stored files.
 namespace NumberText {
 
-// A number for a message: decimal with one leading blank, the minus sign
-// taking the blank's place ("Matches:" + num(3) reads "Matches: 3").
-QString num(int n);
+// A number as the player's language writes it, through QLocale's default,
+// which the program sets from the language: "1.234" in German, and plainly
+// "1234" in English and in the C locale. Messages put it into their
+// translated patterns.
+QString local(qint64 n);
 
 // Rounds to the nearest integer, halves to the even neighbour, and clamps
 // to the 16-bit range so that no stored text can overflow a counter.

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The texts a player reads or hears about the tiles and the tally. Numbers
-// stand with one leading blank, as everywhere in the game's messages, so
-// "Matches:" and 3 read "Matches: 3".
+// The texts a player reads or hears about the tiles and the tally, in the
+// player's language. In English, numbers stand with one leading blank, as
+// everywhere in the game's messages: "Matches: 3".
 namespace TileTexts {
 
 // A tile's tool tip: "Uncovered 0 time before", "Uncovered 1 time before",

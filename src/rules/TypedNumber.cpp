@@ -1,5 +1,9 @@
 #include "TypedNumber.h"
 
+#include "NumberText.h"
+
+#include <QCoreApplication>
+
 bool TypedNumber::isDigit(QChar key) {
     return key >= QLatin1Char('0') && key <= QLatin1Char('9');
 }
@@ -11,7 +15,11 @@ void TypedNumber::addDigit(QChar digit) {
 }
 
 QString TypedNumber::statusText() const {
-    return digits_.isEmpty() ? QString() : QStringLiteral("Tile number: ") + digits_;
+    if (digits_.isEmpty()) {
+        return QString();
+    }
+    //: Status bar, while the player types a tile's number
+    return QCoreApplication::translate("TypedNumber", "Tile number: %1").arg(digits_);
 }
 
 int TypedNumber::take() {
@@ -21,5 +29,7 @@ int TypedNumber::take() {
 }
 
 QString TypedNumber::refused(int number) {
-    return QStringLiteral("There is no face-down tile %1.").arg(number);
+    //: Status bar, when a typed number names no tile to turn
+    return QCoreApplication::translate("TypedNumber", "There is no face-down tile %1.")
+        .arg(NumberText::local(number));
 }

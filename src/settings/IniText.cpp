@@ -1,5 +1,6 @@
 #include "IniText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -23,9 +24,11 @@ int keyLines(const QByteArray& bytes) {
 
 IniText cannotCheck(const QString& why) {
     IniText text;
-    text.unchecked =
-        QStringLiteral("cannot be checked, as no whole copy of it can be made beside it (%1)")
-            .arg(why);
+    //: Follows "The file <name>"; %1: why, such as "the copy was cut short"
+    text.unchecked = QCoreApplication::translate(
+                         "IniText", "cannot be checked, as no whole copy of it can be made "
+                                    "beside it (%1)")
+                         .arg(why);
     return text;
 }
 
@@ -54,7 +57,7 @@ IniText roundTrip(const QMap<QString, QVariant>& values, const QString& copies,
     }
     const QByteArray bytes = back.readAll();
     if (keyLines(bytes) != values.size() || !bytes.endsWith('\n')) {
-        return cannotCheck(QStringLiteral("the copy was cut short"));
+        return cannotCheck(QCoreApplication::translate("IniText", "the copy was cut short"));
     }
     return IniText::parse(bytes, copies);
 }
@@ -82,7 +85,7 @@ IniText IniText::parse(const QByteArray& bytes, const QString& copies) {
     }
     const QSettings parsed(copy->fileName(), QSettings::IniFormat);
     if (parsed.status() == QSettings::AccessError) {
-        return cannotCheck(QStringLiteral("the copy cannot be read back"));
+        return cannotCheck(QCoreApplication::translate("IniText", "the copy cannot be read back"));
     }
     IniText text;
     const QStringList keys = parsed.allKeys();

@@ -97,12 +97,13 @@ bool SettingsStore::fail(const QString& error) {
 bool SettingsStore::lock(QLockFile& held) {
     const QString name = fileName_ + QStringLiteral(".lock");
     if (!SettingsFiles::plainOrAbsent(name)) {
-        return fail(QStringLiteral("Its lock %1 is not a plain file.").arg(name));
+        //: Why the settings were not saved; %1: the lock file beside the settings file
+        return fail(tr("Its lock %1 is not a plain file.").arg(name));
     }
     if (!held.tryLock(kLockWaitMs)) {
         return fail(held.error() == QLockFile::LockFailedError
-                        ? QStringLiteral("Its lock %1 is held by another program.").arg(name)
-                        : QStringLiteral("Its lock %1 cannot be made.").arg(name));
+                        ? tr("Its lock %1 is held by another program.").arg(name)
+                        : tr("Its lock %1 cannot be made.").arg(name));
     }
     return true;
 }
@@ -110,18 +111,18 @@ bool SettingsStore::lock(QLockFile& held) {
 bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
     const QString folder = QFileInfo(fileName_).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return fail(QStringLiteral("The folder %1 cannot be created.").arg(folder));
+        return fail(tr("The folder %1 cannot be created.").arg(folder));
     }
     const QString target = SettingsFiles::finalTarget(fileName_);
     const QFileInfo info(target);
     if (info.isDir()) {
-        return fail(QStringLiteral("%1 is a folder, not a settings file.").arg(fileName_));
+        return fail(tr("%1 is a folder, not a settings file.").arg(fileName_));
     }
     if (info.exists() && !info.isReadable()) {
-        return fail(QStringLiteral("The file %1 cannot be read.").arg(fileName_));
+        return fail(tr("The file %1 cannot be read.").arg(fileName_));
     }
     if (info.exists() && !info.isWritable()) {
-        return fail(QStringLiteral("The file %1 is read-only.").arg(fileName_));
+        return fail(tr("The file %1 is read-only.").arg(fileName_));
     }
     QLockFile held(fileName_ + QStringLiteral(".lock"));
     if (!lock(held)) {
@@ -129,15 +130,16 @@ bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
     }
     const Content current = load(target, copiesOf(target));
     if (current.state != PlainFile::State::Open && current.state != PlainFile::State::Missing) {
-        return fail(QStringLiteral("The file %1 %2.").arg(target, current.problem));
+        //: %1: the settings file, %2: why it is not read, such as "is not a plain file"
+        return fail(tr("The file %1 %2.").arg(target, current.problem));
     }
     const IniText kept = current.text.writable(copiesOf(target), writeHook_);
     if (!kept.unchecked.isEmpty()) {
-        return fail(QStringLiteral("The file %1 %2.").arg(target, kept.unchecked));
+        //: %1: the settings file, %2: why it cannot be checked, such as "cannot be checked, ..."
+        return fail(tr("The file %1 %2.").arg(target, kept.unchecked));
     }
     if (kept.malformed && damagedCopyKept_ != current.bytes && keepCopy(current.bytes).isEmpty()) {
-        return fail(QStringLiteral("The file %1 is damaged, and no copy of it can be kept.")
-                        .arg(fileName_));
+        return fail(tr("The file %1 is damaged, and no copy of it can be kept.").arg(fileName_));
     }
     SettingsValues values(kept.values);
     error_.clear();
@@ -147,7 +149,8 @@ bool SettingsStore::update(const std::function<bool(SettingsValues&)>& change) {
 // A linked settings file stays a link: the file at the end of the chain is
 // what gets replaced.
 bool SettingsStore::write(const SettingsValues& values, const QString& target) {
-    const QString cannot = QStringLiteral("The file %1 cannot be written (%2).");
+    //: %1: the settings file, %2: why, such as "the disk may be full"
+    const QString cannot = tr("The file %1 cannot be written (%2).");
     SettingsFiles::removeStrayCopies(target);
     // Beside the target, so that the rename stays on one file system.
     QTemporaryFile temp(target + QStringLiteral(".saving-XXXXXX"));
@@ -162,7 +165,8 @@ bool SettingsStore::write(const SettingsValues& values, const QString& target) {
         }
         out.sync();
         if (out.status() != QSettings::NoError) {
-            return fail(cannot.arg(fileName_, QStringLiteral("the new content was not written")));
+            //: Why the settings file cannot be written: the end of a sentence, in brackets
+            return fail(cannot.arg(fileName_, tr("the new content was not written")));
         }
     }
     if (writeHook_) {
@@ -172,10 +176,11 @@ bool SettingsStore::write(const SettingsValues& values, const QString& target) {
     // what reads back whole may replace the old file.
     const Content written = load(temp.fileName(), copiesOf(target));
     if (!written.text.unchecked.isEmpty()) {
-        return fail(QStringLiteral("The file %1 %2.").arg(target, written.text.unchecked));
+        return fail(tr("The file %1 %2.").arg(target, written.text.unchecked));
     }
     if (written.text.malformed || written.text.values != values.all()) {
-        return fail(cannot.arg(fileName_, QStringLiteral("the disk may be full")));
+        //: Why the settings file cannot be written: the end of a sentence, in brackets
+        return fail(cannot.arg(fileName_, tr("the disk may be full")));
     }
     QFile flushed(temp.fileName());
     if (!flushed.open(QIODevice::ReadOnly)) {
@@ -213,7 +218,8 @@ SettingsStore::StartUp SettingsStore::startUp() {
             break;
         }
         found.problem = Problem::Unreadable; // a folder, kept where it is
-        found.reason = QStringLiteral("is a folder");
+        //: Why the settings file is not read, said after its name
+        found.reason = tr("is a folder");
         break;
     case PlainFile::State::Unreadable:
         found.problem = Problem::Unreadable;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QVariant>
@@ -37,6 +38,8 @@ private:
 // kMaxBytes, or anything else at its name (a FIFO, a device, a link to one),
 // is not read at all.
 class SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     // Far beyond what the game writes: 28 tables of ten names as long as a
     // line edit takes (32767 characters), each written escaped.

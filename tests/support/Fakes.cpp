@@ -51,13 +51,13 @@ QStringList FakeSound::played() const {
 }
 
 FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile,
-                      const QString& madeFolder) {
+                      const QString& madeFolder, const QString& language) {
     auto dialogs = std::make_unique<FakeDialogs>();
     auto sound = std::make_unique<FakeSound>();
     auto random = std::make_unique<ScriptedRandom>(12345u);
     FakeWindow t{dialogs.get(), sound.get(), random.get(), nullptr};
     t.window = std::make_unique<MainWindow>(
         MainWindow::Services{dataFolder, settingsFile, std::move(dialogs), std::move(random),
-                             std::move(sound), madeFolder});
+                             std::move(sound), madeFolder, QString(), language});
     return t;
 }

@@ -59,6 +59,6 @@ struct FakeWindow {
 };
 
 // The window on a data folder and a settings file, dealt from a fixed seed;
-// it finds made categories in `madeFolder`.
+// it finds made categories in `madeFolder`, and names pictures in `language`.
 FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile,
-                      const QString& madeFolder);
+                      const QString& madeFolder, const QString& language = {});
