@@ -129,14 +129,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("lines");    // of the tool tip
         QTest::addColumn<QString>("last"); // the tool tip's last line
-        QTest::newRow("one") << 1 << "Picture missing or unreadable: img000.jpg" << 2
-                             << "/c/img000.jpg";
-        QTest::newRow("two") << 2 << "Picture missing or unreadable: img000.jpg and 1 more" << 3
-                             << "/c/img001.jpg";
-        QTest::newRow("ten") << 10 << "Picture missing or unreadable: img000.jpg and 9 more" << 11
-                             << "/c/img009.jpg";
-        QTest::newRow("eleven") << 11 << "Picture missing or unreadable: img000.jpg and 10 more"
-                                << 12 << "and 1 more";
+        const auto row = [](const char* name, int files, int more, int lines, const char* last) {
+            const QString text = "Picture missing or unreadable: img000.jpg";
+            QTest::newRow(name) << files
+                                << text + (more > 0 ? QString(" and %1 more").arg(more) : "")
+                                << lines << last;
+        };
+        row("one", 1, 0, 2, "/c/img000.jpg");
+        row("two", 2, 1, 3, "/c/img001.jpg");
+        row("ten", 10, 9, 11, "/c/img009.jpg");
+        row("eleven", 11, 10, 12, "and 1 more");
     }
 
     // Short in the panel; in its tool tip the first ten paths in full.
@@ -156,59 +158,6 @@ private slots:
         QCOMPARE(tip.size(), lines);
         QCOMPARE(tip.last(), last);
         QVERIFY(StatusNotices::missingPictures({}).isEmpty());
-    }
-
-    void keys_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("turned");  // the tile turned over; -1: none
-        QTest::addColumn<int>("focused"); // the tile with the focus; -1: not looked at
-        QTest::addColumn<QString>("panel");
-        QTest::newRow("the last of 100") << "1 0 0 Return" << 99 << -1 << "";
-        QTest::newRow("the first") << "1 Return" << 0 << -1 << "";
-        QTest::newRow("beyond the board")
-            << "1 0 1 Return" << -1 << -1 << "There is no face-down tile 101.";
-        QTest::newRow("a tile that lies face up")
-            << "up Return" << -1 << -1 << "There is no face-down tile %1.";
-        QTest::newRow("a fourth digit") << "1 0 0 5" << -1 << -1 << "Tile number: 100";
-        QTest::newRow("End") << "End" << -1 << 99 << "";
-        QTest::newRow("End, Home") << "End Home" << -1 << 0 << "";
-    }
-
-    // Digits typed on a 10 x 10 board and Enter turn that tile over; a number
-    // that names no face-down tile is told in panel 3. End and Home go to the
-    // last and the first tile.
-    void keys() {
-        QFETCH(QString, keys);
-        QFETCH(int, turned);
-        QFETCH(int, focused);
-        QFETCH(QString, panel);
-        Win win(10);
-        MainWindow& w = win.w();
-        QList<int> set; // a set found away from the first and the last tile
-        for (const QList<int>& candidate : win.sets()) {
-            if (set.isEmpty() && !candidate.contains(0) && !candidate.contains(99)) {
-                set = candidate;
-            }
-        }
-        win.click(set);
-        const QString up = QString::number(set.at(1) + 1);
-        keys.replace("up", QStringList(up.split(QString(), Qt::SkipEmptyParts)).join(' '));
-        panel = panel.arg(up);
-        const QList<int> before = win.deal();
-        const QString shown = w.panel(3)->text();
-        for (const QString& key : keys.split(' ')) {
-            QTest::keySequence(w.board(), QKeySequence(key));
-        }
-        if (focused >= 0) {
-            QCOMPARE(w.board()->focusedTile(), focused);
-            panel = shown;
-        }
-        QCOMPARE(w.game().numUncovered(), turned < 0 ? 0 : 1);
-        if (turned >= 0) {
-            QVERIFY(win.faceUp({turned}));
-        }
-        QCOMPARE(w.panel(3)->text(), panel);
-        QCOMPARE(win.deal(), before);
     }
 
     // A new game that cannot be dealt leaves game, board and cursor as they

@@ -37,18 +37,16 @@ QStringList cramped(const QWidget& top) {
         }
         // Clear of the frame's border: 3 pixels at the least.
         const auto* frame = qobject_cast<const QGroupBox*>(w->parentWidget());
-        QStyleOptionGroupBox option;
-        if (frame != nullptr) {
-            option.initFrom(frame);
-            option.text = frame->title();
-            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        if (frame == nullptr) {
+            continue;
         }
-        if (frame != nullptr &&
-            w->y() < frame->style()
-                             ->subControlRect(QStyle::CC_GroupBox, &option,
-                                              QStyle::SC_GroupBoxContents, frame)
-                             .top() +
-                         3) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect inside = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                            QStyle::SC_GroupBoxContents, frame);
+        if (w->y() < inside.top() + 3) {
             tell(*w, w->property("text").toString(), "reaches into its frame's title");
         }
     }

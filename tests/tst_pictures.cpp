@@ -10,7 +10,6 @@
 #include "Win.h"
 
 #include <QImage>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QtTest>
 #include <sys/stat.h>
@@ -98,100 +97,93 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QStringList>("words");     // in the summary, in order
         QTest::addColumn<QStringList>("namesFile"); // the category's names.txt
-        const auto outcome = [](MakerResult::Outcome o) { return int(o); };
-        QTest::newRow("too few") << Layout([](const QString& source, MakerRequest&) {
+        using Outcome = MakerResult::Outcome;
+        const auto row = [](const char* name, Outcome outcome, const QStringList& words,
+                            const QStringList& namesFile, const Layout& layout) {
+            QTest::newRow(name) << layout << int(outcome) << words << namesFile;
+        };
+        const QStringList tooFew{"49 of the 50", "add 1 more", "Nothing was written",
+                                 "not read as pictures (1): notes.txt",
+                                 "copies of files before them (1): still03.jpg"};
+        row("too few", Outcome::TooFew, tooFew, {}, [](const QString& source, MakerRequest&) {
             writePictures(source, 49);
             QFile::copy(source + "/still03.jpg", source + "/still03 copy.jpg");
             QFile(source + "/notes.txt").open(QIODevice::WriteOnly);
-        }) << outcome(MakerResult::Outcome::TooFew)
-                                 << QStringList{"49 of the 50", "add 1 more", "Nothing was written",
-                                                "not read as pictures (1): notes.txt",
-                                                "copies of files before them (1): still03.jpg"}
-                                 << QStringList();
+        });
         // A damaged JPEG is chosen, fails, and the choice is spread again.
-        QTest::newRow("spread evenly") << Layout([](const QString& source, MakerRequest&) {
-            writePictures(source, 60);
-            QFile bad(source + "/still30x.jpg");
-            QVERIFY(bad.open(QIODevice::WriteOnly));
-            bad.write("\xff\xd8\xff\xe0 damaged");
-            QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
-            writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
-            QFile huge(source + "/huge.jpg");
-            QVERIFY(huge.open(QIODevice::ReadWrite));
-            QByteArray bytes = huge.readAll();
-            bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
-            huge.seek(0);
-            huge.write(bytes);
-        }) << outcome(MakerResult::Outcome::Made)
-                                       << QStringList{"from 63 files",
-                                                      "not read as pictures (1): still30x.jpg",
-                                                      "50 megapixels (1): huge.jpg (10000 x 10000",
-                                                      "never opened (1): pipe", "Left out: 10 more"}
-                                       << spreadTitles();
-        QTest::newRow("camera names, any case")
-            << Layout([](const QString& source, MakerRequest&) {
-                   writePictures(source, 49, "IMG_00%1.JPG");
-                   writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
-                   writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
-                   QFile big(source + "/big.bmp");
-                   QVERIFY(big.open(QIODevice::ReadWrite) && big.seek(18));
-                   big.write(QByteArray::fromHex("7017000070170000"));
-               })
-            << outcome(MakerResult::Outcome::Made)
-            << QStringList{"50 pictures",
-                           "big.bmp (6000 x 6000 pixels: a BMP file is decoded whole"}
-            << (QStringList{"Beach day 2"} + [] {
-                   QStringList photos;
-                   for (int n = 1; n <= 49; ++n) {
-                       photos << QStringLiteral("Photo %1").arg(n);
-                   }
-                   return photos << QString();
-               }());
+        const QStringList spread{"from 63 files", "not read as pictures (1): still30x.jpg",
+                                 "50 megapixels (1): huge.jpg (10000 x 10000",
+                                 "never opened (1): pipe", "Left out: 10 more"};
+        row("spread evenly", Outcome::Made, spread, spreadTitles(),
+            [](const QString& source, MakerRequest&) {
+                writePictures(source, 60);
+                QFile bad(source + "/still30x.jpg");
+                QVERIFY(bad.open(QIODevice::WriteOnly));
+                bad.write("\xff\xd8\xff\xe0 damaged");
+                QVERIFY(mkfifo(qPrintable(source + "/pipe"), 0600) == 0);
+                writePicture(source + "/huge.jpg", Qt::red); // its header says 10000 x 10000
+                QFile huge(source + "/huge.jpg");
+                QVERIFY(huge.open(QIODevice::ReadWrite));
+                QByteArray bytes = huge.readAll();
+                bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex("27102710"));
+                huge.seek(0);
+                huge.write(bytes);
+            });
+        QStringList photos{"Beach day 2"};
+        for (int n = 1; n <= 49; ++n) {
+            photos << QStringLiteral("Photo %1").arg(n);
+        }
+        const QStringList big{"50 pictures",
+                              "big.bmp (6000 x 6000 pixels: a BMP file is decoded whole"};
+        row("camera names, any case", Outcome::Made, big, photos << QString(),
+            [](const QString& source, MakerRequest&) {
+                writePictures(source, 49, "IMG_00%1.JPG");
+                writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
+                writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
+                QFile bmp(source + "/big.bmp");
+                QVERIFY(bmp.open(QIODevice::ReadWrite) && bmp.seek(18));
+                bmp.write(QByteArray::fromHex("7017000070170000"));
+            });
         const QStringList refused{"cannot name a category", "no / or \\ or .."};
         for (const char* bad : {"a/b", "..", ".hidden", "x..y"}) {
-            QTest::newRow(bad) << Layout([bad](const QString& source, MakerRequest& request) {
+            row(bad, Outcome::Failed, refused, {}, [bad](const QString& source, MakerRequest& r) {
                 writePictures(source, 50);
-                request.name = bad;
-            }) << outcome(MakerResult::Outcome::Failed)
-                               << refused << QStringList();
+                r.name = bad;
+            });
         }
-        QTest::newRow("a name the game has") << Layout([](const QString& source, MakerRequest& r) {
-            writePictures(source, 50);
-            r.taken = QStringList{"Trip"};
-        }) << outcome(MakerResult::Outcome::Failed)
-                                             << QStringList{"has already"} << QStringList();
-        // A link to a folder (the source) is replaced, as one a make cut short left.
-        QTest::newRow("replacing a link") << Layout([](const QString& source, MakerRequest& r) {
-            writePictures(source, 60);
-            const QString stale = r.imgs + "/.new-category-aB3dE9";
-            QDir().mkpath(stale);
-            QFile::link(source, stale + "-replaced");
-            QFile::link(source, r.imgs + "/Trip");
-            const timeval hourAgo{time(nullptr) - 3600, 0};
-            for (const QString& path : {stale, stale + "-replaced"}) { // symlink: the source's
-                QVERIFY(utimes(qPrintable(path), std::array{hourAgo, hourAgo}.data()) == 0);
-            }
-            r.replace = true;
-        }) << outcome(MakerResult::Outcome::Made)
-                                          << QStringList{"Made the category"} << spreadTitles();
-        QTest::newRow("target cannot be written")
-            << Layout([](const QString& source, MakerRequest& r) {
-                   writePictures(source, 50);
-                   r.imgs += "/in-a-file";
-                   QFile(QFileInfo(r.imgs).path()).open(QIODevice::WriteOnly);
-               })
-            << outcome(MakerResult::Outcome::Failed) << QStringList{"Cannot make the folder"}
-            << QStringList();
-        QTest::newRow("no folder")
-            << Layout([](const QString&, MakerRequest& request) { request.source += "/nowhere"; })
-            << outcome(MakerResult::Outcome::Failed) << QStringList{"is not a folder"}
-            << QStringList();
-        if (geteuid() != 0) { // root reads any folder
-            QTest::newRow("unreadable folder") << Layout([](const QString& source, MakerRequest&) {
+        row("a name the game has", Outcome::Failed, {"has already"}, {},
+            [](const QString& source, MakerRequest& r) {
                 writePictures(source, 50);
-                QFile::setPermissions(source, QFileDevice::WriteOwner);
-            }) << outcome(MakerResult::Outcome::Failed)
-                                               << QStringList{"cannot be read"} << QStringList();
+                r.taken = QStringList{"Trip"};
+            });
+        // A link to a folder (the source) is replaced, as one a make cut short left.
+        row("replacing a link", Outcome::Made, {"Made the category"}, spreadTitles(),
+            [](const QString& source, MakerRequest& r) {
+                writePictures(source, 60);
+                const QString stale = r.imgs + "/.new-category-aB3dE9";
+                QDir().mkpath(stale);
+                QFile::link(source, stale + "-replaced");
+                QFile::link(source, r.imgs + "/Trip");
+                const timeval hourAgo{time(nullptr) - 3600, 0};
+                for (const QString& path : {stale, stale + "-replaced"}) { // symlink: the source's
+                    QVERIFY(utimes(qPrintable(path), std::array{hourAgo, hourAgo}.data()) == 0);
+                }
+                r.replace = true;
+            });
+        row("target cannot be written", Outcome::Failed, {"Cannot make the folder"}, {},
+            [](const QString& source, MakerRequest& r) {
+                writePictures(source, 50);
+                r.imgs += "/in-a-file";
+                QFile(QFileInfo(r.imgs).path()).open(QIODevice::WriteOnly);
+            });
+        row("no folder", Outcome::Failed, {"is not a folder"}, {},
+            [](const QString&, MakerRequest& r) { r.source += "/nowhere"; });
+        if (geteuid() != 0) { // root reads any folder
+            row("unreadable folder", Outcome::Failed, {"cannot be read"}, {},
+                [](const QString& source, MakerRequest&) {
+                    writePictures(source, 50);
+                    QFile::setPermissions(source, QFileDevice::WriteOwner);
+                });
         }
     }
 
@@ -283,14 +275,19 @@ private slots:
         QCOMPARE(entries(dir.filePath("made")), taken);
     }
 
-    // The command line refuses an existing category; the name is the
-    // folder's when left out.
+    // The command line refuses an existing category and an empty path; the
+    // name is the folder's when left out.
     void commandLine() {
         QTemporaryDir dir;
         writePictures(dir.filePath("Trip"), 50);
         const auto line = CommandLine::parse({"tilewise", "--make-category", "Trip", "Holiday"});
         QVERIFY(line.ok && line.makeCategory == "Trip" && line.categoryName == "Holiday");
         QVERIFY(!CommandLine::parse({"tilewise", "--make-category", "Trip", "A", "B"}).ok);
+        for (const char* option : {"--screenshot", "--check-pictures", "--make-category"}) {
+            const CommandLine empty = CommandLine::parse({"tilewise", option, ""});
+            QVERIFY2(!empty.ok && empty.message.startsWith(QString(option) + " needs the "),
+                     option);
+        }
         for (const int expected : {0, 1}) {
             QString out;
             QString err;
@@ -369,25 +366,6 @@ private slots:
         t.window->newGame();
         t.window->board()->finishPictures();
         QCOMPARE(t.window->board()->missingPictures(), QStringList());
-    }
-
-    // The real question box and folder chooser, as a player answers them.
-    void realDialogs() {
-        QtDialogs dialogs;
-        for (const bool yes : {false, true}) {
-            bool answer = !yes;
-            QVERIFY(withModal([&] { answer = dialogs.question(nullptr, "Replace?", "Title"); },
-                              [yes](QDialog& d) {
-                                  qobject_cast<QMessageBox*>(&d)
-                                      ->button(yes ? QMessageBox::Yes : QMessageBox::No)
-                                      ->click();
-                              }));
-            QCOMPARE(answer, yes);
-        }
-        QString chosen = "unset";
-        QVERIFY(withModal([&] { chosen = dialogs.chooseFolder(nullptr, "Choose"); },
-                          [](QDialog& d) { d.reject(); }));
-        QCOMPARE(chosen, QString());
     }
 
     // Extensions in any case; the GIF, then the JPEG, then the PNG; the base

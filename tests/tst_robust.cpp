@@ -1,5 +1,4 @@
 // The window against what it meets: ends it does not choose, small screens, long names.
-#include "CommandLine.h"
 #include "EndSignals.h"
 #include "HighScoresDialog.h"
 #include "Win.h"
@@ -179,13 +178,6 @@ private slots:
                  qPrintable(first->text()));
         QVERIFY(first->toolTip() == row && first->accessibleName() == row);
         QVERIFY(!dialog.findChild<QLabel*>("lbl2")->text().isRightToLeft());
-    }
-
-    void emptyPathsRefused() {
-        for (const char* option : {"--screenshot", "--check-pictures", "--make-category"}) {
-            const CommandLine line = CommandLine::parse({"tilewise", option, ""});
-            QVERIFY2(!line.ok && line.message.startsWith(QString(option) + " needs the "), option);
-        }
     }
 };
 

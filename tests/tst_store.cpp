@@ -5,6 +5,7 @@
 #include "HighScores.h"
 #include "PictureCache.h"
 #include "PictureNames.h"
+#include "Preferences.h"
 #include "SettingsNotice.h"
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
@@ -104,19 +105,21 @@ private slots:
         QTest::addColumn<QString>("values");
         const QString full = "90 80 80 70 60 50 40 30 20 10";
         const QString fresh = QStringLiteral("*") + QString(9, ' '); // then nine empty names
-        QTest::newRow("first entry") << QString() << "Ann" << 50 << fresh << "50 0 0 0 0 0 0 0 0 0";
-        QTest::newRow("empty name")
-            << QString() << QString() << 70 << fresh << "70 0 0 0 0 0 0 0 0 0";
-        QTest::newRow("equal scores go below")
-            << full << "Ann" << 80 << "E1 E2 E3 * E4 E5 E6 E7 E8 E9"
-            << "90 80 80 80 70 60 50 40 30 20";
-        QTest::newRow("new best") << full << "Ann" << 95 << "* E1 E2 E3 E4 E5 E6 E7 E8 E9"
-                                  << "95 90 80 80 70 60 50 40 30 20";
-        QTest::newRow("beats only rank 10") << full << "Ann" << 15 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 *"
-                                            << "90 80 80 70 60 50 40 30 20 15";
+        const auto row = [](const char* name, const QString& before, const char* who, int score,
+                            const QString& names, const QString& values) {
+            QTest::newRow(name) << before << QString(who) << score << names << values;
+        };
+        row("first entry", "", "Ann", 50, fresh, "50 0 0 0 0 0 0 0 0 0");
+        row("empty name", "", "", 70, fresh, "70 0 0 0 0 0 0 0 0 0");
+        row("equal scores go below", full, "Ann", 80, "E1 E2 E3 * E4 E5 E6 E7 E8 E9",
+            "90 80 80 80 70 60 50 40 30 20");
+        row("new best", full, "Ann", 95, "* E1 E2 E3 E4 E5 E6 E7 E8 E9",
+            "95 90 80 80 70 60 50 40 30 20");
+        row("beats only rank 10", full, "Ann", 15, "E1 E2 E3 E4 E5 E6 E7 E8 E9 *",
+            "90 80 80 70 60 50 40 30 20 15");
         // Another copy may have filled the table since isHighScore said yes.
-        QTest::newRow("beats nothing under the lock")
-            << full << "Ann" << 10 << "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10" << full;
+        row("beats nothing under the lock", full, "Ann", 10, "E1 E2 E3 E4 E5 E6 E7 E8 E9 E10",
+            full);
     }
 
     void addHighScore() {
@@ -151,23 +154,46 @@ private slots:
         QCOMPARE(ws.stored(kTable, "value10"), values.section(' ', 9));  // empty ranks written too
     }
 
+    void storedPreferences_data() {
+        QTest::addColumn<QStringList>("stored"); // columns, tiles per set, category
+        QTest::addColumn<QList<int>>("used");
+        QTest::newRow("nothing stored") << QStringList() << QList<int>{5, 2, 1};
+        QTest::newRow("the largest") << QStringList{"10", "5", "3"} << QList<int>{10, 5, 3};
+        QTest::newRow("the smallest") << QStringList{"4", "2", "1"} << QList<int>{4, 2, 1};
+        QTest::newRow("above") << QStringList{"11", "6", "4"} << QList<int>{5, 2, 1};
+        QTest::newRow("below") << QStringList{"3", "1", "0"} << QList<int>{5, 2, 1};
+        QTest::newRow("not numbers") << QStringList{"six", "x", ""} << QList<int>{5, 2, 1};
+    }
+
+    // Of three categories; each value outside its range gives its default.
+    void storedPreferences() {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, used);
+        TestWorkspace ws;
+        const char* keys[] = {"columns", "numTilesToMatch", "categoryIndex"};
+        for (int k = 0; k < stored.size(); ++k) {
+            ws.store("settings", keys[k], stored.at(k));
+        }
+        const BoardConfig c = Preferences::read(SettingsStore(ws.settingsFile()).read(), 3);
+        QCOMPARE(QList<int>({c.columns, c.tilesPerSet, c.categoryIndex}), used);
+        QCOMPARE(c.rows, c.columns);
+    }
+
     void failedWritesKeepTheFile_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("said"); // part of the reason given
         // "cut N B": the Nth copy a save writes loses its last B bytes. The
         // first is the round trip's; "columns=6\n" is its last line.
-        QTest::newRow("the round trip's copy ends mid-line") << QString("cut 1 2") << "checked";
-        QTest::newRow("the round trip's copy ends after a line")
-            << QString("cut 1 10") << "checked";
-        QTest::newRow("the written copy reads back short")
-            << QString("cut 2 2") << "disk may be full";
-        QTest::newRow("the lock is a folder") << "lock folder"
-                                              << "lock";
-        QTest::newRow("a fresh lock of another host") << "foreign lock"
-                                                      << "held by another";
-        QTest::newRow("the file is a folder") << QString("folder") << QString("is a folder");
-        QTest::newRow("the folder is read-only") << "read-only"
-                                                 << "cannot be written";
+        const auto row = [](const char* name, const char* fault, const char* said) {
+            QTest::newRow(name) << QString(fault) << QString(said);
+        };
+        row("the round trip's copy ends mid-line", "cut 1 2", "checked");
+        row("the round trip's copy ends after a line", "cut 1 10", "checked");
+        row("the written copy reads back short", "cut 2 2", "disk may be full");
+        row("the lock is a folder", "lock folder", "lock");
+        row("a fresh lock of another host", "foreign lock", "held by another");
+        row("the file is a folder", "folder", "is a folder");
+        row("the folder is read-only", "read-only", "cannot be written");
     }
 
     // Every failure leaves the old file byte for byte, says why, and leaves no copy.

@@ -36,18 +36,8 @@ void FakeSound::setFileName(const QString& fileName) {
 void FakeSound::setCommand(const QString& command) {
     calls.append(command);
     if (command == QLatin1String("Play")) {
-        calls.append(QStringLiteral("played:") + fileName_);
+        played_.append(fileName_);
     }
-}
-
-QStringList FakeSound::played() const {
-    QStringList played;
-    for (const QString& call : calls) {
-        if (call.startsWith(QLatin1String("played:"))) {
-            played.append(call.mid(7));
-        }
-    }
-    return played;
 }
 
 FakeWindow makeWindow(const QString& dataFolder, const QString& settingsFile,

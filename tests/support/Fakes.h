@@ -44,10 +44,11 @@ public:
     void setCommand(const QString& command) override;
     void start() override { calls.append(QStringLiteral("Start")); }
 
-    QStringList calls;          // "file:match.wav", "Open", "Play", ...
-    QStringList played() const; // the file names at each "Play"
+    QStringList calls;                             // "file:match.wav", "Open", "Play", ...
+    QStringList played() const { return played_; } // the file names at each "Play"
 private:
     QString fileName_;
+    QStringList played_;
 };
 
 // A window built with fakes, kept together with them for the caller to use.

@@ -11,8 +11,6 @@
 #include <QTimer>
 #include <QtTest>
 
-TestWorkspace::TestWorkspace() = default;
-
 QString TestWorkspace::settingsFile() const {
     return dir_.filePath(QStringLiteral("config/Tilewise/Tilewise.ini"));
 }

@@ -13,8 +13,6 @@ class QDialog;
 // store under test. Nothing process-wide changes.
 class TestWorkspace {
 public:
-    TestWorkspace();
-
     QString path() const { return dir_.path(); }
     QString settingsFile() const;
     // Where the window finds made categories: share/Tilewise/imgs.
