@@ -1,5 +1,6 @@
-// The settings file and its high-score tables: what is kept when a write
-// fails, damaged files, two copies at once; and where the pictures are found.
+// The settings file, its preferences and high-score tables: what is kept when
+// a write fails, damaged files, two copies at once; and where the pictures are
+// found.
 #include "DataFolder.h"
 #include "FolderListing.h"
 #include "HighScores.h"
