@@ -47,8 +47,10 @@ private slots:
                 wide.fill(Qt::gray);
                 wide.save(ws.path() + QLatin1Char('/') + jpeg(width - 7996));
             }
-            ws.writeFile(QStringLiteral("imgs/Animals/img006.gif"),
-                         QByteArray(PictureCache::kMaxFileBytes + 1, 'x'));
+            for (const int n : {6, 7}) { // img007 is not too large, only unreadable
+                ws.writeFile(QStringLiteral("imgs/Animals/img00%1.gif").arg(n),
+                             QByteArray(PictureCache::kMaxFileBytes + 7 - n, 'x'));
+            }
         }) << animals << 1 << QStringList{"img005.jpg", "8001", "img006.gif", "2 too large"};
         // The bad category sorts first: the one after it must still be checked.
         QTest::newRow("imgs, capitals first") << 0 << Layout([](TestWorkspace& ws) {
@@ -64,10 +66,14 @@ private slots:
             QFile::rename(folder + "img045.jpg", folder + "IMG045.JPG");
             QFile::rename(folder + "img007.jpg", folder + "img007.JPEG");
             QFile::copy(folder + "img001.jpg", folder + "img012.bmp");
+            QFile::copy(folder + "img001.jpg", folder + "img050.jpg");
         }) << animals << 1
                                      << QStringList{"IMG045.JPG is not named img000 to img049",
-                                                    "img012.bmp is not a", "missing img045",
-                                                    "1 missing", "--make-category"};
+                                                    "img012.bmp is not a",
+                                                    "img050.jpg is not named",
+                                                    "missing img045",
+                                                    "1 missing",
+                                                    "--make-category"};
         QTest::newRow("a folder of photos") << 0 << Layout([](TestWorkspace& ws) {
             ws.writeJpeg(QStringLiteral("Trip/IMG_1234.JPG"), Qt::red);
         }) << "Trip" << 1 << QStringList{"Trip: IMG_1234.JPG is not named", "--make-category"};

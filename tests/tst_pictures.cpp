@@ -136,7 +136,8 @@ private slots:
         const QStringList big{"50 pictures",
                               "big.bmp (6000 x 6000 pixels: a BMP file is decoded whole"};
         row("camera names, any case", Outcome::Made, big, photos << QString(),
-            [](const QString& source, MakerRequest&) {
+            [](const QString& source, MakerRequest& r) {
+                r.name = QString(64, QLatin1Char('n')); // the longest name taken
                 writePictures(source, 49, "IMG_00%1.JPG");
                 writePicture(source + "/Beach_day.2.png", Qt::yellow, 30, 40, "PNG");
                 writePicture(source + "/big.bmp", Qt::red, 32, 24, "BMP"); // says 6000 x 6000
@@ -215,10 +216,11 @@ private slots:
             QCOMPARE(entries(request.imgs), before);
             return;
         }
-        QCOMPARE(entries(request.imgs), QStringList{"Trip"});
-        QCOMPARE(lines(request.imgs + "/Trip/names.txt"), namesFile);
-        QCOMPARE(entries(request.imgs + "/Trip").size(), 51);
-        QCOMPARE(QImage(request.imgs + "/Trip/img049.jpg").size(), QSize(512, 512));
+        const QString made = request.imgs + '/' + request.name;
+        QCOMPARE(entries(request.imgs), QStringList{request.name});
+        QCOMPARE(lines(made + "/names.txt"), namesFile);
+        QCOMPARE(entries(made).size(), 51);
+        QCOMPARE(QImage(made + "/img049.jpg").size(), QSize(512, 512));
     }
 
     // The centre square, the black left edge cut off, of a JPEG turned as its
